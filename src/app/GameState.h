@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+#include "util/FixedTable.h"
+
+// Largest board: 19 lines, grid indices 0 ... 18.
+inline constexpr int kMaxLines = 19;
+// Move numbers run from 0 (the position before the first move) to 999.
+inline constexpr int kMaxMoves = 1000;
+
+// Position values of an intersection.
+inline constexpr int kBlack = 1;
+inline constexpr int kWhite = -1;
+inline constexpr int kEmpty = 0;
+
+// The state of the game under analysis that every part of the program reads
+// and writes. There is one instance for the whole program run, owned by
+// Program and handed to whoever needs it; a new processing run overwrites
+// what it uses and nothing clears the tables in between.
+struct GameState {
+    // Folder of the program (or the per-user data folder when that one cannot
+    // be written), always ending with the native separator.
+    QString ProgramDir;
+    // Screen units (twips) per pixel, 15 at 96 DPI.
+    int TwipsPerPixelX = 0;
+    int TwipsPerPixelY = 0;
+
+    // Lines of the board (9, 13 or 19) and the highest grid index; both -1
+    // from program start until the first grid is known.
+    int BoardSize = 0;
+    int GridMax = 0;
+
+    // GridPoints(i, j, k): pixel x (k = 0) or y (k = 1) on the prepared
+    // photograph of intersection (i, j), where i counts the vertical lines
+    // from the left edge of the photograph and j the horizontal lines from
+    // its top. Entries beyond GridMax are never read.
+    FixedTable<int, kMaxLines, kMaxLines, 2> GridPoints;
+
+    // Mean colour of the board, red + 256 * green + 65536 * blue.
+    int BoardColour = 0;
+
+    // Positions(i, j, m): kBlack, kWhite or kEmpty at (i, j) after move m;
+    // m = 0 is the position before the first move.
+    FixedTable<int, kMaxLines, kMaxLines, kMaxMoves> Positions;
+
+    // Moves(m, c): c = 0 the prepared photograph that showed move m ("" for
+    // moves no photograph showed), c = 1 the move text ("N: D4", "B: pass"),
+    // c = 2 the stone's photograph position ("0412-0987", "" for passes).
+    FixedTable<QString, kMaxMoves, 3> Moves;
+
+    // Number of the move being analysed; after the photo loop, the number of
+    // recorded moves.
+    int MoveCount = 0;
+    // Lowest move number the correction window lets the user go back to.
+    int FirstEditableMove = 0;
+    // Full path of the prepared copy of the photograph being analysed.
+    QString CurrentPhoto;
+
+    // Answer of the anomaly dialog: 0 while open, 1 ... 4 the chosen button,
+    // 999 when the run is to be abandoned.
+    int ErroreChoice = 0;
+    // True: the correction window accepts the position and takes the moves by
+    // hand; False: it asks for one missing move.
+    bool WarningMode = false;
+    // The correction window was closed with its cancel button.
+    bool WarningCancelled = false;
+    // The six situation lines the anomaly dialog shows.
+    std::array<QString, 6> SituationLines;
+};

@@ -1,0 +1,41 @@
+#include "app/MoveText.h"
+
+#include <cassert>
+#include <cstdlib>
+
+namespace {
+
+QString atLeastFourDigits(int value) {
+    const QString digits = QStringLiteral("%1").arg(std::abs(value), 4, 10, QLatin1Char('0'));
+    return value < 0 ? QStringLiteral("-") + digits : digits;
+}
+
+}  // namespace
+
+QChar ColourInitial(int positionValue) {
+    assert(positionValue >= -1 && positionValue <= 1);
+    return QStringLiteral("B?N").at(positionValue + 1);
+}
+
+QChar ColumnLetter(int index) {
+    static const QString kLetters = QStringLiteral("ABCDEFGHJKLMNOPQRST");
+    assert(index >= 0 && index < kLetters.size());
+    return kLetters.at(index);
+}
+
+QString PointName(int i, int j, int boardSize) {
+    const int gridMax = boardSize - 1;
+    return ColumnLetter(gridMax - j) + QString::number(boardSize - i);
+}
+
+QString StoneMoveText(int positionValue, int i, int j, int boardSize) {
+    return ColourInitial(positionValue) + QStringLiteral(": ") + PointName(i, j, boardSize);
+}
+
+QString PassMoveText(int positionValue) {
+    return ColourInitial(positionValue) + QStringLiteral(": pass");
+}
+
+QString PhotoPositionText(int x, int y) {
+    return atLeastFourDigits(x) + QLatin1Char('-') + atLeastFourDigits(y);
+}

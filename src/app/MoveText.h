@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+// Move texts as the move list keeps them: the Italian colour initial, ": ",
+// and a point such as "D4" or the word "pass".
+
+// "N" (Nero) for kBlack, "B" (Bianco) for kWhite, "?" for an empty point.
+QChar ColourInitial(int positionValue);
+
+// Letter of a board column, 0-based, from "ABCDEFGHJKLMNOPQRST" (no "I").
+QChar ColumnLetter(int index);
+
+// Name of intersection (i, j) on a board of boardSize lines: the column
+// letter of GridMax - j followed by the row number boardSize - i, so that
+// (0, 0) on 19 lines is "T19".
+QString PointName(int i, int j, int boardSize);
+
+// "N: D4" / "B: T19" for a stone of the given colour at (i, j).
+QString StoneMoveText(int positionValue, int i, int j, int boardSize);
+
+// "N: pass" / "B: pass".
+QString PassMoveText(int positionValue);
+
+// Photograph position of a stone as the move list keeps it: x and y with at
+// least four digits each, joined by "-" ("0412-0987").
+QString PhotoPositionText(int x, int y);

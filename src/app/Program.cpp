@@ -1,0 +1,23 @@
+#include "app/Program.h"
+
+#include "app/ProgramFiles.h"
+#include "app/SettingsFile.h"
+#include "app/UserPort.h"
+
+void Program::Load(UserPort& port) {
+    CtrlHeld = false;
+    AbortRequested = false;
+    state.BoardSize = -1;
+    state.GridMax = -1;
+    FillAngleTables(angles);
+    ReadSettings(state.ProgramDir, options, port);
+    RemoveTempFiles(state.ProgramDir, options);
+}
+
+bool Program::ConfirmExit(UserPort& port) {
+    const MessageBoxRequest question{QStringLiteral("Banmark"), QStringLiteral("Uscire da Banmark?"),
+                                     MessageIcon::Question, MessageButtons::YesNo, Answer::No};
+    if (port.ShowMessage(question) != Answer::Yes) return false;
+    RemoveTempFiles(state.ProgramDir, options);
+    return true;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/GameState.h"
+#include "app/OutputOptions.h"
+#include "geometry/AngleTables.h"
+
+class UserPort;
+
+// Everything the program keeps for as long as it runs: the shared game state,
+// the output options of the settings file, the tables of the grid detection
+// and the flags the main window shares with it. Both front ends own one and
+// hand it to whatever needs it.
+class Program {
+public:
+    GameState state;
+    OutputOptions options;
+    AngleTables angles;
+
+    // Ctrl was held as processing started: the line votes are saved as a picture.
+    bool CtrlHeld = false;
+    // Esc was pressed during the line voting, or the grid could not be found.
+    bool AbortRequested = false;
+
+    // The start-up steps that do not depend on the window: no board known
+    // yet, the angle tables filled, the settings read (and rewritten when
+    // faulty), the working files of an earlier run deleted and the settings
+    // written back, so every start leaves a well-formed settings file.
+    // state.ProgramDir must be set before.
+    void Load(UserPort& port);
+
+    // Asks whether to leave the program. On Yes the working files are removed
+    // and the settings written, and the result is true.
+    bool ConfirmExit(UserPort& port);
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+#include "app/OutputOptions.h"
+
+// True when a file exists at name, or else at programDir + name; names are
+// compared without regard to letter case, as on the file systems the
+// program's users are used to.
+bool FileExists(const QString& name, const QString& programDir);
+
+// Deletes the working files of a processing run, then writes the settings
+// file. In this order, every error ignored: programDir + "temp.jpg", + "temp.bat",
+// every file in programDir + "temp" and then that folder.
+void RemoveTempFiles(const QString& programDir, const OutputOptions& options);

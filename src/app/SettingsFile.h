@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include "app/OutputOptions.h"
+
+class UserPort;
+
+// The settings file "Banmark.ini" in the program folder: nine lines, CR LF,
+// read and written strictly by position.
+QString SettingsFilePath(const QString& programDir);
+
+// "[Banmark v1.00 by Orrimax]"
+QString SettingsHeader();
+
+// Reads the settings file into options, then validates the kifu size. Every
+// missing or invalid line falls back to its default; when anything was
+// missing or invalid (another version's header included) the program beeps
+// once and rewrites the file, keeping the values that were valid.
+void ReadSettings(const QString& programDir, OutputOptions& options, UserPort& port);
+
+// Writes the nine lines from options. Errors are ignored: a settings file
+// that cannot be written only costs the user the remembered options.
+void WriteSettings(const QString& programDir, const OutputOptions& options);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// The folder the program keeps its settings and working files in: the
+// executable's own folder when files can be created there, otherwise (an
+// installed program in a system folder) the per-user data folder, which is
+// created when missing. Always ends with the native separator.
+QString ChooseProgramDir(const QString& executableDir, const QString& userDataDir);
+
+// Screen units (twips, 1440 per inch) per pixel at the given logical DPI,
+// rounded to the nearest integer: 15 at 96 DPI.
+int TwipsPerPixel(double logicalDotsPerInch);

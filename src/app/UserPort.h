@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+// The icon a message box shows.
+enum class MessageIcon { Information, Question, Exclamation, Critical };
+
+// The buttons a message box offers.
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+
+// The button the user pressed.
+enum class Answer { Ok, Cancel, Yes, No };
+
+// One modal message box: its title, text (lines joined by CR LF), icon,
+// buttons and the button that Enter presses.
+struct MessageBoxRequest {
+    QString title;
+    QString text;
+    MessageIcon icon = MessageIcon::Information;
+    MessageButtons buttons = MessageButtons::Ok;
+    Answer defaultButton = Answer::Ok;
+};
+
+// The one way the core talks to the user. The window program implements it
+// with real widgets; the tests with scripted answers that record what was
+// asked. Nothing outside the user interface opens a window or beeps itself.
+class UserPort {
+public:
+    virtual ~UserPort() = default;
+
+    // Shows a modal message box and returns the button pressed.
+    virtual Answer ShowMessage(const MessageBoxRequest& request) = 0;
+
+    // Sounds the system beep.
+    virtual void Beep() = 0;
+
+    // Lets the window system handle pending events, so that the window stays
+    // responsive and key presses reach the running work.
+    virtual void ProcessEvents() = 0;
+
+    // The progress bar: maximum > 0 starts it, maximum < 0 stops it, 0 moves
+    // it to value. Whenever the bar is drawn, value is clamped into
+    // 0 ... maximum and the clamped value is written back.
+    virtual void ShowProgress(long& value, long maximum) = 0;
+};

@@ -1,0 +1,77 @@
+#include "ui/QtUserPort.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "ui/frmMain.h"
+
+namespace {
+
+QMessageBox::Icon boxIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Information: return QMessageBox::Information;
+        case MessageIcon::Question: return QMessageBox::Question;
+        case MessageIcon::Exclamation: return QMessageBox::Warning;
+        case MessageIcon::Critical: return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+struct ButtonChoice {
+    Answer answer;
+    QMessageBox::StandardButton button;
+    const char* caption;  // Italian, whatever language Qt itself speaks
+};
+
+const ButtonChoice kChoices[] = {
+    {Answer::Yes, QMessageBox::Yes, "&Sì"},
+    {Answer::No, QMessageBox::No, "&No"},
+    {Answer::Ok, QMessageBox::Ok, "OK"},
+    {Answer::Cancel, QMessageBox::Cancel, "Annulla"},
+};
+
+QList<Answer> offeredAnswers(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::Ok: return {Answer::Ok};
+        case MessageButtons::OkCancel: return {Answer::Ok, Answer::Cancel};
+        case MessageButtons::YesNo: return {Answer::Yes, Answer::No};
+        case MessageButtons::YesNoCancel: return {Answer::Yes, Answer::No, Answer::Cancel};
+    }
+    return {Answer::Ok};
+}
+
+const ButtonChoice& choiceFor(Answer answer) {
+    for (const ButtonChoice& choice : kChoices) {
+        if (choice.answer == answer) return choice;
+    }
+    return kChoices[2];
+}
+
+}  // namespace
+
+Answer QtUserPort::ShowMessage(const MessageBoxRequest& request) {
+    QMessageBox box(boxIcon(request.icon), request.title,
+                    QString(request.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                    QMessageBox::NoButton, &window_);
+    const QList<Answer> offered = offeredAnswers(request.buttons);
+    for (Answer answer : offered) {
+        const ButtonChoice& choice = choiceFor(answer);
+        box.addButton(choice.button)->setText(QString::fromUtf8(choice.caption));
+    }
+    box.setDefaultButton(choiceFor(request.defaultButton).button);
+    // Closing the box with Esc or its close box counts as the last button
+    // offered (No or Cancel), as with any message box of the system.
+    box.setEscapeButton(choiceFor(offered.last()).button);
+    const int pressed = box.exec();
+    for (Answer answer : offered) {
+        if (choiceFor(answer).button == pressed) return answer;
+    }
+    return offered.last();
+}
+
+void QtUserPort::Beep() { QApplication::beep(); }
+
+void QtUserPort::ProcessEvents() { QCoreApplication::processEvents(); }
+
+void QtUserPort::ShowProgress(long& value, long maximum) { window_.ShowProgress(value, maximum); }

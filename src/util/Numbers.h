@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// The number rules the whole program follows, so that every field, file and
+// computation rounds and renders numbers the same way.
+
+// Nearest integer, ties to the even one (6.5 -> 6, 7.5 -> 8, -2.5 -> -2).
+long long roundHalfEven(double value);
+
+// Largest integer not above value (-0.5 -> -1).
+long long floorToInt(double value);
+
+// Integer division of two numbers that are first rounded to whole numbers
+// (ties to even); the quotient is truncated towards zero (-7, 2 -> -3).
+// The divisor must not round to zero.
+long long intDivide(double dividend, double divisor);
+
+// The leading number of a text: blanks are skipped, then an optional sign,
+// digits with at most one "." as decimal separator and an optional exponent.
+// A text that does not start with a number is worth 0 ("12abc" -> 12,
+// "abc" -> 0, " 8.5" -> 8.5, "8,5" -> 8).
+double numericValue(QStringView text);
+
+// The shortest plain decimal form of a number with "." as separator: no
+// leading blank, no trailing zeros, at most 15 significant digits
+// (8 -> "8", 8.5 -> "8.5", 20.32 -> "20.32", -0.25 -> "-0.25").
+QString formatGeneral(double value);

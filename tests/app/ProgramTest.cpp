@@ -1,0 +1,51 @@
+#include "app/Program.h"
+
+#include <gtest/gtest.h>
+
+#include "support/ScriptedUserPort.h"
+#include "support/TempProgramDir.h"
+
+TEST(Program, LoadingLeavesNoBoardTheTablesFilledAndAWellFormedSettingsFile) {
+    TempProgramDir dir;
+    dir.write("temp/old.jpg", "x");
+    Program program;
+    program.state.ProgramDir = dir.path();
+    program.AbortRequested = true;
+    ScriptedUserPort port;
+
+    program.Load(port);
+
+    EXPECT_EQ(program.state.BoardSize, -1);
+    EXPECT_EQ(program.state.GridMax, -1);
+    EXPECT_FALSE(program.AbortRequested);
+    EXPECT_FLOAT_EQ(program.angles.CosTable[180], 1.0f);
+    EXPECT_FALSE(dir.exists("temp"));
+    EXPECT_EQ(dir.read("Banmark.ini"),
+              "[Banmark v1.00 by Orrimax]\r\nLanguage=Italiano\r\nSaveSGF=1\r\nSaveKifu=1\r\n\r\n"
+              "[Kifu]\r\nUnit=1\r\nWidth=8\r\nDPI=300\r\n");
+    EXPECT_TRUE(port.messages.empty());  // nothing is asked at start-up
+}
+
+TEST(Program, TheExitQuestionDefaultsToNoAndCleansUpOnlyOnYes) {
+    TempProgramDir dir;
+    Program program;
+    program.state.ProgramDir = dir.path();
+    ScriptedUserPort port;
+    dir.write("temp.bat", "x");
+
+    port.answers = {Answer::No};
+    EXPECT_FALSE(program.ConfirmExit(port));
+    ASSERT_EQ(port.messages.size(), 1u);
+    const MessageBoxRequest& question = port.messages[0];
+    EXPECT_EQ(question.title, "Banmark");
+    EXPECT_EQ(question.text, "Uscire da Banmark?");
+    EXPECT_EQ(question.icon, MessageIcon::Question);
+    EXPECT_EQ(question.buttons, MessageButtons::YesNo);
+    EXPECT_EQ(question.defaultButton, Answer::No);
+    EXPECT_TRUE(dir.exists("temp.bat"));
+
+    port.answers = {Answer::Yes};
+    EXPECT_TRUE(program.ConfirmExit(port));
+    EXPECT_FALSE(dir.exists("temp.bat"));
+    EXPECT_TRUE(dir.exists("Banmark.ini"));
+}

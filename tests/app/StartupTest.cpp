@@ -1,0 +1,31 @@
+#include "app/Startup.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include "support/TempProgramDir.h"
+
+TEST(Startup, ProgramDirIsTheExecutablesFolderWhenFilesCanBeCreatedThere) {
+    TempProgramDir exe;
+    TempProgramDir data;
+    const QString folder = exe.path().chopped(1);  // as Qt reports it: no trailing separator
+    EXPECT_EQ(ChooseProgramDir(folder, data.path() + "Banmark"), exe.path());
+    EXPECT_EQ(ChooseProgramDir(exe.path(), data.path() + "Banmark"), exe.path());
+    EXPECT_EQ(QDir(exe.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList());  // the writability probe leaves nothing behind
+}
+
+TEST(Startup, ProgramDirFallsBackToTheUserDataFolder) {
+    TempProgramDir data;
+    const QString userData = data.path() + "share/Banmark";
+    EXPECT_EQ(ChooseProgramDir("/nonexistent/banmark/bin", userData), userData + "/");
+    EXPECT_TRUE(QDir(userData).exists());
+}
+
+TEST(Startup, TwipsPerPixel) {
+    EXPECT_EQ(TwipsPerPixel(96), 15);
+    EXPECT_EQ(TwipsPerPixel(120), 12);
+    EXPECT_EQ(TwipsPerPixel(144), 10);
+    EXPECT_EQ(TwipsPerPixel(110), 13);
+}

@@ -1,0 +1,156 @@
+#include "ui/frmMain.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/Program.h"
+#include "support/ScriptedUserPort.h"
+#include "support/TempProgramDir.h"
+#include "ui/ProgressBar.h"
+
+namespace {
+
+class frmMainTest : public ::testing::Test {
+protected:
+    frmMainTest() {
+        program.state.ProgramDir = dir.path();
+        window = std::make_unique<frmMain>(program, &port);
+        window->show();
+    }
+
+    bool isBlue(QRgb pixel) const { return pixel == qRgb(0, 0, 255); }
+    QImage barPicture() const { return window->picProgressBar->grab().toImage(); }
+
+    TempProgramDir dir;
+    Program program;
+    ScriptedUserPort port;
+    std::unique_ptr<frmMain> window;
+};
+
+}  // namespace
+
+TEST_F(frmMainTest, LoadingShowsTheStoredOptionsAndTheEmptyPanel) {
+    EXPECT_EQ(window->windowTitle(), "Banmark by Orrimax");
+    EXPECT_TRUE(dir.exists("Banmark.ini"));
+    auto* chkSGF = window->findChild<QCheckBox*>("chkSGF");
+    auto* chkKifu = window->findChild<QCheckBox*>("chkKifu");
+    ASSERT_TRUE(chkSGF && chkKifu);
+    EXPECT_EQ(chkSGF->text(), "Salva file &SGF");
+    EXPECT_EQ(chkKifu->text(), "Genera &kifu");
+    EXPECT_TRUE(chkSGF->isChecked());
+    EXPECT_EQ(window->findChild<QComboBox*>("cboLarghezza")->currentText(), "inch");
+    EXPECT_EQ(window->findChild<QLineEdit*>("txtLarghezza")->text(), "8");
+    EXPECT_EQ(window->findChild<QLineEdit*>("txtDPI")->text(), "300");
+
+    auto* cmdElabora = window->findChild<QPushButton*>("cmdElabora");
+    EXPECT_EQ(cmdElabora->text(), "&Elaborare");
+    EXPECT_FALSE(cmdElabora->isEnabled());  // no photographs named yet
+    EXPECT_EQ(window->findChild<QPushButton*>("cmdExit")->text(), "&Chiudere");
+
+    auto* cboHandicap = window->findChild<QComboBox*>("cboHandicap");
+    ASSERT_EQ(cboHandicap->count(), 9);
+    EXPECT_EQ(cboHandicap->itemText(0), "");
+    EXPECT_EQ(cboHandicap->itemText(1), "2");
+    EXPECT_EQ(cboHandicap->itemText(8), "9");
+    EXPECT_EQ(window->findChild<QComboBox*>("cboRankNero")->count(), 49);
+}
+
+TEST_F(frmMainTest, ExitButtonAsksAndNoKeepsEverything) {
+    dir.write("temp.bat", "x");
+    port.answers = {Answer::No};
+    QTest::mouseClick(window->findChild<QPushButton*>("cmdExit"), Qt::LeftButton);
+
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0].title, "Banmark");
+    EXPECT_EQ(port.messages[0].text, "Uscire da Banmark?");
+    EXPECT_EQ(port.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(port.messages[0].defaultButton, Answer::No);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(dir.exists("temp.bat"));
+}
+
+TEST_F(frmMainTest, ExitButtonYesCleansUpAndStoresTheCurrentOptions) {
+    dir.write("temp/img01.jpg", "x");
+    window->findChild<QCheckBox*>("chkSGF")->setChecked(false);
+    window->findChild<QComboBox*>("cboLarghezza")->setCurrentIndex(2);
+    window->findChild<QLineEdit*>("txtLarghezza")->setText("1200");
+    port.answers = {Answer::Yes};
+    QTest::mouseClick(window->findChild<QPushButton*>("cmdExit"), Qt::LeftButton);
+
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(dir.exists("temp"));
+    const QByteArray settings = dir.read("Banmark.ini");
+    EXPECT_TRUE(settings.contains("SaveSGF=0\r\n"));
+    EXPECT_TRUE(settings.contains("Unit=2\r\nWidth=1200\r\n"));
+}
+
+TEST_F(frmMainTest, CloseBoxAsksTheSameQuestion) {
+    port.answers = {Answer::No};
+    window->close();
+    EXPECT_TRUE(window->isVisible());
+    port.answers = {Answer::Yes};
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    ASSERT_EQ(port.messages.size(), 2u);
+    EXPECT_EQ(port.messages[1].text, "Uscire da Banmark?");
+}
+
+TEST_F(frmMainTest, ProgressUpdateBeforeStartDrawsNothing) {
+    long value = 3;
+    window->ShowProgress(value, 0);
+    EXPECT_TRUE(window->picProgressBar->isHidden());
+    EXPECT_EQ(value, 3);
+    EXPECT_EQ(port.eventTurns, 0);
+}
+
+TEST_F(frmMainTest, ProgressBarIsBlueUpToItsTextAndClampsItsValue) {
+    long value = 0;
+    window->ShowProgress(value, 1);
+    ASSERT_FALSE(window->picProgressBar->isHidden());
+    EXPECT_GT(port.eventTurns, 0);  // the window gets a turn after drawing
+    QImage bar = barPicture();
+    const int bottom = bar.height() - 1;  // below the text, the fill shows plainly
+    EXPECT_TRUE(isBlue(bar.pixel(0, bottom)));
+    EXPECT_FALSE(isBlue(bar.pixel(bar.width() - 1, bottom)));
+    EXPECT_FALSE(isBlue(bar.pixel(bar.width() / 2, bottom)));
+
+    value = 7;
+    window->ShowProgress(value, 0);
+    EXPECT_EQ(value, 1);  // clamped to the maximum and written back
+    bar = barPicture();
+    EXPECT_TRUE(isBlue(bar.pixel(bar.width() - 1, bottom)));
+    EXPECT_TRUE(isBlue(bar.pixel(bar.width() / 2, bottom)));
+
+    value = 0;
+    window->ShowProgress(value, -1);
+    EXPECT_TRUE(window->picProgressBar->isHidden());
+}
+
+TEST_F(frmMainTest, LayoutKeepsTheFramesSideBySideAndTheWindowLargeEnough) {
+    auto* options = window->findChild<QGroupBox*>("fraOpzioni");
+    auto* details = window->findChild<QGroupBox*>("fraInformazioni");
+    EXPECT_EQ(details->x() - (options->x() + options->width()), 23);
+    const int leftMargin = options->x();
+    const int rightMargin = window->width() - (details->x() + details->width());
+    EXPECT_LE(std::abs(leftMargin - rightMargin), 1);  // the pair is centred
+
+    const QSize least(options->sizeHint().width() + details->sizeHint().width() + 39,
+                      std::max(options->sizeHint().height(), details->sizeHint().height()) + 16);
+    EXPECT_EQ(window->minimumSize(), least);
+    window->resize(200, 150);
+    EXPECT_GE(window->width(), least.width());
+    EXPECT_GE(window->height(), least.height());
+
+    long value = 0;
+    window->ShowProgress(value, 10);
+    const QRect bar = window->picProgressBar->geometry();
+    EXPECT_EQ(window->minimumHeight(), least.height() + bar.height());
+    EXPECT_EQ(bar.width(), window->width());
+    EXPECT_EQ(bar.bottom(), window->height() - 1);
+}
