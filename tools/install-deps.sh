@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs, on Debian, everything Banmark needs to build, run and be tested.
+# Packages already present are not asked for again.
+set -euo pipefail
+
+packages=(
+    cmake g++ make                 # the build
+    qt6-base-dev                   # Qt 6 Core, Gui, Widgets, Test
+    libgtest-dev libbenchmark-dev  # tests and benchmarks
+    imagemagick                    # the photo and kifu converter
+    fonts-liberation fonts-dejavu-core
+    xvfb xauth x11-apps            # a display for screenshots of the real window
+    gnugo                          # a Go engine that checks the SGF files we write
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+        missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -q
+"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
