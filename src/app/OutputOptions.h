@@ -12,11 +12,11 @@ inline constexpr int kNoUnit = -1;
 // keeps. The panel's widgets show and edit them; the texts are kept as the
 // user typed them, because the fields are validated on their own schedule.
 struct OutputOptions {
-    bool saveSgf = true;               // "Salva file SGF"
-    bool saveKifu = true;              // "Genera kifu"
-    int widthUnit = kUnitInch;         // kUnitCm, kUnitInch, kUnitPixel or kNoUnit
-    QString widthText = QStringLiteral("8");   // kifu width in that unit
-    QString dpiText = QStringLiteral("300");   // kifu resolution, dots per inch
+    bool saveSgf = true;                      // "Salva file SGF"
+    bool saveKifu = true;                     // "Genera kifu"
+    int widthUnit = kUnitInch;                // kUnitCm, kUnitInch, kUnitPixel or kNoUnit
+    QString widthText = QStringLiteral("8");  // kifu width in that unit
+    QString dpiText = QStringLiteral("300");  // kifu resolution, dots per inch
     // The sheet width in pixels that the kifu renderer draws, as decimal text;
     // kept up to date by CheckDimensioneKifu.
     QString sheetWidthTag;

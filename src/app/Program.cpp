@@ -15,8 +15,9 @@ void Program::Load(UserPort& port) {
 }
 
 bool Program::ConfirmExit(UserPort& port) {
-    const MessageBoxRequest question{QStringLiteral("Banmark"), QStringLiteral("Uscire da Banmark?"),
-                                     MessageIcon::Question, MessageButtons::YesNo, Answer::No};
+    const MessageBoxRequest question{QStringLiteral("Banmark"),
+                                     QStringLiteral("Uscire da Banmark?"), MessageIcon::Question,
+                                     MessageButtons::YesNo, Answer::No};
     if (port.ShowMessage(question) != Answer::Yes) return false;
     RemoveTempFiles(state.ProgramDir, options);
     return true;

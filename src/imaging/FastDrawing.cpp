@@ -26,7 +26,8 @@ PixelRows GetImageData2D(const QImage& SrcPictureBox, bool CorrectOrientation) {
     rows.bytes.assign(static_cast<std::size_t>(rows.stride) * (rows.height + 1), 0);
     for (int y = 0; y < rows.height; ++y) {
         const int row = CorrectOrientation ? y : rows.height - 1 - y;
-        std::memcpy(rows.rowData(row), bgr.constScanLine(y), 3 * static_cast<std::size_t>(rows.width));
+        std::memcpy(rows.rowData(row), bgr.constScanLine(y),
+                    3 * static_cast<std::size_t>(rows.width));
     }
     return rows;
 }

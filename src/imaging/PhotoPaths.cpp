@@ -2,9 +2,7 @@
 
 #include <QDir>
 
-QString StripPath(const QString& path) {
-    return path.mid(path.lastIndexOf(QDir::separator()) + 1);
-}
+QString StripPath(const QString& path) { return path.mid(path.lastIndexOf(QDir::separator()) + 1); }
 
 QString DirectoryOf(const QString& path) { return path.left(path.size() - StripPath(path).size()); }
 

@@ -63,9 +63,9 @@ void frmMain::buildOptionsFrame() {
     fraOpzioni = named(new QGroupBox(QStringLiteral("Opzioni"), this), "fraOpzioni");
 
     txtPrimoFile = named(new QLineEdit, "txtPrimoFile");
-    lblPrimoFile = caption(
-        QStringLiteral("&Primo file (goban vuoto; doppio click per cercare o drag&&drop):"),
-        "lblPrimoFile", txtPrimoFile);
+    lblPrimoFile =
+        caption(QStringLiteral("&Primo file (goban vuoto; doppio click per cercare o drag&&drop):"),
+                "lblPrimoFile", txtPrimoFile);
     txtUltimoFile = named(new QLineEdit, "txtUltimoFile");
     lblUltimoFile = caption(
         QStringLiteral("&Ultimo file (ultima mossa; doppio click per cercare o drag&&drop):"),
@@ -156,14 +156,16 @@ void frmMain::buildDetailsFrame() {
     cboHandicap->setCurrentIndex(-1);
     cboRegole->setCurrentIndex(-1);
     lblRegole = addRow(QStringLiteral("Regole:"), "lblRegole", cboRegole);
-    addRow(QStringLiteral("Tempo principale (in secondi):"), "lblTempo", txtTempo = text("txtTempo"));
+    addRow(QStringLiteral("Tempo principale (in secondi):"), "lblTempo",
+           txtTempo = text("txtTempo"));
     addRow(QStringLiteral("Byo-yomi:"), "lblByoyomi", txtByoyomi = text("txtByoyomi"));
     addRow(QStringLiteral("Luogo:"), "lblLuogo", txtLuogo = text("txtLuogo"));
     addRow(QStringLiteral("Data (aaaa-mm-gg):"), "lblData", txtData = text("txtData"));
     addRow(QStringLiteral("Evento:"), "lblEvento", txtEvento = text("txtEvento"));
     addRow(QStringLiteral("Turno:"), "lblTurno", txtTurno = text("txtTurno"));
     addRow(QStringLiteral("Nome partita:"), "lblTitolo", txtTitolo = text("txtTitolo"));
-    addRow(QStringLiteral("Esito (usare B e W):"), "lblRisultato", txtRisultato = text("txtRisultato"));
+    addRow(QStringLiteral("Esito (usare B e W):"), "lblRisultato",
+           txtRisultato = text("txtRisultato"));
     grid->setColumnMinimumWidth(1, 180);
 
     imgIcon[1] = iconImage("imgIcon1");

@@ -14,12 +14,8 @@ ProgressBar::ProgressBar(QWidget* parent) : QWidget(parent) {
 
 ProgressChange ProgressBar::Show(long& value, long maximum) {
     const ProgressChange change = model_.Show(value, maximum);
-    if (change == ProgressChange::Stopped) {
-        hide();
-    } else if (change != ProgressChange::Ignored) {
-        show();
-        repaint();
-    }
+    if (change == ProgressChange::Stopped) hide();
+    if (change == ProgressChange::Started || change == ProgressChange::Updated) show();
     return change;
 }
 

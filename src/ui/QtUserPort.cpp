@@ -10,10 +10,14 @@ namespace {
 
 QMessageBox::Icon boxIcon(MessageIcon icon) {
     switch (icon) {
-        case MessageIcon::Information: return QMessageBox::Information;
-        case MessageIcon::Question: return QMessageBox::Question;
-        case MessageIcon::Exclamation: return QMessageBox::Warning;
-        case MessageIcon::Critical: return QMessageBox::Critical;
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MessageIcon::Critical:
+            return QMessageBox::Critical;
     }
     return QMessageBox::NoIcon;
 }
@@ -33,10 +37,14 @@ const ButtonChoice kChoices[] = {
 
 QList<Answer> offeredAnswers(MessageButtons buttons) {
     switch (buttons) {
-        case MessageButtons::Ok: return {Answer::Ok};
-        case MessageButtons::OkCancel: return {Answer::Ok, Answer::Cancel};
-        case MessageButtons::YesNo: return {Answer::Yes, Answer::No};
-        case MessageButtons::YesNoCancel: return {Answer::Yes, Answer::No, Answer::Cancel};
+        case MessageButtons::Ok:
+            return {Answer::Ok};
+        case MessageButtons::OkCancel:
+            return {Answer::Ok, Answer::Cancel};
+        case MessageButtons::YesNo:
+            return {Answer::Yes, Answer::No};
+        case MessageButtons::YesNoCancel:
+            return {Answer::Yes, Answer::No, Answer::Cancel};
     }
     return {Answer::Ok};
 }

@@ -112,6 +112,7 @@ void frmMain::ShowProgress(long& value, long maximum) {
     const ProgressChange change = picProgressBar->Show(value, maximum);
     if (change == ProgressChange::Started || change == ProgressChange::Stopped) ArrangeControls();
     if (change == ProgressChange::Started || change == ProgressChange::Updated) {
+        picProgressBar->repaint();
         port().ProcessEvents();
     }
 }

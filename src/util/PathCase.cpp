@@ -7,8 +7,8 @@ namespace {
 
 // The entry of folder whose name equals name without regard to case, or "".
 QString matchingEntry(const QString& folder, const QString& name) {
-    const QStringList entries =
-        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden |
+                                                       QDir::System | QDir::NoDotAndDotDot);
     for (const QString& entry : entries) {
         if (entry.compare(name, Qt::CaseInsensitive) == 0) return entry;
     }
@@ -22,7 +22,8 @@ QString existingFileIgnoringCase(const QString& path) {
     const QFileInfo exact(path);
     if (exact.isFile()) return exact.absoluteFilePath();
 
-    const QStringList parts = QDir::cleanPath(exact.absoluteFilePath()).split(u'/', Qt::SkipEmptyParts);
+    const QStringList parts =
+        QDir::cleanPath(exact.absoluteFilePath()).split(u'/', Qt::SkipEmptyParts);
     QString resolved = QStringLiteral("/");
     for (const QString& part : parts) {
         const QString candidate = QDir(resolved).filePath(part);

@@ -1,7 +1,6 @@
-#include "app/KifuSize.h"
-
 #include <gtest/gtest.h>
 
+#include "app/KifuSize.h"
 #include "support/ScriptedUserPort.h"
 
 namespace {

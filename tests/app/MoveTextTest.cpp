@@ -1,8 +1,7 @@
-#include "app/MoveText.h"
-
 #include <gtest/gtest.h>
 
 #include "app/GameState.h"
+#include "app/MoveText.h"
 
 TEST(MoveText, PointNamesTurnTheGridIndicesIntoBoardCoordinates) {
     // Top-left of a 19-line photograph: the last column letter, the top row.

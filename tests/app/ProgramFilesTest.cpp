@@ -1,9 +1,8 @@
-#include "app/ProgramFiles.h"
-
 #include <gtest/gtest.h>
 
 #include <QDir>
 
+#include "app/ProgramFiles.h"
 #include "support/TempProgramDir.h"
 
 TEST(ProgramFiles, FileExistsFindsABareNameInTheProgramFolderFromElsewhere) {

@@ -1,7 +1,6 @@
-#include "app/Program.h"
-
 #include <gtest/gtest.h>
 
+#include "app/Program.h"
 #include "support/ScriptedUserPort.h"
 #include "support/TempProgramDir.h"
 

@@ -1,6 +1,6 @@
-#include "app/ProgressModel.h"
-
 #include <gtest/gtest.h>
+
+#include "app/ProgressModel.h"
 
 TEST(ProgressModel, UpdateBeforeStartDoesNothing) {
     ProgressModel bar;

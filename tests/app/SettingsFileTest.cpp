@@ -1,7 +1,6 @@
-#include "app/SettingsFile.h"
-
 #include <gtest/gtest.h>
 
+#include "app/SettingsFile.h"
 #include "support/ScriptedUserPort.h"
 #include "support/TempProgramDir.h"
 
@@ -21,7 +20,7 @@ QByteArray settingsWith(std::initializer_list<std::pair<int, const char*>> repla
 }
 
 class SettingsFileTest : public ::testing::Test {
-protected:
+  protected:
     // Writes the file, reads it, and says whether it was rewritten.
     bool readFrom(const QByteArray& file) {
         dir.write("Banmark.ini", file);
@@ -102,8 +101,11 @@ TEST_F(SettingsFileTest, InvalidFlagsFallBackToOnAndTheFileIsRewritten) {
 }
 
 TEST_F(SettingsFileTest, AnotherVersionKeepsItsValuesUnderTheCurrentHeader) {
-    const QByteArray old = settingsWith(
-        {{1, "[Banmark v0.99 by Orrimax]"}, {3, "SaveSGF=0"}, {7, "Unit=0"}, {8, "Width=20"}, {9, "DPI=150"}});
+    const QByteArray old = settingsWith({{1, "[Banmark v0.99 by Orrimax]"},
+                                         {3, "SaveSGF=0"},
+                                         {7, "Unit=0"},
+                                         {8, "Width=20"},
+                                         {9, "DPI=150"}});
     EXPECT_TRUE(readFrom(old));
     EXPECT_EQ(port.beeps, 1);
     EXPECT_FALSE(options.saveSgf);
@@ -117,10 +119,10 @@ TEST_F(SettingsFileTest, DamagedFilesGiveTheDefaults) {
     QByteArray binary(200, '\0');
     for (int k = 0; k < binary.size(); ++k) binary[k] = static_cast<char>(k * 37);
     const QByteArray damaged[] = {
-        QByteArray(),               // empty
-        binary,                     // not text at all
-        kDefaultFile.left(40),      // cut short in its second line
-        QByteArray(1 << 20, 'x'),   // a megabyte on one line
+        QByteArray(),              // empty
+        binary,                    // not text at all
+        kDefaultFile.left(40),     // cut short in its second line
+        QByteArray(1 << 20, 'x'),  // a megabyte on one line
     };
     for (const QByteArray& file : damaged) {
         port.beeps = 0;

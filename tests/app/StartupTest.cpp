@@ -1,9 +1,8 @@
-#include "app/Startup.h"
-
 #include <gtest/gtest.h>
 
 #include <QDir>
 
+#include "app/Startup.h"
 #include "support/TempProgramDir.h"
 
 TEST(Startup, ProgramDirIsTheExecutablesFolderWhenFilesCanBeCreatedThere) {

@@ -1,8 +1,8 @@
-#include "geometry/AngleTables.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+#include "geometry/AngleTables.h"
 
 TEST(AngleTables, CosineOfEachStepAndSineOfTheNextStep) {
     AngleTables tables;
@@ -13,7 +13,7 @@ TEST(AngleTables, CosineOfEachStepAndSineOfTheNextStep) {
         EXPECT_NEAR(tables.CosTable[t], std::cos(angle), 1e-6) << t;
         EXPECT_NEAR(tables.SinTable[t], std::sin(angle + step), 1e-6) << t;
     }
-    EXPECT_FLOAT_EQ(tables.CosTable[180], 1.0f);    // angle 0
-    EXPECT_FLOAT_EQ(tables.SinTable[539], 1.0f);    // the sine paired with 89.75 degrees
+    EXPECT_FLOAT_EQ(tables.CosTable[180], 1.0f);  // angle 0
+    EXPECT_FLOAT_EQ(tables.SinTable[539], 1.0f);  // the sine paired with 89.75 degrees
     EXPECT_EQ(tables.SinTable[719], tables.CosTable[0]);
 }

@@ -1,6 +1,6 @@
-#include "imaging/FastDrawing.h"
-
 #include <gtest/gtest.h>
+
+#include "imaging/FastDrawing.h"
 
 namespace {
 

@@ -6,8 +6,8 @@ Answer ScriptedUserPort::ShowMessage(const MessageBoxRequest& request) {
     messages.push_back(request);
     if (request.buttons == MessageButtons::Ok) return Answer::Ok;
     if (answers.empty()) {
-        ADD_FAILURE() << "unexpected question \"" << request.title.toStdString() << "\": "
-                      << request.text.toStdString();
+        ADD_FAILURE() << "unexpected question \"" << request.title.toStdString()
+                      << "\": " << request.text.toStdString();
         return request.defaultButton;
     }
     const Answer answer = answers.front();

@@ -4,7 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-TempProgramDir::TempProgramDir() : dir_(QDir::tempPath() + QStringLiteral("/banmark-test-XXXXXX")) {}
+TempProgramDir::TempProgramDir()
+    : dir_(QDir::tempPath() + QStringLiteral("/banmark-test-XXXXXX")) {}
 
 QString TempProgramDir::path() const { return dir_.path() + QLatin1Char('/'); }
 

@@ -1,5 +1,3 @@
-#include "ui/frmMain.h"
-
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -13,11 +11,12 @@
 #include "support/ScriptedUserPort.h"
 #include "support/TempProgramDir.h"
 #include "ui/ProgressBar.h"
+#include "ui/frmMain.h"
 
 namespace {
 
 class frmMainTest : public ::testing::Test {
-protected:
+  protected:
     frmMainTest() {
         program.state.ProgramDir = dir.path();
         window = std::make_unique<frmMain>(program, &port);

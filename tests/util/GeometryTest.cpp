@@ -1,8 +1,8 @@
-#include "util/Geometry.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+#include "util/Geometry.h"
 
 TEST(Geometry, PointDistance) {
     EXPECT_FLOAT_EQ(PointDistance(0, 0, 3, 4), 5);

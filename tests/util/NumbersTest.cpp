@@ -1,6 +1,6 @@
-#include "util/Numbers.h"
-
 #include <gtest/gtest.h>
+
+#include "util/Numbers.h"
 
 TEST(Numbers, RoundingTiesGoToTheEvenNeighbour) {
     EXPECT_EQ(roundHalfEven(0.5), 0);

@@ -1,8 +1,7 @@
-#include "util/PathCase.h"
-
 #include <gtest/gtest.h>
 
 #include "support/TempProgramDir.h"
+#include "util/PathCase.h"
 
 TEST(PathCase, FindsFilesWhateverTheCaseOfEachComponent) {
     TempProgramDir dir;
