@@ -18,11 +18,10 @@
 
 namespace {
 
-// Margins around the frames and the gap between them, in pixels.
-constexpr int kFrameTop = 8;
-constexpr int kMarginsAroundFrames = 16;
+// The margin between the frames and the window's edges, and the gap between
+// the two frames, in pixels.
+constexpr int kEdgeMargin = 8;
 constexpr int kGapBetweenFrames = 23;
-constexpr int kSideMarginsAndGap = 39;
 
 }  // namespace
 
@@ -130,12 +129,12 @@ void frmMain::ArrangeControls() {
 
     // The window system keeps the window at least this large, so a window
     // made smaller is enlarged without a layout pass of our own.
-    setMinimumSize(options.width() + details.width() + kSideMarginsAndGap,
-                   frameHeight + kMarginsAroundFrames + barHeight);
+    setMinimumSize(options.width() + details.width() + 2 * kEdgeMargin + kGapBetweenFrames,
+                   frameHeight + 2 * kEdgeMargin + barHeight);
 
     const int pairWidth = options.width() + kGapBetweenFrames + details.width();
     const int left = (width() - pairWidth) / 2;
-    const int top = qMax(kFrameTop, (height() - barHeight - frameHeight) / 2);
+    const int top = qMax(kEdgeMargin, (height() - barHeight - frameHeight) / 2);
     fraOpzioni->setGeometry(left, top, options.width(), frameHeight);
     fraInformazioni->setGeometry(left + options.width() + kGapBetweenFrames, top, details.width(),
                                  frameHeight);
