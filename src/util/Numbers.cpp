@@ -1,18 +1,7 @@
 #include "util/Numbers.h"
 
-#include <cfenv>
 #include <cmath>
 #include <string>
-
-long long roundHalfEven(double value) {
-    // nearbyint honours the current rounding mode, which is round-to-nearest-even
-    // unless somebody changed it; make the rule explicit instead of relying on that.
-    const int previous = std::fegetround();
-    std::fesetround(FE_TONEAREST);
-    const double rounded = std::nearbyint(value);
-    std::fesetround(previous);
-    return static_cast<long long>(rounded);
-}
 
 long long floorToInt(double value) { return static_cast<long long>(std::floor(value)); }
 
@@ -24,10 +13,12 @@ namespace {
 
 bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
 
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
 // Appends the digits starting at pos to out and returns how many there were.
 int takeDigits(QStringView text, qsizetype& pos, std::string& out) {
     int count = 0;
-    while (pos < text.size() && text[pos].isDigit() && text[pos].unicode() < 128) {
+    while (pos < text.size() && isDigit(text[pos])) {
         out += static_cast<char>(text[pos].unicode());
         ++pos;
         ++count;

@@ -2,12 +2,21 @@
 
 #include <QString>
 #include <QStringView>
+#include <cmath>
 
 // The number rules the whole program follows, so that every field, file and
 // computation rounds and renders numbers the same way.
 
 // Nearest integer, ties to the even one (6.5 -> 6, 7.5 -> 8, -2.5 -> -2).
-long long roundHalfEven(double value);
+// Inline and independent of the floating-point rounding mode, because the
+// line voting rounds once per edge pixel and angle.
+inline long long roundHalfEven(double value) {
+    const double below = std::floor(value);
+    const double fraction = value - below;  // exact in binary floating point
+    double rounded = below + 1.0;
+    if (fraction < 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) == 0.0)) rounded = below;
+    return static_cast<long long>(rounded);
+}
 
 // Largest integer not above value (-0.5 -> -1).
 long long floorToInt(double value);
