@@ -3,63 +3,35 @@
 #include "app/KifuSize.h"
 #include "support/ScriptedUserPort.h"
 
-namespace {
-
-OutputOptions sized(int unit, const char* width, const char* dpi) {
-    OutputOptions options;
-    options.widthUnit = unit;
-    options.widthText = width;
-    options.dpiText = dpi;
-    return options;
-}
-
-}  // namespace
-
-TEST(KifuSize, PixelWidthIsHeldBetween280And9600) {
-    ScriptedUserPort port;
-    OutputOptions small = sized(kUnitPixel, "100", "300");
-    EXPECT_EQ(CheckDimensioneKifu(small, port), KifuSizeField::Width);
-    EXPECT_EQ(small.widthText, "280");
-    EXPECT_EQ(small.sheetWidthTag, "280");
-    EXPECT_EQ(port.beeps, 1);
-
-    OutputOptions large = sized(kUnitPixel, "12000", "300");
-    CheckDimensioneKifu(large, port);
-    EXPECT_EQ(large.widthText, "9600");
-    EXPECT_EQ(large.sheetWidthTag, "9600");
-}
-
-TEST(KifuSize, InchAndCmCorrectTheDpi) {
-    ScriptedUserPort port;
-    OutputOptions usual = sized(kUnitInch, "8", "300");
-    EXPECT_EQ(CheckDimensioneKifu(usual, port), KifuSizeField::None);
-    EXPECT_EQ(usual.sheetWidthTag, "2400");
-    EXPECT_EQ(port.beeps, 0);
-
-    OutputOptions narrow = sized(kUnitInch, "0.5", "300");
-    EXPECT_EQ(CheckDimensioneKifu(narrow, port), KifuSizeField::Dpi);
-    EXPECT_EQ(narrow.dpiText, "559");
-    EXPECT_EQ(narrow.sheetWidthTag, "279");  // one pixel below 280, by the 279.5 bound
-
-    OutputOptions wide = sized(kUnitInch, "40", "300");
-    CheckDimensioneKifu(wide, port);
-    EXPECT_EQ(wide.dpiText, "240");
-    EXPECT_EQ(wide.sheetWidthTag, "9600");
-
-    OutputOptions cm = sized(kUnitCm, "1", "300");
-    CheckDimensioneKifu(cm, port);
-    EXPECT_EQ(cm.dpiText, "710");  // 709.93 per cm rounded
-    EXPECT_EQ(cm.sheetWidthTag, "279");
-}
-
-TEST(KifuSize, ZeroDpiOrWidthIsLeftAloneWithNoSheetWidth) {
-    ScriptedUserPort port;
-    OutputOptions noDpi = sized(kUnitInch, "8", "0");
-    EXPECT_EQ(CheckDimensioneKifu(noDpi, port), KifuSizeField::None);
-    EXPECT_EQ(noDpi.sheetWidthTag, "0");
-    OutputOptions noWidth = sized(kUnitCm, "", "300");
-    EXPECT_EQ(CheckDimensioneKifu(noWidth, port), KifuSizeField::None);
-    EXPECT_EQ(noWidth.dpiText, "300");
-    EXPECT_EQ(noWidth.sheetWidthTag, "0");
-    EXPECT_EQ(port.beeps, 0);
+TEST(KifuSize, WidthAndDpiAreCorrectedToASheetOf280To9600Pixels) {
+    struct Case {
+        int unit;
+        const char *width, *dpi;
+        KifuSizeField focus;
+        const char *widthAfter, *dpiAfter, *sheet;
+    };
+    const Case cases[] = {
+        {kUnitPixel, "100", "300", KifuSizeField::Width, "280", "300", "280"},
+        {kUnitPixel, "12000", "300", KifuSizeField::Width, "9600", "300", "9600"},
+        {kUnitInch, "8", "300", KifuSizeField::None, "8", "300", "2400"},
+        // 279.5 / 0.5 = 559: the sheet ends one pixel below 280
+        {kUnitInch, "0.5", "300", KifuSizeField::Dpi, "0.5", "559", "279"},
+        {kUnitInch, "40", "300", KifuSizeField::Dpi, "40", "240", "9600"},
+        {kUnitCm, "1", "300", KifuSizeField::Dpi, "1", "710", "279"},
+        // no DPI, or no width, leaves the fields as they are and no sheet width
+        {kUnitInch, "8", "0", KifuSizeField::None, "8", "0", "0"},
+        {kUnitCm, "", "300", KifuSizeField::None, "", "300", "0"},
+    };
+    for (const Case& c : cases) {
+        ScriptedUserPort port;
+        OutputOptions options;
+        options.widthUnit = c.unit;
+        options.widthText = c.width;
+        options.dpiText = c.dpi;
+        EXPECT_EQ(CheckDimensioneKifu(options, port), c.focus) << c.width << " at " << c.dpi;
+        EXPECT_EQ(options.widthText, c.widthAfter) << c.width;
+        EXPECT_EQ(options.dpiText, c.dpiAfter) << c.width;
+        EXPECT_EQ(options.sheetWidthTag, c.sheet) << c.width;
+        EXPECT_EQ(port.beeps, c.focus == KifuSizeField::None ? 0 : 1) << c.width;
+    }
 }

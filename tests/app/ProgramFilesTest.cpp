@@ -9,6 +9,7 @@ TEST(ProgramFiles, FileExistsFindsABareNameInTheProgramFolderFromElsewhere) {
     TempProgramDir program;
     TempProgramDir elsewhere;
     program.write("vconvert", "x");
+    program.write("Foto/IMG_01.JPG", "x");
     const QString previous = QDir::currentPath();
     QDir::setCurrent(elsewhere.path());
 
@@ -18,6 +19,8 @@ TEST(ProgramFiles, FileExistsFindsABareNameInTheProgramFolderFromElsewhere) {
     elsewhere.write("vcomp100.dll", "x");
     EXPECT_TRUE(FileExists("vcomp100.dll", program.path()));  // the current folder first
     EXPECT_TRUE(FileExists(program.path() + "VCONVERT", "/nonexistent/"));
+    EXPECT_TRUE(FileExists("foto/img_01.jpg", program.path()));
+    EXPECT_FALSE(FileExists("foto", program.path()));  // a folder is no file
 
     QDir::setCurrent(previous);
 }

@@ -24,27 +24,3 @@ TEST(Program, LoadingLeavesNoBoardTheTablesFilledAndAWellFormedSettingsFile) {
               "[Kifu]\r\nUnit=1\r\nWidth=8\r\nDPI=300\r\n");
     EXPECT_TRUE(port.messages.empty());  // nothing is asked at start-up
 }
-
-TEST(Program, TheExitQuestionDefaultsToNoAndCleansUpOnlyOnYes) {
-    TempProgramDir dir;
-    Program program;
-    program.state.ProgramDir = dir.path();
-    ScriptedUserPort port;
-    dir.write("temp.bat", "x");
-
-    port.answers = {Answer::No};
-    EXPECT_FALSE(program.ConfirmExit(port));
-    ASSERT_EQ(port.messages.size(), 1u);
-    const MessageBoxRequest& question = port.messages[0];
-    EXPECT_EQ(question.title, "Banmark");
-    EXPECT_EQ(question.text, "Uscire da Banmark?");
-    EXPECT_EQ(question.icon, MessageIcon::Question);
-    EXPECT_EQ(question.buttons, MessageButtons::YesNo);
-    EXPECT_EQ(question.defaultButton, Answer::No);
-    EXPECT_TRUE(dir.exists("temp.bat"));
-
-    port.answers = {Answer::Yes};
-    EXPECT_TRUE(program.ConfirmExit(port));
-    EXPECT_FALSE(dir.exists("temp.bat"));
-    EXPECT_TRUE(dir.exists("Banmark.ini"));
-}

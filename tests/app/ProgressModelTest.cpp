@@ -2,39 +2,6 @@
 
 #include "app/ProgressModel.h"
 
-TEST(ProgressModel, UpdateBeforeStartDoesNothing) {
-    ProgressModel bar;
-    long value = 5;
-    EXPECT_EQ(bar.Show(value, 0), ProgressChange::Ignored);
-    EXPECT_EQ(value, 5);
-    EXPECT_FALSE(bar.InUse());
-}
-
-TEST(ProgressModel, StartUpdateStop) {
-    ProgressModel bar;
-    long value = 0;
-    EXPECT_EQ(bar.Show(value, 40), ProgressChange::Started);
-    EXPECT_EQ(bar.Tag(), "40");
-    value = 10;
-    EXPECT_EQ(bar.Show(value, 0), ProgressChange::Updated);
-    EXPECT_EQ(bar.PercentText(), "25 %");
-    EXPECT_EQ(bar.Show(value, -1), ProgressChange::Stopped);
-    EXPECT_TRUE(bar.Tag().isEmpty());
-    EXPECT_EQ(bar.Show(value, 0), ProgressChange::Ignored);
-}
-
-TEST(ProgressModel, ValuesOutsideTheRangeAreClampedAndWrittenBack) {
-    ProgressModel bar;
-    long value = 9;
-    bar.Show(value, 4);
-    EXPECT_EQ(value, 4);
-    EXPECT_EQ(bar.PercentText(), "100 %");
-    value = -3;
-    bar.Show(value, 0);
-    EXPECT_EQ(value, 0);
-    EXPECT_EQ(bar.PercentText(), "0 %");
-}
-
 TEST(ProgressModel, PercentageRoundsTiesToEven) {
     ProgressModel bar;
     long value = 1;

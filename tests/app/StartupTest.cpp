@@ -24,7 +24,5 @@ TEST(Startup, ProgramDirFallsBackToTheUserDataFolder) {
 
 TEST(Startup, TwipsPerPixel) {
     EXPECT_EQ(TwipsPerPixel(96), 15);
-    EXPECT_EQ(TwipsPerPixel(120), 12);
-    EXPECT_EQ(TwipsPerPixel(144), 10);
     EXPECT_EQ(TwipsPerPixel(110), 13);
 }
