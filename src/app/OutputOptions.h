@@ -6,7 +6,6 @@
 inline constexpr int kUnitCm = 0;
 inline constexpr int kUnitInch = 1;
 inline constexpr int kUnitPixel = 2;
-inline constexpr int kNoUnit = -1;
 
 // The output choices of the options panel, the only values the settings file
 // keeps. The panel's widgets show and edit them; the texts are kept as the
@@ -14,7 +13,7 @@ inline constexpr int kNoUnit = -1;
 struct OutputOptions {
     bool saveSgf = true;                      // "Salva file SGF"
     bool saveKifu = true;                     // "Genera kifu"
-    int widthUnit = kUnitInch;                // kUnitCm, kUnitInch, kUnitPixel or kNoUnit
+    int widthUnit = kUnitInch;                // kUnitCm, kUnitInch, kUnitPixel, -1 for none
     QString widthText = QStringLiteral("8");  // kifu width in that unit
     QString dpiText = QStringLiteral("300");  // kifu resolution, dots per inch
     // The sheet width in pixels that the kifu renderer draws, as decimal text;

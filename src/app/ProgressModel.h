@@ -19,7 +19,6 @@ class ProgressModel {
     ProgressChange Show(long& value, long maximum);
 
     bool InUse() const { return !tag_.isEmpty(); }
-    const QString& Tag() const { return tag_; }
 
     // The maximum the bar draws against; a maximum of 0 counts as 1.
     long Maximum() const;

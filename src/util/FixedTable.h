@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <cassert>
 #include <cstddef>
 #include <vector>
@@ -16,8 +15,6 @@ class FixedTable {
 
     T& operator()(int i, int j, int k = 0) { return cells_[offset(i, j, k)]; }
     const T& operator()(int i, int j, int k = 0) const { return cells_[offset(i, j, k)]; }
-
-    void fill(const T& value) { std::fill(cells_.begin(), cells_.end(), value); }
 
   private:
     static std::size_t offset(int i, int j, int k) {
