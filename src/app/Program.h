@@ -11,7 +11,7 @@ class UserPort;
 // and the flags the main window shares with it. Both front ends own one and
 // hand it to whatever needs it.
 class Program {
-  public:
+public:
     GameState state;
     OutputOptions options;
     AngleTables angles;

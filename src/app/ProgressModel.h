@@ -13,7 +13,7 @@ enum class ProgressChange {
 // The state and the rules of the progress bar, apart from its painting. The
 // bar remembers its maximum as decimal text (its tag), empty while unused.
 class ProgressModel {
-  public:
+public:
     // Applies ShowProgress(value, maximum). When the result is Started or
     // Updated, value has been clamped into 0 ... Maximum() and written back.
     ProgressChange Show(long& value, long maximum);
@@ -33,7 +33,7 @@ class ProgressModel {
     // the blue part and reaches the right edge at 100 %.
     long FilledWidth(long innerWidth, long textWidth) const;
 
-  private:
+private:
     QString tag_;
     long value_ = 0;
 };

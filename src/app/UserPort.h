@@ -25,7 +25,7 @@ struct MessageBoxRequest {
 // with real widgets; the tests with scripted answers that record what was
 // asked. Nothing outside the user interface opens a window or beeps itself.
 class UserPort {
-  public:
+public:
     virtual ~UserPort() = default;
 
     // Shows a modal message box and returns the button pressed.

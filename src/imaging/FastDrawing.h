@@ -23,7 +23,7 @@ struct PixelRows {
     std::uint8_t* rowData(int row) { return &bytes[index(0, row)]; }
     const std::uint8_t* rowData(int row) const { return &bytes[index(0, row)]; }
 
-  private:
+private:
     std::size_t index(int byteInRow, int row) const;
 };
 

@@ -8,7 +8,7 @@
 // the done part in pure blue with the percentage riding at its right end.
 class ProgressBar : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit ProgressBar(QWidget* parent = nullptr);
 
     // Applies ShowProgress(value, maximum): shows the bar when it starts or
@@ -19,9 +19,9 @@ class ProgressBar : public QWidget {
 
     QSize sizeHint() const override;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     ProgressModel model_;
 };

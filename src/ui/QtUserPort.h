@@ -7,7 +7,7 @@ class frmMain;
 // The user port of the window program: real message boxes over the main
 // window, the system beep, the event loop and the main window's progress bar.
 class QtUserPort : public UserPort {
-  public:
+public:
     explicit QtUserPort(frmMain& window) : window_(window) {}
 
     Answer ShowMessage(const MessageBoxRequest& request) override;
@@ -15,6 +15,6 @@ class QtUserPort : public UserPort {
     void ProcessEvents() override;
     void ShowProgress(long& value, long maximum) override;
 
-  private:
+private:
     frmMain& window_;
 };

@@ -19,7 +19,7 @@ class QPushButton;
 // progress bar along the bottom edge while work is under way.
 class frmMain : public QWidget {
     Q_OBJECT
-  public:
+public:
     // Loads the window: builds the controls, runs the program's start-up
     // steps (settings read and rewritten, working files removed) and shows
     // the options. Without a port the window uses real message boxes.
@@ -74,12 +74,12 @@ class frmMain : public QWidget {
 
     ProgressBar* picProgressBar = nullptr;
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
-  private:
+private:
     void buildOptionsFrame();
     void buildDetailsFrame();
     void showOutputOptions();

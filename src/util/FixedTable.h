@@ -10,13 +10,13 @@
 // bug and stops debug builds.
 template <typename T, int N1, int N2, int N3 = 1>
 class FixedTable {
-  public:
+public:
     FixedTable() : cells_(static_cast<std::size_t>(N1) * N2 * N3) {}
 
     T& operator()(int i, int j, int k = 0) { return cells_[offset(i, j, k)]; }
     const T& operator()(int i, int j, int k = 0) const { return cells_[offset(i, j, k)]; }
 
-  private:
+private:
     static std::size_t offset(int i, int j, int k) {
         assert(i >= 0 && i < N1 && j >= 0 && j < N2 && k >= 0 && k < N3);
         return (static_cast<std::size_t>(k) * N2 + j) * N1 + i;

@@ -20,7 +20,7 @@ QByteArray settingsWith(std::initializer_list<std::pair<int, const char*>> repla
 }
 
 class SettingsFileTest : public ::testing::Test {
-  protected:
+protected:
     // Writes the file, reads it, and says whether it was rewritten.
     bool readFrom(const QByteArray& file) {
         dir.write("Banmark.ini", file);

@@ -10,7 +10,7 @@
 // message box, beep and turn of the event loop. A box with only an OK button
 // takes no answer; a question with no answer left fails the test.
 class ScriptedUserPort : public UserPort {
-  public:
+public:
     std::deque<Answer> answers;
     std::vector<MessageBoxRequest> messages;
     int beeps = 0;

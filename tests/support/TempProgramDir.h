@@ -6,7 +6,7 @@
 
 // A fresh, empty program folder for one test, removed afterwards.
 class TempProgramDir {
-  public:
+public:
     TempProgramDir();
 
     // The folder with its trailing separator, as the program keeps it.
@@ -16,6 +16,6 @@ class TempProgramDir {
     QByteArray read(const QString& name) const;
     bool exists(const QString& name) const;
 
-  private:
+private:
     QTemporaryDir dir_;
 };

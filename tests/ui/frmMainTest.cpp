@@ -16,7 +16,7 @@
 namespace {
 
 class frmMainTest : public ::testing::Test {
-  protected:
+protected:
     frmMainTest() {
         program.state.ProgramDir = dir.path();
         window = std::make_unique<frmMain>(program, &port);
