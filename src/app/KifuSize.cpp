@@ -18,6 +18,9 @@ struct DpiBounds {
 };
 constexpr DpiBounds kInchBounds{279.5, 9600.0, 1.0};
 constexpr DpiBounds kCmBounds{709.93, 24384.0, 2.54};
+constexpr int kDefaultDpi = 300;
+
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 // Clamps the pixel width itself; returns whether the text changed.
 bool clampPixelWidth(QString& widthText) {
@@ -35,9 +38,10 @@ bool clampPixelWidth(QString& widthText) {
 
 // Clamps the DPI so that the width in this unit gives a sheet within bounds;
 // returns whether the text changed. A DPI of 0 is left alone (the renderer
-// then draws its smallest sheet), and so is a width of 0: the bounds divide
-// by the width, and with no width there is no DPI that could fix the sheet,
-// so the fields stay as typed and the sheet width is 0, as for DPI 0.
+// then draws its smallest sheet), and so is a width of 0 or an empty width:
+// the bounds divide by the width, and with no width there is no DPI that
+// could fix the sheet. Rather than invent a width the user did not type, the
+// fields stay as they are and the sheet width is 0, exactly as for DPI 0.
 bool clampDpi(const QString& widthText, QString& dpiText, const DpiBounds& bounds) {
     const double width = numericValue(widthText);
     if (numericValue(dpiText) <= 0 || width <= 0) return false;
@@ -74,4 +78,33 @@ KifuSizeField CheckDimensioneKifu(OutputOptions& options, UserPort& port) {
     if (!changed) return KifuSizeField::None;
     port.Beep();
     return options.widthUnit == kUnitPixel ? KifuSizeField::Width : KifuSizeField::Dpi;
+}
+
+void ShowWidthInUnit(OutputOptions& options) {
+    if (options.widthUnit == kUnitPixel) {
+        options.widthText = options.sheetWidthTag;
+        return;
+    }
+    if (options.widthUnit != kUnitInch && options.widthUnit != kUnitCm) return;
+    if (numericValue(options.dpiText) == 0) options.dpiText = QString::number(kDefaultDpi);
+    const double unitsPerInch = options.widthUnit == kUnitInch ? 1.0 : 2.54;
+    options.widthText = formatGeneral(numericValue(options.sheetWidthTag) * unitsPerInch /
+                                      numericValue(options.dpiText));
+}
+
+QChar DpiKey(QChar typed) { return isDigit(typed) ? typed : QChar(); }
+
+QChar WidthKey(const QString& text, QChar typed) {
+    if (typed == u',') typed = u'.';
+    if (typed == u'.' && text.contains(u'.')) return QChar();
+    return isDigit(typed) || typed == u'.' ? typed : QChar();
+}
+
+QString NormaliseDpiText(const QString& text) { return formatGeneral(numericValue(text)); }
+
+QString NormaliseWidthText(const QString& text) {
+    QString width = text;
+    const qsizetype comma = width.indexOf(u',');
+    if (comma >= 0) width[comma] = u'.';
+    return formatGeneral(numericValue(width));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QChar>
+
 #include "app/OutputOptions.h"
 
 class UserPort;
@@ -12,3 +14,17 @@ enum class KifuSizeField { None, Width, Dpi };
 // corrects is changed on the spot with a beep; the returned field is the one
 // the user interface should put the focus into (None when nothing changed).
 KifuSizeField CheckDimensioneKifu(OutputOptions& options, UserPort& port);
+
+// Shows the unchanged sheet width (options.sheetWidthTag) in the selected
+// unit: the pixels themselves, or inches or centimetres at the DPI, which
+// becomes 300 when it is 0. The fields are not validated here.
+void ShowWidthInUnit(OutputOptions& options);
+
+// The DPI field takes digits only; the width field digits and one decimal
+// point, a "," typed becoming ".". A null character means the key is refused.
+QChar DpiKey(QChar typed);
+QChar WidthKey(const QString& text, QChar typed);
+
+// The field texts as the numbers they hold, in plain decimal form ("8,5" -> "8.5").
+QString NormaliseDpiText(const QString& text);
+QString NormaliseWidthText(const QString& text);

@@ -1,19 +1,24 @@
 #pragma once
 
+#include "app/GameDetails.h"
 #include "app/GameState.h"
 #include "app/OutputOptions.h"
 #include "geometry/AngleTables.h"
+#include "imaging/PhotoList.h"
 
 class UserPort;
 
 // Everything the program keeps for as long as it runs: the shared game state,
-// the output options of the settings file, the tables of the grid detection
-// and the flags the main window shares with it. Both front ends own one and
+// the game details and output options of the options panel, the list the
+// photo series is read from, the tables of the grid detection and the flags
+// the main window shares with it. Both front ends own one and
 // hand it to whatever needs it.
 class Program {
 public:
     GameState state;
+    GameDetails details;
     OutputOptions options;
+    PhotoList photos;
     AngleTables angles;
 
     // Ctrl was held as processing started: the line votes are saved as a picture.

@@ -1,27 +1,25 @@
 #include "ui/frmMain.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSessionManager>
 
 #include "app/Program.h"
-#include "imaging/PhotoPaths.h"
+#include "ui/DetailsFrame.h"
+#include "ui/OptionsFrame.h"
 #include "ui/ProgramIcon.h"
 #include "ui/ProgressBar.h"
 #include "ui/QtUserPort.h"
+#include "ui/WindowLayout.h"
 
 namespace {
 
-// The margin between the frames and the window's edges, and the gap between
-// the two frames, in pixels.
-constexpr int kEdgeMargin = 8;
-constexpr int kGapBetweenFrames = 23;
+constexpr int kIconSize = 48;
+// Room for the board drawing of the largest board with its coordinates.
+constexpr int kBoardFrameHeight = 300;
 
 }  // namespace
 
@@ -34,17 +32,19 @@ frmMain::frmMain(Program& program, UserPort* port) : program_(program), port_(po
     setWindowTitle(QStringLiteral("Banmark by Orrimax"));
     setWindowIcon(ProgramIcon());
 
-    buildOptionsFrame();
-    buildDetailsFrame();
+    fraOpzioni = new OptionsFrame(program_, this->port(), this);
+    fraInformazioni = new DetailsFrame(program_.details, this->port(), this);
+    imgIcon[0] = fraOpzioni->imgIcon;
+    buildProcessingView();
     picProgressBar = new ProgressBar(this);
+    connect(fraOpzioni->cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
 
     // A session that ends closes the window without a question.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
             [this](QSessionManager&) { sessionEnding_ = true; });
 
-    txtPrimoFile_Change();
     program_.Load(this->port());
-    showOutputOptions();
+    fraOpzioni->showOutputOptions();
 
     ArrangeControls();
     resize(minimumSize());
@@ -54,51 +54,41 @@ frmMain::~frmMain() = default;
 
 UserPort& frmMain::port() { return *port_; }
 
-void frmMain::showOutputOptions() {
-    const OutputOptions& options = program_.options;
-    chkSGF->setChecked(options.saveSgf);
-    chkKifu->setChecked(options.saveKifu);
-    cboLarghezza->setCurrentIndex(options.widthUnit);
-    txtLarghezza->setText(options.widthText);
-    txtDPI->setText(options.dpiText);
-}
-
-void frmMain::takeOutputOptions() {
-    OutputOptions& options = program_.options;
-    options.saveSgf = chkSGF->isChecked();
-    options.saveKifu = chkKifu->isChecked();
-    options.widthUnit = cboLarghezza->currentIndex();
-    options.widthText = txtLarghezza->text();
-    options.dpiText = txtDPI->text();
-}
-
-void frmMain::txtPrimoFile_Change() {
-    cmdElabora->setEnabled(IsPhotoPairProcessable(txtPrimoFile->text(), txtUltimoFile->text()));
+void frmMain::buildProcessingView() {
+    imgShow = new QLabel(this);
+    imgShow->setObjectName(QStringLiteral("imgShow"));
+    imgShow->setScaledContents(true);
+    imgShow->hide();
+    fraGoban = new QGroupBox(this);
+    fraGoban->setObjectName(QStringLiteral("fraGoban"));
+    fraGoban->hide();
+    imgIcon[1] = new QLabel(this);
+    imgIcon[1]->setObjectName(QStringLiteral("imgIcon1"));
+    imgIcon[1]->setPixmap(ProgramPixmap(kIconSize));
+    imgIcon[1]->setAlignment(Qt::AlignCenter);
+    imgIcon[1]->hide();
 }
 
 void frmMain::cmdExit_Click() {
-    takeOutputOptions();
+    fraOpzioni->takeOutputOptions();
     if (!program_.ConfirmExit(port())) return;
-    endProgram();
+    exitConfirmed_ = true;
     close();
 }
 
-void frmMain::endProgram() {
-    exitConfirmed_ = true;
-    QCoreApplication::exit(0);
-}
-
+// Closing the main window ends the program: it is the application's last
+// window, and Qt quits when the last window closes.
 void frmMain::closeEvent(QCloseEvent* event) {
     if (sessionEnding_ || exitConfirmed_) {
         event->accept();
         return;
     }
-    takeOutputOptions();
+    fraOpzioni->takeOutputOptions();
     if (!program_.ConfirmExit(port())) {
         event->ignore();
         return;
     }
-    endProgram();
+    exitConfirmed_ = true;
     event->accept();
 }
 
@@ -122,21 +112,29 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 }
 
 void frmMain::ArrangeControls() {
-    const QSize options = fraOpzioni->sizeHint();
-    const QSize details = fraInformazioni->sizeHint();
-    const int frameHeight = qMax(options.height(), details.height());
     const int barHeight = picProgressBar->isHidden() ? 0 : picProgressBar->sizeHint().height();
-
     // The window system keeps the window at least this large, so a window
     // made smaller is enlarged without a layout pass of our own.
-    setMinimumSize(options.width() + details.width() + 2 * kEdgeMargin + kGapBetweenFrames,
-                   frameHeight + 2 * kEdgeMargin + barHeight);
-
-    const int pairWidth = options.width() + kGapBetweenFrames + details.width();
-    const int left = (width() - pairWidth) / 2;
-    const int top = qMax(kEdgeMargin, (height() - barHeight - frameHeight) / 2);
-    fraOpzioni->setGeometry(left, top, options.width(), frameHeight);
-    fraInformazioni->setGeometry(left + options.width() + kGapBetweenFrames, top, details.width(),
-                                 frameHeight);
+    setMinimumSize(
+        MinimumWindowSize(fraOpzioni->sizeHint(), fraInformazioni->sizeHint(), barHeight));
     picProgressBar->setGeometry(0, height() - barHeight, width(), barHeight);
+
+    if (fraOpzioni->isHidden()) {
+        arrangeProcessingView(barHeight);
+        return;
+    }
+    const OptionsPlaces places =
+        OptionsArrangement(size(), fraOpzioni->sizeHint(), fraInformazioni->sizeHint(), barHeight);
+    fraOpzioni->setGeometry(places.options);
+    fraInformazioni->setGeometry(places.details);
+}
+
+void frmMain::arrangeProcessingView(int barHeight) {
+    const QPixmap photo = imgShow->pixmap();
+    const ProcessingPlaces places = ProcessingArrangement(
+        size(), fraInformazioni->sizeHint(), kBoardFrameHeight, photo.size(), barHeight);
+    imgShow->setGeometry(places.photo);
+    fraInformazioni->setGeometry(places.details);
+    fraGoban->setGeometry(places.board);
+    imgIcon[1]->setGeometry(places.board);
 }

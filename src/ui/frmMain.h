@@ -7,16 +7,16 @@
 class Program;
 class UserPort;
 class ProgressBar;
-class QCheckBox;
-class QComboBox;
+class OptionsFrame;
+class DetailsFrame;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
-class QPushButton;
 
-// The main window. It shows the options panel: the photographs and output
-// choices (fraOpzioni) beside the game details (fraInformazioni), with the
-// progress bar along the bottom edge while work is under way.
+// The main window. It has two arrangements: the options panel, with the
+// photographs and output choices (fraOpzioni) beside the game details
+// (fraInformazioni), and the processing view, with the photograph (imgShow)
+// beside the game details and the board frame (fraGoban). The progress bar
+// runs along the bottom edge while work is under way.
 class frmMain : public QWidget {
     Q_OBJECT
 public:
@@ -31,47 +31,19 @@ public:
     // drawing, so the window stays responsive during long work.
     void ShowProgress(long& value, long maximum);
 
-    // The options panel's output choices -----------------------------------
-    QGroupBox* fraOpzioni = nullptr;
-    QLabel* lblPrimoFile = nullptr;
-    QLineEdit* txtPrimoFile = nullptr;
-    QLabel* lblUltimoFile = nullptr;
-    QLineEdit* txtUltimoFile = nullptr;
-    QCheckBox* chkSGF = nullptr;
-    QCheckBox* chkKifu = nullptr;
-    QLabel* lblLarghezza = nullptr;
-    QLineEdit* txtLarghezza = nullptr;
-    QComboBox* cboLarghezza = nullptr;
-    QLabel* lblDPI = nullptr;
-    QLineEdit* txtDPI = nullptr;
-    QPushButton* cmdElabora = nullptr;
-    QPushButton* cmdExit = nullptr;
+    // Places every part for the arrangement shown (the options panel while
+    // fraOpzioni shows) and keeps the window at least as large as the frames.
+    void ArrangeControls();
+
+    OptionsFrame* fraOpzioni = nullptr;
+    DetailsFrame* fraInformazioni = nullptr;
+    // The photograph being processed, stretched to its place.
+    QLabel* imgShow = nullptr;
+    // The live board drawing, below the game details while processing.
+    QGroupBox* fraGoban = nullptr;
     // The program's picture: [0] stands in for the kifu size fields while
     // the kifu is off, [1] fills the board frame's place while processing.
     std::array<QLabel*, 2> imgIcon{};
-
-    // The game details --------------------------------------------------------
-    QGroupBox* fraInformazioni = nullptr;
-    QLineEdit* txtNero = nullptr;
-    QComboBox* cboRankNero = nullptr;
-    QLineEdit* txtTeamNero = nullptr;
-    QLineEdit* txtBianco = nullptr;
-    QComboBox* cboRankBianco = nullptr;
-    QLineEdit* txtTeamBianco = nullptr;
-    QLineEdit* txtKomi = nullptr;
-    QLabel* lblHandicap = nullptr;
-    QComboBox* cboHandicap = nullptr;
-    QLabel* lblRegole = nullptr;
-    QComboBox* cboRegole = nullptr;
-    QLineEdit* txtTempo = nullptr;
-    QLineEdit* txtByoyomi = nullptr;
-    QLineEdit* txtLuogo = nullptr;
-    QLineEdit* txtData = nullptr;
-    QLineEdit* txtEvento = nullptr;
-    QLineEdit* txtTurno = nullptr;
-    QLineEdit* txtTitolo = nullptr;
-    QLineEdit* txtRisultato = nullptr;
-
     ProgressBar* picProgressBar = nullptr;
 
 protected:
@@ -80,16 +52,9 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
-    void buildOptionsFrame();
-    void buildDetailsFrame();
-    void showOutputOptions();
-    void takeOutputOptions();
-    void txtPrimoFile_Change();
+    void buildProcessingView();
     void cmdExit_Click();
-    void endProgram();
-    // Places the frames and the progress bar and keeps the window at least
-    // as large as the frames need.
-    void ArrangeControls();
+    void arrangeProcessingView(int barHeight);
 
     UserPort& port();
 

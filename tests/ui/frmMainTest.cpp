@@ -7,29 +7,15 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/Program.h"
-#include "support/ScriptedUserPort.h"
-#include "support/TempProgramDir.h"
+#include "ui/MainWindowTest.h"
 #include "ui/ProgressBar.h"
-#include "ui/frmMain.h"
 
 namespace {
 
-class frmMainTest : public ::testing::Test {
+class frmMainTest : public MainWindowTest {
 protected:
-    frmMainTest() {
-        program.state.ProgramDir = dir.path();
-        window = std::make_unique<frmMain>(program, &port);
-        window->show();
-    }
-
     bool isBlue(QRgb pixel) const { return pixel == qRgb(0, 0, 255); }
     QImage barPicture() const { return window->picProgressBar->grab().toImage(); }
-
-    TempProgramDir dir;
-    Program program;
-    ScriptedUserPort port;
-    std::unique_ptr<frmMain> window;
 };
 
 }  // namespace

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The file patterns of the photo browser: its "Immagini" entry and "Tutti i file".
+inline const QString kImagePattern =
+    QStringLiteral("*.jpg;*.jpeg;*.bmp;*.ico;*.cur;*.wmf;*.emf;*.gif");
+inline const QString kAllFilesPattern = QStringLiteral("*");
+
+// The files of one folder that match a pattern, which is where a photo
+// series is read from. The pattern is every file until the user opens the
+// photo browser, which sets the image pattern (or one the user types).
+class PhotoList {
+public:
+    QString folder;
+    QString pattern = kAllFilesPattern;
+
+    // The names of the plain files in the folder that match one of the
+    // pattern's ";"-separated wildcards, letter case ignored, sorted by name
+    // without regard to letter case. Empty when the folder cannot be read.
+    QStringList Names() const;
+};
+
+// Whether a typed pattern can be used: at least one wildcard, and no folder
+// separators (a pattern picks names inside the folder, not other folders).
+bool IsValidPattern(const QString& pattern);
