@@ -122,6 +122,11 @@ TEST_F(DetailsFrameTest, ListsOfferRanksAndHandicapsAndTheEmptyEntryMeansNone) {
               "9p1d30k");
     rank->setCurrentIndex(10);
     EXPECT_EQ(program.details.whiteRankIndex, 10);
+    details().txtBianco->setFocus();  // Tab goes from the name to its rank, then on
+    QTest::keyClick(details().txtBianco, Qt::Key_Tab);
+    EXPECT_TRUE(rank->hasFocus());
+    QTest::keyClick(rank, Qt::Key_Tab);
+    EXPECT_TRUE(details().txtTeamBianco->hasFocus());
 
     QComboBox* handicap = details().cboHandicap;
     EXPECT_EQ(handicap->currentIndex(), -1);
