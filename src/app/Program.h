@@ -4,6 +4,7 @@
 #include "app/GameState.h"
 #include "app/OutputOptions.h"
 #include "geometry/AngleTables.h"
+#include "geometry/VoteTable.h"
 #include "imaging/PhotoList.h"
 
 class UserPort;
@@ -20,6 +21,12 @@ public:
     OutputOptions options;
     PhotoList photos;
     AngleTables angles;
+
+    // The line votes of the first photograph of the last run.
+    LineVotes lineVotes;
+    // Black's side of the photographs: "N", "S", "E" or "W", empty until the
+    // first game; kept from game to game while the program runs.
+    QString BlackSide;
 
     // Ctrl was held as processing started: the line votes are saved as a picture.
     bool CtrlHeld = false;

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+class GridCalibration;
+class QImage;
+
 // The icon a message box shows.
 enum class MessageIcon { Information, Question, Exclamation, Critical };
 
@@ -42,4 +45,15 @@ public:
     // it to value. Whenever the bar is drawn, value is clamped into
     // 0 ... maximum and the clamped value is written back.
     virtual void ShowProgress(long& value, long maximum) = 0;
+
+    // Shows a photograph in the main window's photo display.
+    virtual void ShowPhoto(const QImage& photo) = 0;
+
+    // The grid check: shows the grid over the photograph and forwards the
+    // user's corrections to calibration until the user confirms.
+    virtual void CalibrateGrid(GridCalibration& calibration) = 0;
+
+    // Lets the user choose Black's side ("N", "S", "E" or "W"), starting
+    // from side; returns once the user confirmed.
+    virtual void ChooseSide(QString& side) = 0;
 };

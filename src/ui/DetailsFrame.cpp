@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 
 #include "app/GameDetailFields.h"
@@ -69,6 +70,18 @@ void DetailsFrame::buildFields() {
     addRow(QStringLiteral("Esito (usare B e W):"), "lblRisultato",
            txtRisultato = textField("txtRisultato"));
     grid->setColumnMinimumWidth(1, kFieldWidth);
+
+    lblPosizioneNero = named(
+        new QLabel(QStringLiteral("Selezionare, con il mouse o i tasti di spostamento del cursore, "
+                                  "il lato del goban dal punto di vista del quale verranno creati "
+                                  "file SGF e/o kifu:")),
+        "lblPosizioneNero");
+    lblPosizioneNero->setWordWrap(true);
+    cmdPosizioneNero = named(new QPushButton(QStringLiteral("&OK")), "cmdPosizioneNero");
+    grid->addWidget(lblPosizioneNero, row++, 0, 1, 3);
+    grid->addWidget(cmdPosizioneNero, row++, 0, 1, 3, Qt::AlignRight);
+    lblPosizioneNero->hide();
+    cmdPosizioneNero->hide();
 
     // The rules take free text, written exactly as the program completes it:
     // no completion or list insertion of Qt's own.

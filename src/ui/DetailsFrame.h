@@ -9,6 +9,7 @@ class UserPort;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 // The game details frame of the options panel ("Dettagli partita"). Every
 // field filters what the user types, is normalised when the user leaves it,
@@ -40,6 +41,9 @@ public:
     QLineEdit* txtTurno = nullptr;
     QLineEdit* txtTitolo = nullptr;
     QLineEdit* txtRisultato = nullptr;
+    // Shown while the user chooses Black's side.
+    QLabel* lblPosizioneNero = nullptr;
+    QPushButton* cmdPosizioneNero = nullptr;
 
 private:
     void buildFields();

@@ -83,3 +83,9 @@ void QtUserPort::Beep() { QApplication::beep(); }
 void QtUserPort::ProcessEvents() { QCoreApplication::processEvents(); }
 
 void QtUserPort::ShowProgress(long& value, long maximum) { window_.ShowProgress(value, maximum); }
+
+void QtUserPort::ShowPhoto(const QImage& photo) { window_.ShowPhoto(photo); }
+
+void QtUserPort::CalibrateGrid(GridCalibration& calibration) { window_.CalibrateGrid(calibration); }
+
+void QtUserPort::ChooseSide(QString& side) { window_.ChooseSide(side); }

@@ -14,6 +14,9 @@ public:
     void Beep() override;
     void ProcessEvents() override;
     void ShowProgress(long& value, long maximum) override;
+    void ShowPhoto(const QImage& photo) override;
+    void CalibrateGrid(GridCalibration& calibration) override;
+    void ChooseSide(QString& side) override;
 
 private:
     frmMain& window_;

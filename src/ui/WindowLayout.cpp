@@ -8,6 +8,16 @@ namespace {
 constexpr int kEdgeMargin = 8;
 constexpr int kGapBetweenFrames = 23;
 
+// The largest rectangle of the photo's proportions centred in the area (the
+// whole area while there is no photo).
+QRect fitPhoto(const QRect& area, QSize photo) {
+    if (photo.isEmpty() || area.isEmpty()) return area;
+    const QSize fitted = photo.scaled(area.size(), Qt::KeepAspectRatio);
+    return QRect(area.left() + (area.width() - fitted.width()) / 2,
+                 area.top() + (area.height() - fitted.height()) / 2, fitted.width(),
+                 fitted.height());
+}
+
 }  // namespace
 
 QSize MinimumWindowSize(QSize options, QSize details, int barHeight) {
@@ -34,13 +44,13 @@ ProcessingPlaces ProcessingArrangement(QSize window, QSize details, int boardHei
 
     const QRect area(kEdgeMargin, kEdgeMargin, places.details.left() - 2 * kEdgeMargin,
                      window.height() - barHeight - 2 * kEdgeMargin);
-    if (photo.isEmpty() || area.isEmpty()) {
-        places.photo = area;
-        return places;
-    }
-    const QSize fitted = photo.scaled(area.size(), Qt::KeepAspectRatio);
-    places.photo =
-        QRect(area.left() + (area.width() - fitted.width()) / 2,
-              area.top() + (area.height() - fitted.height()) / 2, fitted.width(), fitted.height());
+    places.photo = fitPhoto(area, photo);
     return places;
+}
+
+CalibrationPlaces CalibrationArrangement(QSize window, int buttonHeight, QSize photo) {
+    const QRect button(kEdgeMargin, window.height() - kEdgeMargin - buttonHeight,
+                       window.width() - 2 * kEdgeMargin, buttonHeight);
+    const QRect area(kEdgeMargin, kEdgeMargin, button.width(), button.top() - 2 * kEdgeMargin);
+    return {fitPhoto(area, photo), button};
 }

@@ -30,3 +30,11 @@ struct ProcessingPlaces {
 };
 ProcessingPlaces ProcessingArrangement(QSize window, QSize details, int boardHeight, QSize photo,
                                        int barHeight);
+
+// The grid check: the photograph over the whole width, the confirmation
+// button with its instructions below it.
+struct CalibrationPlaces {
+    QRect photo;
+    QRect button;
+};
+CalibrationPlaces CalibrationArrangement(QSize window, int buttonHeight, QSize photo);

@@ -10,6 +10,7 @@
 #include "app/Program.h"
 #include "ui/DetailsFrame.h"
 #include "ui/OptionsFrame.h"
+#include "ui/PhotoView.h"
 #include "ui/ProgramIcon.h"
 #include "ui/ProgressBar.h"
 #include "ui/QtUserPort.h"
@@ -18,6 +19,7 @@
 namespace {
 
 constexpr int kIconSize = 48;
+constexpr int kFrameMilliseconds = 16;
 // Room for the board drawing of the largest board with its coordinates.
 constexpr int kBoardFrameHeight = 300;
 
@@ -36,6 +38,7 @@ frmMain::frmMain(Program& program, UserPort* port) : program_(program), port_(po
     fraInformazioni = new DetailsFrame(program_.details, this->port(), this);
     imgIcon[0] = fraOpzioni->imgIcon;
     buildProcessingView();
+    buildGridCheckControls();
     picProgressBar = new ProgressBar(this);
     connect(fraOpzioni->cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
 
@@ -55,9 +58,8 @@ frmMain::~frmMain() = default;
 UserPort& frmMain::port() { return *port_; }
 
 void frmMain::buildProcessingView() {
-    imgShow = new QLabel(this);
+    imgShow = new PhotoView(this);
     imgShow->setObjectName(QStringLiteral("imgShow"));
-    imgShow->setScaledContents(true);
     imgShow->hide();
     fraGoban = new QGroupBox(this);
     fraGoban->setObjectName(QStringLiteral("fraGoban"));
@@ -92,6 +94,11 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void frmMain::keyPressEvent(QKeyEvent* event) {
+    program_.CtrlHeld = event->modifiers().testFlag(Qt::ControlModifier);
+    QWidget::keyPressEvent(event);
+}
+
 void frmMain::keyReleaseEvent(QKeyEvent* event) {
     program_.CtrlHeld = false;
     QWidget::keyReleaseEvent(event);
@@ -100,10 +107,21 @@ void frmMain::keyReleaseEvent(QKeyEvent* event) {
 void frmMain::ShowProgress(long& value, long maximum) {
     const ProgressChange change = picProgressBar->Show(value, maximum);
     if (change == ProgressChange::Started || change == ProgressChange::Stopped) ArrangeControls();
-    if (change == ProgressChange::Started || change == ProgressChange::Updated) {
+    if (change == ProgressChange::Started) {
         picProgressBar->repaint();
-        port().ProcessEvents();
+        letEventsThrough();
+    } else if (change == ProgressChange::Updated) {
+        // Painting the bar and turning the event loop cost more than a
+        // column of the line voting: once per screen frame looks and
+        // responds just the same.
+        picProgressBar->update();
+        if (sinceEvents_.hasExpired(kFrameMilliseconds)) letEventsThrough();
     }
+}
+
+void frmMain::letEventsThrough() {
+    port().ProcessEvents();
+    sinceEvents_.start();
 }
 
 void frmMain::resizeEvent(QResizeEvent* event) {
@@ -112,6 +130,9 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 }
 
 void frmMain::ArrangeControls() {
+    // The grid is checked on the largest window there can be. Without a
+    // window manager the request may not be granted: lay out what there is.
+    if (!cmdRicalibrato->isHidden() && !isMaximized()) showMaximized();
     const int barHeight = picProgressBar->isHidden() ? 0 : picProgressBar->sizeHint().height();
     // The window system keeps the window at least this large, so a window
     // made smaller is enlarged without a layout pass of our own.
@@ -130,11 +151,19 @@ void frmMain::ArrangeControls() {
 }
 
 void frmMain::arrangeProcessingView(int barHeight) {
-    const QPixmap photo = imgShow->pixmap();
-    const ProcessingPlaces places = ProcessingArrangement(
-        size(), fraInformazioni->sizeHint(), kBoardFrameHeight, photo.size(), barHeight);
+    const QSize photo = imgShow->photo().size();
+    if (!cmdRicalibrato->isHidden()) {
+        const CalibrationPlaces places =
+            CalibrationArrangement(size(), cmdRicalibrato->sizeHint().height(), photo);
+        imgShow->setGeometry(places.photo);
+        cmdRicalibrato->setGeometry(places.button);
+        return;
+    }
+    const ProcessingPlaces places = ProcessingArrangement(size(), fraInformazioni->sizeHint(),
+                                                          kBoardFrameHeight, photo, barHeight);
     imgShow->setGeometry(places.photo);
     fraInformazioni->setGeometry(places.details);
     fraGoban->setGeometry(places.board);
     imgIcon[1]->setGeometry(places.board);
+    if (side_ != nullptr) DrawSideMarker();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -9,8 +10,12 @@ class UserPort;
 class ProgressBar;
 class OptionsFrame;
 class DetailsFrame;
+class PhotoView;
+class GridCalibration;
 class QGroupBox;
 class QLabel;
+class QPushButton;
+class QShortcut;
 
 // The main window. It has two arrangements: the options panel, with the
 // photographs and output choices (fraOpzioni) beside the game details
@@ -35,10 +40,23 @@ public:
     // fraOpzioni shows) and keeps the window at least as large as the frames.
     void ArrangeControls();
 
+    // Shows a photograph in the photo display.
+    void ShowPhoto(const QImage& photo);
+    // The grid check: the grid in red over the photograph, on a maximised
+    // window. The left button drags the nearest corner, Esc switches between
+    // 9, 13 and 19 lines; returns when the user presses cmdRicalibrato.
+    void CalibrateGrid(GridCalibration& calibration);
+    // Black's side: an arrow from the board's centre to the chosen side,
+    // moved with the cursor keys or a click near a side; returns when the
+    // user presses cmdPosizioneNero.
+    void ChooseSide(QString& side);
+
     OptionsFrame* fraOpzioni = nullptr;
     DetailsFrame* fraInformazioni = nullptr;
-    // The photograph being processed, stretched to its place.
-    QLabel* imgShow = nullptr;
+    // The photograph being processed, scaled to its place, with the grid over it.
+    PhotoView* imgShow = nullptr;
+    // Confirms the grid check; its caption tells the user what to do.
+    QPushButton* cmdRicalibrato = nullptr;
     // The live board drawing, below the game details while processing.
     QGroupBox* fraGoban = nullptr;
     // The program's picture: [0] stands in for the kifu size fields while
@@ -49,18 +67,40 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     void buildProcessingView();
+    void buildGridCheckControls();
     void cmdExit_Click();
     void arrangeProcessingView(int barHeight);
+    // One turn of the event loop: pending painting and input are handled.
+    void letEventsThrough();
+    // Runs the event loop until the button is pressed and hidden.
+    void waitUntilPressed(QPushButton* button);
+
+    // The grid check and Black's side.
+    void ShowGridLines();
+    void DrawSideMarker();
+    void escapePressed();
+    void arrowPressed(int key);
+    void photoPressed(QPointF photoPoint);
+    void photoDragged(QPointF photoPoint);
+    void photoReleased();
 
     UserPort& port();
 
     Program& program_;
     std::unique_ptr<UserPort> ownPort_;
     UserPort* port_ = nullptr;
+    QElapsedTimer sinceEvents_;  // since the progress bar last let events through
     bool sessionEnding_ = false;
     bool exitConfirmed_ = false;
+
+    GridCalibration* calibration_ = nullptr;  // while the grid is checked
+    QString* side_ = nullptr;                 // while Black's side is chosen
+    bool CornerDragging = false;
+    QPointF pressedAt_;  // photograph point of the last left press
+    std::array<QShortcut*, 4> arrowKeys_{};
 };

@@ -14,3 +14,13 @@ Answer ScriptedUserPort::ShowMessage(const MessageBoxRequest& request) {
     answers.pop_front();
     return answer;
 }
+
+void ScriptedUserPort::CalibrateGrid(GridCalibration& calibration) {
+    ++gridChecks;
+    if (calibrate) calibrate(calibration);
+}
+
+void ScriptedUserPort::ChooseSide(QString& side) {
+    ++sideChoices;
+    if (chooseSide) chooseSide(side);
+}

@@ -15,6 +15,7 @@
 #include "ui/DetailsFrame.h"
 #include "ui/FieldLook.h"
 #include "ui/MainWindowTest.h"
+#include "ui/PhotoView.h"
 #include "ui/frmBrowser.h"
 
 namespace {
@@ -202,13 +203,11 @@ TEST_F(BrowserTest, CancelKeepsTheFieldAndOkTakesTheChosenPhoto) {
 }
 
 TEST_F(OptionsFrameTest, ProcessingViewKeepsThePhotosProportions) {
-    QPixmap photo(400, 300);
+    QImage photo(400, 300, QImage::Format_RGB32);
     photo.fill(Qt::darkYellow);
-    window->imgShow->setPixmap(photo);
     window->fraOpzioni->hide();
-    window->imgShow->show();
     window->resize(1200, 700);
-    window->ArrangeControls();
+    window->ShowPhoto(photo);
 
     const QRect shown = window->imgShow->geometry();
     EXPECT_NEAR(shown.width() * 3.0 / shown.height(), 4.0, 0.02);

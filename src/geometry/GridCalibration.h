@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <array>
+
+struct GameState;
+
+// One check of the grid by the user: the grid shown over the photograph,
+// corners dragged, Esc switching between 9, 13 and 19 lines, until the user
+// confirms. The user interface shows it and forwards the user's actions.
+class GridCalibration {
+public:
+    GridCalibration(GameState& state, QSize photo) : state_(state), photo_(photo) {}
+
+    // Starts the check. A grid that cannot be used (a corner outside the
+    // photograph, two corners on one pixel) or none at all (noGridFound)
+    // gives way to a default trapezoid in the middle of the photograph. The
+    // corners are remembered for the size changes.
+    void Start(bool noGridFound);
+    // Moves the corner nearest to the photograph point (x, y) onto it.
+    void MoveNearestCorner(float x, float y);
+    // Esc: 9 -> 13 -> 19 -> 9 lines, from the corners remembered at the start.
+    void CycleSize();
+    // Ends the check: a grid the user changed gets its inner points rebuilt.
+    void Finish();
+
+    // Whether the user changed the grid since the start.
+    bool Changed() const { return changed_; }
+    // The confirmation button's caption, with the current size.
+    QString Caption() const;
+    QSize photo() const { return photo_; }
+    const GameState& state() const { return state_; }
+
+private:
+    bool usable() const;
+    void placeDefaultCorners();
+    QPoint& corner(int a, int b) { return corners_[2 * b + a]; }
+
+    GameState& state_;
+    QSize photo_;
+    // The corners at the start: (a, b) is grid point (a * G, b * G).
+    std::array<QPoint, 4> corners_{};
+    bool changed_ = false;
+};
+
+class UserPort;
+
+// The user checks and corrects the grid on the photograph; the grid then
+// holds what the user confirmed.
+void VerifyGrid(GameState& state, QSize photo, bool noGridFound, UserPort& port);

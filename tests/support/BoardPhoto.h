@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QImage>
+#include <QPointF>
+#include <QSize>
+#include <cstdint>
+#include <vector>
+
+// How the camera sees the board.
+struct Camera {
+    // 0: straight from above. The camera leans back over the near (bottom)
+    // edge, so the far (top) edge looks narrower.
+    double tiltDegrees = 0;
+    // Turn of the board within the photo, counter-clockwise positive.
+    double rotationDegrees = 0;
+    // 1.0: the grid's outline spans 80% of the photo's width or height,
+    // whichever it reaches first; seen straight on, that is 80% of the
+    // shorter side. 1.5: the camera stands 1.5 times as far back.
+    double distance = 1.0;
+};
+
+// What the photo shows.
+struct BoardPhotoSetup {
+    int boardSize = 19;  // 9, 13 or 19 lines
+    QSize photoSize{1600, 1200};
+    Camera camera;
+    // The same seed gives the same photo: stone offsets, wood grain, light
+    // and noise all come from it.
+    std::uint32_t seed = 1;
+    // kBlack, kWhite or kEmpty at index i + j * boardSize, i counting the
+    // columns from the board's left, j the rows from its top; empty: no stones.
+    std::vector<int> stones;
+    int jpegQuality = 92;
+};
+
+// A rendered photo and where its intersections truly are.
+struct BoardPhoto {
+    int boardSize = 0;
+    // Decoded from JPEG, like a camera's file.
+    QImage image;
+    // Pixel position of intersection (i, j) at index i + j * boardSize; pixel
+    // (x, y) has its centre at (x, y).
+    std::vector<QPointF> points;
+
+    QPointF pointAt(int i, int j) const { return points[i + j * boardSize]; }
+};
+
+// A photo of a wooden board on a table, seen through a simple pinhole camera,
+// with lighting, sensor noise and JPEG compression.
+BoardPhoto RenderBoardPhoto(const BoardPhotoSetup& setup);
