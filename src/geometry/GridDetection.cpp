@@ -301,6 +301,33 @@ bool DetectGrid(bool secondPass, const LineVotes& votes, const AngleTables& angl
 }
 
 bool FindGrid(const LineVotes& votes, const AngleTables& angles, QSize photo, GameState& state) {
-    return DetectGrid(false, votes, angles, photo, state) ||
-           DetectGrid(true, votes, angles, photo, state);
+    const bool found = DetectGrid(false, votes, angles, photo, state) ||
+                       DetectGrid(true, votes, angles, photo, state);
+    if (found) OrientGrid(state);
+    return found;
+}
+
+void OrientGrid(GameState& state) {
+    const int g = state.GridMax;
+    auto corner = [&](int i, int j) {
+        return QPoint(state.GridPoints(i, j, 0), state.GridPoints(i, j, 1));
+    };
+    const QPoint alongI = corner(g, 0) - corner(0, 0);
+    const QPoint alongJ = corner(0, g) - corner(0, 0);
+    const bool transpose = std::abs(alongI.x()) < std::abs(alongJ.x());
+    const bool mirrorI = (transpose ? alongJ.x() : alongI.x()) < 0;
+    const bool mirrorJ = (transpose ? alongI.y() : alongJ.y()) < 0;
+    if (!transpose && !mirrorI && !mirrorJ) return;
+
+    FixedTable<int, kMaxLines, kMaxLines, 2> turned;
+    for (int i = 0; i <= g; ++i) {
+        for (int j = 0; j <= g; ++j) {
+            int from = mirrorI ? g - i : i;
+            int to = mirrorJ ? g - j : j;
+            if (transpose) std::swap(from, to);
+            turned(i, j, 0) = state.GridPoints(from, to, 0);
+            turned(i, j, 1) = state.GridPoints(from, to, 1);
+        }
+    }
+    state.GridPoints = turned;
 }

@@ -43,5 +43,12 @@ std::optional<QPoint> IntersectPolarLines(float r1, float t1, float r2, float t2
 bool DetectGrid(bool secondPass, const LineVotes& votes, const AngleTables& angles, QSize photo,
                 GameState& state);
 
-// Both passes: the second runs whenever the first fails, whatever the reason.
+// Both passes: the second runs whenever the first fails, whatever the
+// reason. The grid found is then oriented with OrientGrid.
 bool FindGrid(const LineVotes& votes, const AngleTables& angles, QSize photo, GameState& state);
+
+// Numbers the grid's lines the way the grid model and the recognition
+// expect: column i from the left of the photograph, row j from its top. The
+// second pass, on turned votes, can find the right lines numbered along
+// other directions (rows as columns, or from the bottom up).
+void OrientGrid(GameState& state);

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "app/GameState.h"
 #include "geometry/FamilySpacing.h"
 #include "geometry/GridDetection.h"
 #include "geometry/LineVoting.h"
@@ -140,4 +141,24 @@ TEST(DetectionSteps, VotingFindsADarkLineOnTheLeftSideOfItsInk) {
     const bool stop = true;  // Esc before the first column
     VoteGridLines(photo, angles, votes, port, stop);
     EXPECT_EQ(FindVotePeaks(5, 16, votes.HoughVotes, 1)[0].votes, 0);
+}
+
+TEST(DetectionSteps, GridIsNumberedFromTheTopLeftOfThePhoto) {
+    // Found on turned votes: i runs up the photo and j to the right.
+    GameState state;
+    state.BoardSize = 9;
+    state.GridMax = 8;
+    for (int i = 0; i <= 8; ++i) {
+        for (int j = 0; j <= 8; ++j) {
+            state.GridPoints(i, j, 0) = 100 + 10 * j;
+            state.GridPoints(i, j, 1) = 500 - 10 * i;
+        }
+    }
+    OrientGrid(state);
+    for (int i = 0; i <= 8; ++i) {
+        for (int j = 0; j <= 8; ++j) {
+            EXPECT_EQ(state.GridPoints(i, j, 0), 100 + 10 * i) << i << "," << j;
+            EXPECT_EQ(state.GridPoints(i, j, 1), 420 + 10 * j) << i << "," << j;
+        }
+    }
 }
