@@ -11,6 +11,7 @@ void Program::Load(UserPort& port) {
     state.GridMax = -1;
     FillAngleTables(angles);
     ReadSettings(state.ProgramDir, options, port);
+    preparation.Stop();
     RemoveTempFiles(state.ProgramDir, options);
 }
 
@@ -19,6 +20,7 @@ bool Program::ConfirmExit(UserPort& port) {
                                      QStringLiteral("Uscire da Banmark?"), MessageIcon::Question,
                                      MessageButtons::YesNo, Answer::No};
     if (port.ShowMessage(question) != Answer::Yes) return false;
+    preparation.Stop();
     RemoveTempFiles(state.ProgramDir, options);
     return true;
 }

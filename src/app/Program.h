@@ -6,6 +6,7 @@
 #include "geometry/AngleTables.h"
 #include "geometry/VoteTable.h"
 #include "imaging/PhotoList.h"
+#include "imaging/ScriptRunner.h"
 
 class UserPort;
 
@@ -20,6 +21,9 @@ public:
     GameDetails details;
     OutputOptions options;
     PhotoList photos;
+    // The photo preparation of the last run, which goes on converting in the
+    // background; stopped before the working files are removed.
+    ScriptRunner preparation;
     AngleTables angles;
 
     // The line votes of the first photograph of the last run.

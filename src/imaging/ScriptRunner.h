@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+class UserPort;
+
+// Runs a command script such as the photo preparation's "temp.bat" in the
+// background, line by line: "@echo off" and "cls" do nothing, "copy" copies
+// a file, any other line runs a program (the converter) and waits for it.
+// It knows which files the script has finished writing, so that a copy
+// still being written is never taken for a missing one.
+class ScriptRunner {
+public:
+    ScriptRunner() = default;
+    ~ScriptRunner();
+    ScriptRunner(const ScriptRunner&) = delete;
+    ScriptRunner& operator=(const ScriptRunner&) = delete;
+
+    // Starts the lines of a script file (CR LF or LF line ends, UTF-8) in
+    // order, after stopping a script still running.
+    void Start(const QString& scriptPath);
+    // Stops the script: the program running is ended, no further line runs.
+    void Stop();
+
+    // Waits, letting the window handle events, until the script has written
+    // the file (the last path of a line), or has ended without a line for
+    // it. Returns whether the file exists then.
+    bool WaitForFile(const QString& path, UserPort& port);
+
+private:
+    void run(QStringList lines);
+    void runLine(const QString& line);
+    void markWritten(const QString& path);
+
+    std::thread worker_;
+    std::atomic<bool> stopRequested_{false};
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    QSet<QString> written_;
+    bool finished_ = true;
+};
