@@ -11,16 +11,16 @@ bool FileExists(const QString& name, const QString& programDir) {
            !existingFileIgnoringCase(programDir + name).isEmpty();
 }
 
+void RemoveFilesIn(const QString& folder) {
+    QDir files(folder);
+    for (const QString& file : files.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        files.remove(file);
+}
+
 void RemoveTempFiles(const QString& programDir, const OutputOptions& options) {
     QFile::remove(programDir + QStringLiteral("temp.jpg"));
     QFile::remove(programDir + QStringLiteral("temp.bat"));
-
-    QDir temp(programDir + QStringLiteral("temp"));
-    if (temp.exists()) {
-        for (const QString& file : temp.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-            temp.remove(file);
-        }
-        QDir(programDir).rmdir(QStringLiteral("temp"));
-    }
+    RemoveFilesIn(programDir + QStringLiteral("temp"));
+    QDir(programDir).rmdir(QStringLiteral("temp"));
     WriteSettings(programDir, options);
 }

@@ -9,6 +9,9 @@
 // program's users are used to.
 bool FileExists(const QString& name, const QString& programDir);
 
+// Deletes every file in a folder (not its subfolders); errors are ignored.
+void RemoveFilesIn(const QString& folder);
+
 // Deletes the working files of a processing run, then writes the settings
 // file. In this order, every error ignored: programDir + "temp.jpg", + "temp.bat",
 // every file in programDir + "temp" and then that folder.

@@ -13,28 +13,36 @@ constexpr std::array<std::array<int, 2>, 4> kCornersAround{{{0, 0}, {1, 0}, {1, 
 
 }  // namespace
 
+QPoint GridCalibration::gridCorner(int c) const {
+    const int g = state_.GridMax;
+    const auto& [a, b] = kCornersAround[c];
+    return {state_.GridPoints(a * g, b * g, 0), state_.GridPoints(a * g, b * g, 1)};
+}
+
+void GridCalibration::setGridCorner(int c, QPoint point) {
+    const int g = state_.GridMax;
+    const auto& [a, b] = kCornersAround[c];
+    state_.GridPoints(a * g, b * g, 0) = point.x();
+    state_.GridPoints(a * g, b * g, 1) = point.y();
+}
+
 void GridCalibration::Start(bool noGridFound) {
     if (noGridFound || !usable()) {
         placeDefaultCorners();
         BuildGridModel(state_, noGridFound);
     }
-    const int g = state_.GridMax;
-    for (const auto& [a, b] : kCornersAround)
-        corner(a, b) = {state_.GridPoints(a * g, b * g, 0), state_.GridPoints(a * g, b * g, 1)};
+    for (int c = 0; c < 4; ++c) startCorners_[c] = gridCorner(c);
     changed_ = false;
 }
 
 bool GridCalibration::usable() const {
-    const int g = state_.GridMax;
-    std::array<QPoint, 4> points;
     for (int c = 0; c < 4; ++c) {
-        const auto& [a, b] = kCornersAround[c];
-        points[c] = {state_.GridPoints(a * g, b * g, 0), state_.GridPoints(a * g, b * g, 1)};
-        if (points[c].x() < 0 || points[c].x() >= photo_.width() || points[c].y() < 0 ||
-            points[c].y() >= photo_.height())
+        const QPoint point = gridCorner(c);
+        if (point.x() < 0 || point.x() >= photo_.width() || point.y() < 0 ||
+            point.y() >= photo_.height())
             return false;
         for (int earlier = 0; earlier < c; ++earlier) {
-            if (points[earlier] == points[c]) return false;
+            if (gridCorner(earlier) == point) return false;
         }
     }
     return true;
@@ -43,33 +51,26 @@ bool GridCalibration::usable() const {
 // A trapezoid from a quarter to three quarters of the width at one sixth of
 // the height, and from an eighth to seven eighths at seven eighths of it.
 void GridCalibration::placeDefaultCorners() {
-    const int hx = photo_.width() / 2, hy = photo_.height() / 2, g = state_.GridMax;
+    const int hx = photo_.width() / 2, hy = photo_.height() / 2;
     const std::array<QPoint, 4> defaults{QPoint(hx / 2, hy / 3), QPoint(3 * hx / 2, hy / 3),
                                          QPoint(7 * hx / 4, 7 * hy / 4),
                                          QPoint(hx / 4, 7 * hy / 4)};
-    for (int c = 0; c < 4; ++c) {
-        const auto& [a, b] = kCornersAround[c];
-        state_.GridPoints(a * g, b * g, 0) = defaults[c].x();
-        state_.GridPoints(a * g, b * g, 1) = defaults[c].y();
-    }
+    for (int c = 0; c < 4; ++c) setGridCorner(c, defaults[c]);
 }
 
 void GridCalibration::MoveNearestCorner(float x, float y) {
-    const int g = state_.GridMax;
     int nearest = 0;
     float best = 0.0f;
     for (int c = 0; c < 4; ++c) {
-        const auto& [a, b] = kCornersAround[c];
-        const float d = PointDistance(x, y, state_.GridPoints(a * g, b * g, 0),
-                                      state_.GridPoints(a * g, b * g, 1));
+        const QPoint point = gridCorner(c);
+        const float d = PointDistance(x, y, point.x(), point.y());
         if (c == 0 || d < best) {
             best = d;
             nearest = c;
         }
     }
-    const auto& [a, b] = kCornersAround[nearest];
-    state_.GridPoints(a * g, b * g, 0) = static_cast<int>(roundHalfEven(x));
-    state_.GridPoints(a * g, b * g, 1) = static_cast<int>(roundHalfEven(y));
+    setGridCorner(nearest,
+                  QPoint(static_cast<int>(roundHalfEven(x)), static_cast<int>(roundHalfEven(y))));
     BuildGridModel(state_, false);
     changed_ = true;
 }
@@ -89,11 +90,7 @@ void GridCalibration::CycleSize() {
             break;
     }
     state_.GridMax = state_.BoardSize - 1;
-    const int g = state_.GridMax;
-    for (const auto& [a, b] : kCornersAround) {
-        state_.GridPoints(a * g, b * g, 0) = corner(a, b).x();
-        state_.GridPoints(a * g, b * g, 1) = corner(a, b).y();
-    }
+    for (int c = 0; c < 4; ++c) setGridCorner(c, startCorners_[c]);
     BuildGridModel(state_, false);
     changed_ = true;
 }

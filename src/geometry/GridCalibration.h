@@ -30,18 +30,18 @@ public:
     bool Changed() const { return changed_; }
     // The confirmation button's caption, with the current size.
     QString Caption() const;
-    QSize photo() const { return photo_; }
-    const GameState& state() const { return state_; }
 
 private:
     bool usable() const;
     void placeDefaultCorners();
-    QPoint& corner(int a, int b) { return corners_[2 * b + a]; }
+    // Corner c (0 ... 3, in order around the board) of the current grid.
+    QPoint gridCorner(int c) const;
+    void setGridCorner(int c, QPoint point);
 
     GameState& state_;
     QSize photo_;
-    // The corners at the start: (a, b) is grid point (a * G, b * G).
-    std::array<QPoint, 4> corners_{};
+    // The corners at the start, in order around the board.
+    std::array<QPoint, 4> startCorners_{};
     bool changed_ = false;
 };
 

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "app/ProgramFiles.h"
 #include "app/UserPort.h"
 #include "imaging/Converter.h"
 #include "imaging/ScriptRunner.h"
@@ -10,10 +11,9 @@
 namespace {
 
 void emptyWorkingFolder(const QString& programDir) {
-    QDir folder(programDir + QStringLiteral("temp"));
-    folder.mkpath(QStringLiteral("."));
-    for (const QString& file : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
-        folder.remove(file);
+    const QString folder = programDir + QStringLiteral("temp");
+    QDir().mkpath(folder);
+    RemoveFilesIn(folder);
 }
 
 void writeScript(const QString& path, const QStringList& lines) {
