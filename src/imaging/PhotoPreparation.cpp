@@ -46,6 +46,7 @@ QStringList PreparationScript(const QString& programDir, const PhotoSeries& seri
 
 void PreparePhotos(const QString& programDir, const PhotoSeries& series, const QString& converter,
                    ScriptRunner& runner, UserPort& port) {
+    runner.Stop();  // an earlier series still converting must not write into the new one
     emptyWorkingFolder(programDir);
     const QString script = programDir + QStringLiteral("temp.bat");
     writeScript(script, PreparationScript(programDir, series, converter));
