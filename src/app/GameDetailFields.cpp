@@ -8,8 +8,6 @@
 
 namespace {
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
-
 const QChar kRefused;
 
 // A result after "b+" or "w+": a positive whole or half margin, or a letter

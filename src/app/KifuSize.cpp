@@ -20,8 +20,6 @@ constexpr DpiBounds kInchBounds{279.5, 9600.0, 1.0};
 constexpr DpiBounds kCmBounds{709.93, 24384.0, 2.54};
 constexpr int kDefaultDpi = 300;
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
-
 // Clamps the pixel width itself; returns whether the text changed.
 bool clampPixelWidth(QString& widthText) {
     bool changed = false;

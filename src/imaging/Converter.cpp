@@ -73,6 +73,18 @@ bool StartConverterProcess(QProcess& process, const QString& commandLine) {
     return process.waitForStarted();
 }
 
+void WaitForProcess(QProcess& process, const std::function<bool()>& shouldStop) {
+    constexpr int kPollMilliseconds = 20;
+    while (!process.waitForFinished(kPollMilliseconds)) {
+        if (process.state() == QProcess::NotRunning) return;
+        if (shouldStop()) {
+            process.kill();
+            process.waitForFinished();
+            return;
+        }
+    }
+}
+
 QString ConverterMissingText() {
     return QStringLiteral(
                "Impossibile trovare vconvert.exe e/o vcomp100.dll (ImageMagick).\r\n"

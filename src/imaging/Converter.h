@@ -4,6 +4,7 @@
 
 class QProcess;
 #include <QStringList>
+#include <functional>
 
 // The image converter (ImageMagick's convert) that shrinks the photographs,
 // corrects their gamma and compresses the kifu sheet.
@@ -23,6 +24,10 @@ QString FindConverter(const QString& programDir);
 // of ImageMagick keeps every picture under 256 MB of memory and 1 GB of
 // disk cache, which a 9600-pixel kifu sheet exceeds.
 bool StartConverterProcess(QProcess& process, const QString& commandLine);
+
+// Waits until a started process ends. Between short waits shouldStop is
+// asked; when it says yes, the process is stopped and the wait ends.
+void WaitForProcess(QProcess& process, const std::function<bool()>& shouldStop);
 
 // The warning when the converter is missing, as the user sees it.
 QString ConverterMissingText();

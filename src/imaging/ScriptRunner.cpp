@@ -11,8 +11,7 @@
 
 namespace {
 
-// How often a running program is checked for a stop request, and how long
-// a waiting caller sleeps between turns of the window's events.
+// How long a waiting caller sleeps between turns of the window's events.
 constexpr int kPollMilliseconds = 20;
 
 QString normalPath(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
@@ -20,15 +19,8 @@ QString normalPath(const QString& path) { return QFileInfo(path).absoluteFilePat
 // Runs one program until it ends or a stop is requested.
 void runProgram(const QString& line, const std::atomic<bool>& stopRequested) {
     QProcess process;
-    if (!StartConverterProcess(process, line)) return;
-    while (!process.waitForFinished(kPollMilliseconds)) {
-        if (process.state() == QProcess::NotRunning) return;
-        if (stopRequested) {
-            process.kill();
-            process.waitForFinished();
-            return;
-        }
-    }
+    if (StartConverterProcess(process, line))
+        WaitForProcess(process, [&] { return stopRequested.load(); });
 }
 
 void copyFile(const QString& from, const QString& to) {

@@ -10,8 +10,6 @@
 namespace {
 
 constexpr int kSecondsPerDay = 86400;
-// How long one wait on the process lasts before the window gets a turn.
-constexpr int kPollMilliseconds = 20;
 
 // The end of the wait, in seconds since midnight; it may lie after the next midnight.
 class Deadline {
@@ -50,14 +48,9 @@ bool ShellAndWait(const QString& commandLine, int timeoutSeconds, UserPort& port
     QProcess process;
     if (!StartConverterProcess(process, commandLine)) return false;
 
-    while (!process.waitForFinished(kPollMilliseconds)) {
-        if (process.state() == QProcess::NotRunning) break;
+    WaitForProcess(process, [&] {
         port.ProcessEvents();
-        if (deadline.passed()) {
-            process.kill();
-            process.waitForFinished();
-            break;
-        }
-    }
+        return deadline.passed();
+    });
     return true;
 }

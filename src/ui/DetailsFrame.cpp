@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include "app/GameDetailFields.h"
 #include "app/GameDetails.h"
@@ -182,8 +181,7 @@ void DetailsFrame::setFocusLost(QLineEdit* field, QString (*normalise)(const QSt
 void DetailsFrame::refuse(QLineEdit* field) {
     port_.Beep();
     field->clear();
-    // Not from inside the focus change that is under way.
-    QTimer::singleShot(0, field, [field] { field->setFocus(); });
+    FocusLater(field);
 }
 
 void DetailsFrame::txtRisultato_LostFocus() {

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -26,6 +27,10 @@ bool typesCharacter(const QKeyEvent* key) {
 }
 
 }  // namespace
+
+void FocusLater(QWidget* field) {
+    QTimer::singleShot(0, field, [field] { field->setFocus(); });
+}
 
 FieldEvents& FieldEvents::of(QWidget* field) {
     auto* events = field->findChild<FieldEvents*>(QString(), Qt::FindDirectChildrenOnly);

@@ -11,6 +11,10 @@ class QWidget;
 // whole text is selected when the field gains the focus, and handlers run
 // when the field loses the focus to another control, on a double click or
 // Enter, and when files are dropped on it from the desktop.
+// Puts the focus into the field once the focus change under way has ended:
+// moving it from inside that change would be undone by it.
+void FocusLater(QWidget* field);
+
 class FieldEvents : public QObject {
     Q_OBJECT
 public:

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/KifuSize.h"
@@ -18,13 +17,7 @@
 
 namespace {
 
-constexpr int kIconSize = 48;
 constexpr int kSizeFieldWidth = 70;
-
-// Moves the focus once the focus change under way has finished.
-void focusLater(QWidget* field) {
-    QTimer::singleShot(0, field, [field] { field->setFocus(); });
-}
 
 }  // namespace
 
@@ -52,9 +45,7 @@ void OptionsFrame::buildOutputChoices(QVBoxLayout* column) {
     txtDPI = named(new QLineEdit, "txtDPI");
     lblDPI = caption(QStringLiteral("DP&I:"), "lblDPI", txtDPI);
     for (QLineEdit* field : {txtLarghezza, txtDPI}) field->setMaximumWidth(kSizeFieldWidth);
-    imgIcon = named(new QLabel, "imgIcon0");
-    imgIcon->setPixmap(ProgramPixmap(kIconSize));
-    imgIcon->setAlignment(Qt::AlignCenter);
+    imgIcon = ProgramPictureLabel("imgIcon0");
 
     auto* size = new QGridLayout;
     size->addWidget(lblLarghezza, 0, 0);
@@ -122,8 +113,8 @@ void OptionsFrame::CheckDimensioneKifu() {
     takeOutputOptions();
     const KifuSizeField corrected = ::CheckDimensioneKifu(program_.options, port_);
     showOutputOptions();
-    if (corrected == KifuSizeField::Width) focusLater(txtLarghezza);
-    if (corrected == KifuSizeField::Dpi) focusLater(txtDPI);
+    if (corrected == KifuSizeField::Width) FocusLater(txtLarghezza);
+    if (corrected == KifuSizeField::Dpi) FocusLater(txtDPI);
 }
 
 void OptionsFrame::chkKifu_Click() {

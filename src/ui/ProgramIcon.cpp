@@ -1,5 +1,6 @@
 #include "ui/ProgramIcon.h"
 
+#include <QLabel>
 #include <QPainter>
 
 QPixmap ProgramPixmap(int size) {
@@ -36,4 +37,13 @@ QIcon ProgramIcon() {
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128}) icon.addPixmap(ProgramPixmap(size));
     return icon;
+}
+
+QLabel* ProgramPictureLabel(const char* objectName, QWidget* parent) {
+    constexpr int kPictureSize = 48;
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(objectName));
+    label->setPixmap(ProgramPixmap(kPictureSize));
+    label->setAlignment(Qt::AlignCenter);
+    return label;
 }

@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr int kIconSize = 48;
 constexpr int kFrameMilliseconds = 16;
 // Room for the board drawing of the largest board with its coordinates.
 constexpr int kBoardFrameHeight = 300;
@@ -64,10 +63,7 @@ void frmMain::buildProcessingView() {
     fraGoban = new QGroupBox(this);
     fraGoban->setObjectName(QStringLiteral("fraGoban"));
     fraGoban->hide();
-    imgIcon[1] = new QLabel(this);
-    imgIcon[1]->setObjectName(QStringLiteral("imgIcon1"));
-    imgIcon[1]->setPixmap(ProgramPixmap(kIconSize));
-    imgIcon[1]->setAlignment(Qt::AlignCenter);
+    imgIcon[1] = ProgramPictureLabel("imgIcon1", this);
     imgIcon[1]->hide();
 }
 

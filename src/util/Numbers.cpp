@@ -13,8 +13,6 @@ namespace {
 
 bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
-
 // Appends the digits starting at pos to out and returns how many there were.
 int takeDigits(QStringView text, qsizetype& pos, std::string& out) {
     int count = 0;

@@ -18,6 +18,9 @@ inline long long roundHalfEven(double value) {
     return static_cast<long long>(rounded);
 }
 
+// One of the digits 0 ... 9 (not the digits of other scripts).
+inline bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
 // Largest integer not above value (-0.5 -> -1).
 long long floorToInt(double value);
 
