@@ -10,10 +10,15 @@ QStringList RankEntries() {
 
 QString RankText(int index) { return RankEntries().value(index); }
 
-QStringList HandicapEntries() {
+QStringList HandicapEntries(int highest) {
     QStringList entries{QString()};
-    for (int stones = 2; stones <= 9; ++stones) entries << QString::number(stones);
+    for (int stones = 2; stones <= highest; ++stones) entries << QString::number(stones);
     return entries;
+}
+
+int HandicapStonesSet(const GameDetails& details) {
+    // Entry 0 is the empty one, which the panel treats as no selection.
+    return details.handicapIndex >= 1 ? details.handicapIndex + 1 : 0;
 }
 
 QStringList RulesEntries() {

@@ -16,6 +16,9 @@ struct GameDetails {
     QString whiteTeam;
     QString komi;            // whole or half number, empty for none
     int handicapIndex = -1;  // entry of HandicapEntries(); -1 none, k >= 1 means k + 1 stones
+    // The most stones the handicap list offers. The start-of-game check
+    // raises it when the photographs show more.
+    int handicapMax = 9;
     QString rules;           // free text, normally one of RulesEntries()
     QString mainTime;        // seconds, empty for none
     QString byoyomi;
@@ -31,7 +34,9 @@ struct GameDetails {
 QStringList RankEntries();
 // The rank text of an entry of RankEntries() ("" for none or out of range).
 QString RankText(int index);
-// None, then 2 ... 9 stones (a single stone is no handicap).
-QStringList HandicapEntries();
+// None, then 2 ... highest stones (a single stone is no handicap).
+QStringList HandicapEntries(int highest = 9);
+// Handicap stones the details ask for: 0 when no handicap is selected.
+int HandicapStonesSet(const GameDetails& details);
 // The rule sets offered; the user may type others.
 QStringList RulesEntries();

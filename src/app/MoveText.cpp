@@ -3,6 +3,8 @@
 #include <cassert>
 #include <cstdlib>
 
+#include "util/Numbers.h"
+
 namespace {
 
 QString atLeastFourDigits(int value) {
@@ -38,4 +40,14 @@ QString PassMoveText(int positionValue) {
 
 QString PhotoPositionText(int x, int y) {
     return atLeastFourDigits(x) + QLatin1Char('-') + atLeastFourDigits(y);
+}
+
+int RowOfMove(const QString& text) {
+    return static_cast<int>(numericValue(QStringView(text).mid(4, 2)));
+}
+
+MovePoint PointOfMove(const QString& text, int boardSize) {
+    int column = text.at(3).unicode() - u'A';
+    if (column > 8) --column;  // there is no "I"
+    return {boardSize - RowOfMove(text), boardSize - 1 - column};
 }

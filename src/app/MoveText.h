@@ -23,6 +23,18 @@ QString StoneMoveText(int positionValue, int i, int j, int boardSize);
 // "N: pass" / "B: pass".
 QString PassMoveText(int positionValue);
 
+// The intersection (i, j) a stone's move text names on a board of boardSize
+// lines: the inverse of StoneMoveText.
+struct MovePoint {
+    int i = 0;
+    int j = 0;
+};
+MovePoint PointOfMove(const QString& text, int boardSize);
+
+// The row number of a move text, read from its fifth and sixth characters
+// ("N: D16" gives 16, "N: D4" gives 4); 0 when there is no number.
+int RowOfMove(const QString& text);
+
 // Photograph position of a stone as the move list keeps it: x and y with at
 // least four digits each, joined by "-" ("0412-0987").
 QString PhotoPositionText(int x, int y);

@@ -7,6 +7,7 @@
 #include "geometry/VoteTable.h"
 #include "imaging/PhotoList.h"
 #include "imaging/ScriptRunner.h"
+#include "recognition/RecognitionState.h"
 
 class UserPort;
 
@@ -25,6 +26,9 @@ public:
     // background; stopped before the working files are removed.
     ScriptRunner preparation;
     AngleTables angles;
+
+    // What the recognition of the current game keeps between photographs.
+    RecognitionState recognition;
 
     // The line votes of the first photograph of the last run.
     LineVotes lineVotes;

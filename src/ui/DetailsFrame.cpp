@@ -214,7 +214,12 @@ void DetailsFrame::showDetails() {
     for (const auto& [field, value] : textFields_) field->setText(details_.*value);
     cboRankNero->setCurrentIndex(details_.blackRankIndex);
     cboRankBianco->setCurrentIndex(details_.whiteRankIndex);
-    cboHandicap->setCurrentIndex(details_.handicapIndex);
+    const int handicapIndex = details_.handicapIndex;  // refilling the list clears the selection
+    if (cboHandicap->count() != details_.handicapMax) {
+        cboHandicap->clear();
+        cboHandicap->addItems(HandicapEntries(details_.handicapMax));
+    }
+    cboHandicap->setCurrentIndex(handicapIndex);
     cboRegole->setCurrentIndex(cboRegole->findText(details_.rules));
     cboRegole->setEditText(details_.rules);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/GameState.h"
+
 Answer ScriptedUserPort::ShowMessage(const MessageBoxRequest& request) {
     messages.push_back(request);
     if (request.buttons == MessageButtons::Ok) return Answer::Ok;
@@ -23,4 +25,21 @@ void ScriptedUserPort::CalibrateGrid(GridCalibration& calibration) {
 void ScriptedUserPort::ChooseSide(QString& side) {
     ++sideChoices;
     if (chooseSide) chooseSide(side);
+}
+
+int ScriptedUserPort::AskAnomalyChoice(const std::array<QString, 6>& situationLines) {
+    anomalyReports.push_back(situationLines);
+    if (anomalyChoices.empty()) {
+        ADD_FAILURE() << "unexpected anomaly dialog: " << situationLines[0].toStdString();
+        return 0;
+    }
+    const int choice = anomalyChoices.front();
+    anomalyChoices.pop_front();
+    return choice;
+}
+
+QString ScriptedUserPort::CorrectMoves(GameState& state, const QString& lastRecognised) {
+    ++corrections;
+    state.WarningCancelled = false;  // every showing of the window starts afresh
+    return correct ? correct(state, lastRecognised) : QString();
 }

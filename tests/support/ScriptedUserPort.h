@@ -7,13 +7,15 @@
 
 #include "app/ProgressModel.h"
 #include "app/UserPort.h"
+#include "recognition/RecognitionWindows.h"
 
 // A user port for tests: answers questions from a queue and records every
 // message box, beep and turn of the event loop. A box with only an OK button
 // takes no answer; a question with no answer left fails the test. The grid
 // check and the choice of Black's side run the given actions, if any, and
-// confirm at once.
-class ScriptedUserPort : public UserPort {
+// confirm at once. The recognition windows answer from their own queue and
+// functions in the same way.
+class ScriptedUserPort : public UserPort, public RecognitionWindows {
 public:
     std::deque<Answer> answers;
     std::vector<MessageBoxRequest> messages;
@@ -35,4 +37,16 @@ public:
     void ShowPhoto(const QImage& photo) override { shownPhoto = photo; }
     void CalibrateGrid(GridCalibration& calibration) override;
     void ChooseSide(QString& side) override;
+
+    std::deque<int> anomalyChoices;
+    std::vector<std::array<QString, 6>> anomalyReports;
+    // Plays the correction window: may change the state, returns the
+    // missing move typed. Without one, the window closes untouched.
+    std::function<QString(GameState&, const QString& lastRecognised)> correct;
+    int corrections = 0;
+    int liveBoardRedraws = 0;
+
+    int AskAnomalyChoice(const std::array<QString, 6>& situationLines) override;
+    QString CorrectMoves(GameState& state, const QString& lastRecognised) override;
+    void RedrawLiveBoard(const GameState&) override { ++liveBoardRedraws; }
 };

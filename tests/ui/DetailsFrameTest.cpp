@@ -147,4 +147,12 @@ TEST_F(DetailsFrameTest, ChangesTheProgramMakesAreShown) {
     EXPECT_EQ(details().txtBianco->text(), "Sai");
     EXPECT_EQ(details().cboHandicap->currentText(), "3");
     EXPECT_EQ(details().cboRegole->currentIndex(), 2);
+
+    // The start-of-game check found twelve handicap stones.
+    program.details.handicapMax = 12;
+    program.details.handicapIndex = 11;
+    details().showDetails();
+    EXPECT_EQ(details().cboHandicap->count(), 12);
+    EXPECT_EQ(details().cboHandicap->itemText(9), "10");
+    EXPECT_EQ(details().cboHandicap->currentText(), "12");
 }

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <array>
+
+#include "app/GameState.h"
+
+// How the position of a photograph differs from the one before it.
+struct PositionChanges {
+    int newWhite = 0;    // white now, empty before
+    int newBlack = 0;    // black now, empty before
+    int goneWhite = 0;   // empty now, white before
+    int goneBlack = 0;   // empty now, black before
+    bool colourChanged = false;  // a stone is now of the other colour
+};
+
+// What the recognition of a game keeps between photographs.
+struct RecognitionState {
+    // The prepared photograph under analysis, as the main window shows it.
+    QImage Photo;
+    // The prepared copy of the series' first photograph: the empty board,
+    // against which an unchanged photograph is no pass.
+    QString FirstPreparedPhoto;
+
+    // While set, every black stone found is listed as a handicap stone;
+    // cleared when the first white stone appears.
+    bool HandicapCollecting = false;
+    // "[ab]" tokens of the black stones, in scan order (i outer, j inner).
+    QString HandicapList;
+    // Black stones listed by the last classification.
+    int HandicapCount = 0;
+    // False when a listed stone is not on a star point.
+    bool HandicapOnHoshi = true;
+    // The star points of the board, as "[ab]" tokens; see HoshiListFor.
+    QString HoshiList;
+
+    // Move texts of the stones that appeared in the photograph, in scan
+    // order; entries after the last stone are empty.
+    std::array<QString, kMaxLines * kMaxLines> NewStones;
+    // The photograph before was set aside, so this one must hold two moves.
+    bool TwoMovesExpected = false;
+    // The same photograph is to be analysed again, after an automatic retry.
+    bool RetryPhoto = false;
+    // Automatic retries already made on the photograph (0 ... 5).
+    int RetryStep = 0;
+};
+
+// The star points of a board of 9, 13 or 19 lines as "[ab]" tokens.
+QString HoshiListFor(int boardSize);

@@ -1,0 +1,313 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <functional>
+
+#include "app/MoveText.h"
+#include "app/Program.h"
+#include "recognition/Classification.h"
+#include "recognition/MoveInference.h"
+#include "recognition/MoveRecording.h"
+#include "support/ScriptedUserPort.h"
+#include "support/TempProgramDir.h"
+
+namespace {
+
+QPoint gridPoint(const GameState& state, int i, int j) {
+    return {state.GridPoints(i, j, 0), state.GridPoints(i, j, 1)};
+}
+
+}  // namespace
+
+// A 19-line game under analysis at move 5, after "N: D4" as move 4. Each test
+// lays out the photograph's position and lets InferMoves judge it, the way
+// the driver does: again and again while it asks for a retry.
+class MoveInferenceTest : public testing::Test {
+protected:
+    void SetUp() override {
+        state.ProgramDir = dir.path();
+        QDir(dir.path()).mkdir("temp");
+        state.CurrentPhoto = dir.path() + "temp/IMG_0005.jpg";
+        QImage photo(64, 48, QImage::Format_RGB32);
+        photo.fill(qRgb(90, 90, 90));
+        ASSERT_TRUE(photo.save(state.CurrentPhoto));
+        program.recognition.Photo = photo;
+        program.recognition.FirstPreparedPhoto = dir.path() + "temp/IMG_0001.jpg";
+        state.BoardSize = 19;
+        state.GridMax = 18;
+        for (int i = 0; i < 19; ++i) {
+            for (int j = 0; j < 19; ++j) {
+                state.GridPoints(i, j, 0) = 100 + 40 * i;
+                state.GridPoints(i, j, 1) = 50 + 40 * j;
+            }
+        }
+        program.BlackSide = "E";
+        state.MoveCount = 4;
+        lay("N: D4");
+        state.Moves(4, 1) = "N: D4";
+        state.MoveCount = 5;
+        keepPosition();
+    }
+
+    // Puts the stone of a move text on the position under analysis, or takes it away.
+    void set(const QString& move, int value) {
+        const MovePoint p = PointOfMove(move, state.BoardSize);
+        state.Positions(p.i, p.j, state.MoveCount) = value;
+    }
+    void lay(const QString& move) { set(move, move.startsWith('N') ? kBlack : kWhite); }
+    void lift(const QString& move) { set(move, kEmpty); }
+    int at(const QString& move, int m) const {
+        const MovePoint p = PointOfMove(move, state.BoardSize);
+        return state.Positions(p.i, p.j, m);
+    }
+    void keepPosition() {
+        for (int i = 0; i < 19; ++i) {
+            for (int j = 0; j < 19; ++j)
+                state.Positions(i, j, state.MoveCount) = state.Positions(i, j, state.MoveCount - 1);
+        }
+    }
+    InferenceResult infer(const std::function<void()>& classify = [] {}) {
+        program.recognition.RetryStep = 0;
+        InferenceResult result;
+        passes = 0;
+        do {
+            classify();
+            ++passes;
+            result = InferMoves(program, CountChanges(state), port, port);
+        } while (result == InferenceResult::Continue && program.recognition.RetryPhoto);
+        return result;
+    }
+
+    TempProgramDir dir;
+    Program program;
+    GameState& state = program.state;
+    ScriptedUserPort port;
+    int passes = 0;
+};
+
+TEST_F(MoveInferenceTest, AnUnchangedPhotographIsAPassOrIgnored) {
+    state.Moves(4, 1).clear();  // no move yet: Black is to move
+    port.answers = {Answer::Yes, Answer::No, Answer::Cancel};
+    infer();
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0].title, "Banmark - Elaborazione");
+    EXPECT_EQ(port.messages[0].text,
+              "Nessuna differenza con la foto precedente: Nero passa?\r\n\r\n"
+              "<No> se passa Bianco,\r\n<Annulla> per ignorare la foto.");
+    EXPECT_EQ(port.messages[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(state.Moves(5, 1), "N: pass");
+    EXPECT_EQ(state.Moves(5, 0), state.CurrentPhoto);
+    EXPECT_TRUE(state.Moves(5, 2).isEmpty());
+    EXPECT_EQ(state.MoveCount, 6);
+
+    keepPosition();
+    infer();  // White to move now; No: Black passes again
+    EXPECT_TRUE(port.messages[1].text.startsWith("Nessuna differenza con la foto precedente: "
+                                                 "Bianco passa?"));
+    EXPECT_EQ(state.Moves(6, 1), "N: pass");
+    EXPECT_EQ(state.MoveCount, 7);
+
+    keepPosition();
+    infer();
+    EXPECT_EQ(state.MoveCount, 7);
+    EXPECT_TRUE(state.Moves(7, 1).isEmpty());
+    EXPECT_EQ(passes, 1);  // an ignored photograph is not analysed again
+}
+
+TEST_F(MoveInferenceTest, TheFirstPhotographAndAColourChangeAloneAreNoMove) {
+    set("N: D4", kWhite);  // the stone at D4 now reads white
+    program.recognition.TwoMovesExpected = true;
+    state.CurrentPhoto = program.recognition.FirstPreparedPhoto;
+    infer();
+    EXPECT_TRUE(port.messages.empty());
+    EXPECT_TRUE(port.anomalyReports.empty());
+    EXPECT_FALSE(program.recognition.TwoMovesExpected);
+    EXPECT_EQ(state.MoveCount, 5);
+
+    state.CurrentPhoto = dir.path() + "temp/IMG_0005.jpg";
+    port.answers = {Answer::Yes};
+    infer();
+    EXPECT_EQ(port.messages.size(), 1u);  // the pass question, not the anomaly dialog
+    EXPECT_EQ(state.Moves(5, 1), "B: pass");
+}
+
+TEST_F(MoveInferenceTest, ACaptureIsRecordedAsTheCapturingStone) {
+    for (const char* stone : {"N: A1", "N: A2", "N: B1"}) {
+        state.MoveCount = 4;
+        lay(stone);
+        state.MoveCount = 5;
+    }
+    keepPosition();
+    lay("B: C1");
+    for (const char* stone : {"N: A1", "N: A2", "N: B1"}) lift(stone);
+    infer();
+    EXPECT_EQ(state.Moves(5, 1), "B: C1");
+    EXPECT_EQ(state.Moves(5, 2), "0820-0690");  // (18, 16) on the grid
+    EXPECT_EQ(state.MoveCount, 6);
+    EXPECT_EQ(passes, 1);
+    EXPECT_TRUE(port.anomalyReports.empty());
+}
+
+TEST_F(MoveInferenceTest, AMovedStoneIsReportedAfterFiveRetries) {
+    state.Moves(4, 1) = "B: Q16";  // Black to move
+    lift("N: D4");
+    lay("N: D5");
+    port.anomalyChoices = {2};
+    infer();
+    EXPECT_EQ(passes, 6);  // the photograph, gamma-corrected, then at four grid offsets
+    EXPECT_FALSE(port.shownPhoto.isNull());  // the corrected copy was shown
+    EXPECT_EQ(gridPoint(state, 0, 0), QPoint(100, 50));  // the grid is back
+    ASSERT_EQ(port.anomalyReports.size(), 1u);
+    const std::array<QString, 6> expected{
+        "Sono APPARSE: 1 pietra NERA.",    "Sono APPARSE: 0 pietre BIANCHE.",
+        "Sono SCOMPARSE: 1 pietra NERA.",  "Sono SCOMPARSE: 0 pietre BIANCHE.",
+        "", ""};
+    EXPECT_EQ(port.anomalyReports[0], expected);
+    // Ignored: nothing recorded, two moves expected next.
+    EXPECT_EQ(state.MoveCount, 5);
+    EXPECT_TRUE(state.Moves(5, 1).isEmpty());
+    EXPECT_TRUE(program.recognition.TwoMovesExpected);
+    EXPECT_FALSE(program.recognition.RetryPhoto);
+}
+
+TEST_F(MoveInferenceTest, AStoneOutOfTurnIsReportedAndTheRunCanBeAbandoned) {
+    lay("N: Q16");
+    port.anomalyChoices = {999};
+    EXPECT_EQ(infer(), InferenceResult::Abandoned);
+    ASSERT_EQ(port.anomalyReports.size(), 1u);
+    EXPECT_EQ(port.anomalyReports[0][0], "Sono APPARSE: 1 pietra NERA.");
+    EXPECT_EQ(port.anomalyReports[0][5], "Ha mosso Nero; doveva muovere Bianco.");
+    EXPECT_EQ(state.ErroreChoice, 999);
+    EXPECT_EQ(state.MoveCount, 5);
+}
+
+TEST_F(MoveInferenceTest, ARetryThatWorksKeepsTheGridWhereItWorked) {
+    // The photograph reads right only with the grid one pixel up and left.
+    const auto classify = [this] {
+        keepPosition();
+        lay("B: Q16");
+        if (gridPoint(state, 0, 0) != QPoint(99, 49)) lay("N: K10");
+    };
+    infer(classify);
+    EXPECT_EQ(passes, 3);  // as it was, gamma-corrected, shifted
+    EXPECT_EQ(state.Moves(5, 1), "B: Q16");
+    EXPECT_EQ(gridPoint(state, 0, 0), QPoint(99, 49));
+    EXPECT_TRUE(port.anomalyReports.empty());
+}
+
+TEST_F(MoveInferenceTest, AfterAnIgnoredPhotographTwoStonesAreTwoMoves) {
+    program.recognition.TwoMovesExpected = true;
+    lay("N: C3");  // scanned first
+    lay("B: Q16");
+    infer();
+    // White is to move after N: D4, so White's stone comes first.
+    EXPECT_EQ(state.Moves(5, 1), "B: Q16");
+    EXPECT_EQ(state.Moves(6, 1), "N: C3");
+    EXPECT_EQ(state.Moves(6, 0), state.Moves(5, 0));
+    EXPECT_EQ(state.MoveCount, 7);
+    EXPECT_EQ(at("N: D4", 5), kEmpty);  // the position between them was never seen
+    EXPECT_EQ(at("N: C3", 6), kBlack);
+    EXPECT_EQ(at("B: Q16", 6), kWhite);
+    EXPECT_FALSE(program.recognition.TwoMovesExpected);
+}
+
+TEST_F(MoveInferenceTest, AfterAnIgnoredPhotographOneStoneAsksForTheMissingMove) {
+    program.recognition.TwoMovesExpected = true;
+    lay("B: Q16");
+    QString shownLabel;
+    port.correct = [&](GameState& s, const QString& last) {
+        EXPECT_FALSE(s.WarningMode);
+        shownLabel = last;
+        return QString();
+    };
+    infer();
+    EXPECT_EQ(shownLabel, "B: Q16");
+    EXPECT_EQ(state.Moves(5, 1), "B: Q16");
+    EXPECT_EQ(state.MoveCount, 6);
+
+    // The next time the user names the missing move.
+    program.recognition.TwoMovesExpected = true;
+    keepPosition();
+    lay("B: R17");
+    port.correct = [](GameState&, const QString&) { return QString("N: C3"); };
+    infer();
+    EXPECT_EQ(state.Moves(6, 1), "N: C3");  // Black to move after B: Q16
+    EXPECT_TRUE(state.Moves(6, 2).startsWith("0"));
+    EXPECT_EQ(state.Moves(7, 1), "B: R17");
+    EXPECT_EQ(state.MoveCount, 8);
+}
+
+TEST_F(MoveInferenceTest, TheUsersOtherChoicesAreCarriedOut) {
+    lay("B: Q16");
+    lay("B: R17");
+    port.anomalyChoices = {1};  // two moves, as found: in scan order
+    infer();
+    EXPECT_EQ(state.Moves(5, 1), "B: R17");
+    EXPECT_EQ(state.Moves(6, 1), "B: Q16");
+    EXPECT_EQ(state.MoveCount, 7);
+
+    // Correction: cancelled once, which brings the dialog back, then confirmed.
+    keepPosition();
+    lay("N: C3");
+    lay("N: C4");
+    int shown = 0;
+    port.correct = [&](GameState& s, const QString&) {
+        EXPECT_TRUE(s.WarningMode);
+        s.WarningCancelled = ++shown == 1;
+        if (!s.WarningCancelled) s.Moves(7, 1) = "N: C3";
+        return QString();
+    };
+    port.anomalyChoices = {3, 3};
+    EXPECT_EQ(infer(), InferenceResult::Continue);
+    EXPECT_EQ(port.anomalyReports.size(), 3u);
+    EXPECT_EQ(state.MoveCount, 8);
+
+    // Recalibration: the grid is checked and the photograph comes again.
+    keepPosition();
+    lay("N: E5");
+    lay("N: E6");
+    program.AbortRequested = true;
+    port.anomalyChoices = {4};
+    EXPECT_EQ(infer(), InferenceResult::Recalibrated);
+    EXPECT_EQ(port.gridChecks, 1);
+    EXPECT_FALSE(program.AbortRequested);
+    EXPECT_EQ(state.MoveCount, 8);
+
+    port.anomalyChoices = {0};  // the dialog closed without a choice
+    EXPECT_EQ(infer(), InferenceResult::Continue);
+    EXPECT_EQ(state.MoveCount, 8);
+    EXPECT_FALSE(program.recognition.TwoMovesExpected);
+}
+
+TEST(MoveRecording, TheFirstStoneGuessesBlacksSide) {
+    EXPECT_EQ(GuessBlackSide("N: J10", 19), "E");
+    EXPECT_EQ(GuessBlackSide("N: H10", 19), "W");
+    EXPECT_EQ(GuessBlackSide("N: D16", 19), "E");
+    EXPECT_EQ(GuessBlackSide("B: D16", 19), "W");  // seen from White
+    EXPECT_EQ(GuessBlackSide("N: E5", 9), "E");
+
+    Program program;
+    program.state.BoardSize = 19;
+    program.state.GridMax = 18;
+    program.state.MoveCount = 1;
+    RecordMove(program, "N: pass");
+    EXPECT_TRUE(program.BlackSide.isEmpty());
+    RecordMove(program, "N: J10");
+    EXPECT_EQ(program.BlackSide, "E");
+    RecordMove(program, "N: H10");
+    EXPECT_EQ(program.BlackSide, "E");  // only the first stone guesses
+}
+
+TEST(MoveRecording, PlayerToMoveFollowsTheLastMoveOrTheHandicap) {
+    Program program;
+    EXPECT_EQ(PlayerToMove(program), "Nero");
+    program.details.handicapIndex = 2;
+    program.details.rules = "Chinese";
+    EXPECT_EQ(PlayerToMove(program), "Nero");
+    program.details.rules = "Japanese";
+    EXPECT_EQ(PlayerToMove(program), "Bianco");
+    program.state.Moves(3, 1) = "B: C3";
+    program.state.Moves(7, 1) = "";
+    EXPECT_EQ(PlayerToMove(program), "Nero");
+}
