@@ -24,3 +24,7 @@ void RemoveTempFiles(const QString& programDir, const OutputOptions& options) {
     QDir(programDir).rmdir(QStringLiteral("temp"));
     WriteSettings(programDir, options);
 }
+
+QString CannotSaveText(const QString& file) {
+    return QStringLiteral("Impossibile salvare il file:\r\n\"%1\".").arg(file);
+}

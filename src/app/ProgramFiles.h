@@ -16,3 +16,6 @@ void RemoveFilesIn(const QString& folder);
 // file. In this order, every error ignored: programDir + "temp.jpg", + "temp.bat",
 // every file in programDir + "temp" and then that folder.
 void RemoveTempFiles(const QString& programDir, const OutputOptions& options);
+
+// The user's word on a file that could not be written, naming it.
+QString CannotSaveText(const QString& file);

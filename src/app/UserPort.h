@@ -56,4 +56,16 @@ public:
     // Lets the user choose Black's side ("N", "S", "E" or "W"), starting
     // from side; returns once the user confirmed.
     virtual void ChooseSide(QString& side) = 0;
+
+    // The processing is over: the photograph, the game details and the board
+    // frame give way to an empty window while the outputs are written.
+    virtual void EndProcessingView() = 0;
+
+    // Shows a text in the photo area on the board's colour (red + 256 *
+    // green + 65536 * blue) and lets the window repaint; "" hides it.
+    virtual void ShowWaitingText(const QString& text, int boardColour) = 0;
+
+    // Ends the program once the game is finished and its files are written:
+    // the window closes without asking.
+    virtual void EndProgram() = 0;
 };

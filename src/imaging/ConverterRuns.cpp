@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QImage>
 
+#include "app/ProgramFiles.h"
 #include "app/UserPort.h"
 #include "app/Version.h"
 #include "imaging/Converter.h"
@@ -21,10 +22,6 @@ QString compressionImpossibleText(const QString& bmp) {
                "Ripristinare vconvert.exe e/o vcomp100.dll (ImageMagick) da una distribuzione "
                "di Banmark v%2.")
         .arg(Quoted(bmp), versionText());
-}
-
-QString cannotSaveText(const QString& file) {
-    return QStringLiteral("Impossibile salvare il file:\r\n%1.").arg(Quoted(file));
 }
 
 }  // namespace
@@ -49,7 +46,7 @@ bool SavePictureAsPng(const QImage& picture, const QString& base, const QString&
     QFile::remove(png);
     if (!picture.save(bmp, "BMP")) {
         QFile::remove(bmp);  // nothing half-written stays behind
-        warn(port, cannotSaveText(bmp));
+        warn(port, CannotSaveText(bmp));
         return false;
     }
     if (converter.isEmpty()) {

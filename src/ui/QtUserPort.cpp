@@ -89,3 +89,11 @@ void QtUserPort::ShowPhoto(const QImage& photo) { window_.ShowPhoto(photo); }
 void QtUserPort::CalibrateGrid(GridCalibration& calibration) { window_.CalibrateGrid(calibration); }
 
 void QtUserPort::ChooseSide(QString& side) { window_.ChooseSide(side); }
+
+void QtUserPort::EndProcessingView() { window_.EndProcessingView(); }
+
+void QtUserPort::ShowWaitingText(const QString& text, int boardColour) {
+    window_.ShowWaitingText(text, boardColour);
+}
+
+void QtUserPort::EndProgram() { window_.EndProgram(); }

@@ -17,6 +17,9 @@ public:
     void ShowPhoto(const QImage& photo) override;
     void CalibrateGrid(GridCalibration& calibration) override;
     void ChooseSide(QString& side) override;
+    void EndProcessingView() override;
+    void ShowWaitingText(const QString& text, int boardColour) override;
+    void EndProgram() override;
 
 private:
     frmMain& window_;

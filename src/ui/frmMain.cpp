@@ -65,6 +65,12 @@ void frmMain::buildProcessingView() {
     fraGoban->hide();
     imgIcon[1] = ProgramPictureLabel("imgIcon1", this);
     imgIcon[1]->hide();
+    picFoto = new QLabel(this);
+    picFoto->setObjectName(QStringLiteral("picFoto"));
+    picFoto->setTextFormat(Qt::PlainText);
+    picFoto->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picFoto->setAutoFillBackground(true);
+    picFoto->hide();
 }
 
 void frmMain::cmdExit_Click() {

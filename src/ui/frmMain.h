@@ -51,6 +51,15 @@ public:
     // user presses cmdPosizioneNero.
     void ChooseSide(QString& side);
 
+    // The end of the processing: only the window's title and, while the
+    // outputs are written, a waiting text remain.
+    void EndProcessingView();
+    // Shows the text in the middle of the window on the board's colour,
+    // one line below its top edge; "" hides it.
+    void ShowWaitingText(const QString& text, int boardColour);
+    // Closes the window, and with it the program, without a question.
+    void EndProgram();
+
     OptionsFrame* fraOpzioni = nullptr;
     DetailsFrame* fraInformazioni = nullptr;
     // The photograph being processed, scaled to its place, with the grid over it.
@@ -63,6 +72,8 @@ public:
     // the kifu is off, [1] fills the board frame's place while processing.
     std::array<QLabel*, 2> imgIcon{};
     ProgressBar* picProgressBar = nullptr;
+    // The waiting text while the outputs are written.
+    QLabel* picFoto = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

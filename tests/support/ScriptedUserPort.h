@@ -38,6 +38,14 @@ public:
     void CalibrateGrid(GridCalibration& calibration) override;
     void ChooseSide(QString& side) override;
 
+    bool processingViewEnded = false;
+    std::vector<QString> waitingTexts;  // every text shown, "" when hidden
+    bool programEnded = false;
+
+    void EndProcessingView() override { processingViewEnded = true; }
+    void ShowWaitingText(const QString& text, int) override { waitingTexts.push_back(text); }
+    void EndProgram() override { programEnded = true; }
+
     std::deque<int> anomalyChoices;
     std::vector<std::array<QString, 6>> anomalyReports;
     // Plays the correction window: may change the state, returns the

@@ -3,10 +3,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
+#include "ui/DetailsFrame.h"
 #include "ui/MainWindowTest.h"
 #include "ui/ProgressBar.h"
 
@@ -128,4 +130,27 @@ TEST_F(frmMainTest, LayoutKeepsTheFramesSideBySideAndTheWindowLargeEnough) {
     EXPECT_EQ(window->minimumHeight(), least.height() + bar.height());
     EXPECT_EQ(bar.width(), window->width());
     EXPECT_EQ(bar.bottom(), window->height() - 1);
+}
+
+TEST_F(frmMainTest, TheEndOfAGameClearsTheWindowAndClosesItWithoutAQuestion) {
+    window->fraOpzioni->hide();
+    window->fraInformazioni->show();
+    window->setWindowTitle("3: IMG_0003.jpg - Banmark by Orrimax");
+    window->EndProcessingView();
+    EXPECT_FALSE(window->fraInformazioni->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Banmark by Orrimax");
+
+    window->ShowWaitingText("      Creazione kifu...      ", 86 * 65536 + 168 * 256 + 218);
+    ASSERT_TRUE(window->picFoto->isVisible());
+    EXPECT_EQ(window->picFoto->text(), "      Creazione kifu...      ");
+    EXPECT_EQ(window->picFoto->palette().color(QPalette::Window), QColor(218, 168, 86));
+    const int line = window->picFoto->fontMetrics().height();
+    EXPECT_EQ(window->picFoto->height(), 2 * line + line / 6);  // a line above, a sixth below
+    EXPECT_TRUE(window->rect().contains(window->picFoto->geometry()));
+    window->ShowWaitingText("", 0);
+    EXPECT_FALSE(window->picFoto->isVisible());
+
+    window->EndProgram();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(port.messages.empty());
 }

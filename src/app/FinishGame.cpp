@@ -1,0 +1,97 @@
+#include "app/FinishGame.h"
+
+#include "app/Program.h"
+#include "app/ProgramFiles.h"
+#include "app/UserPort.h"
+#include "geometry/BlackSide.h"
+#include "imaging/Converter.h"
+#include "output/KifuLayout.h"
+#include "output/KifuSheet.h"
+#include "output/SgfFile.h"
+#include "output/SgfMoves.h"
+#include "util/Numbers.h"
+
+namespace {
+
+const QString kParagraph = QStringLiteral("\r\n\r\n");
+// From this width on the user is told that the sheet takes a while.
+constexpr int kLargeSheetWidth = 3200;
+
+QString quoted(const QString& path) { return u'"' + path + u'"'; }
+
+QString countsText(int photoCount, int moveCount) {
+    QString text = QStringLiteral("Banmark ha terminato l'elaborazione della partita.\r\n");
+    text += photoCount == 1
+                ? QStringLiteral("È stata esaminata 1 fotografia")
+                : QStringLiteral("Sono state esaminate %1 fotografie").arg(photoCount);
+    text += QStringLiteral(" per un totale di %1").arg(moveCount);
+    text += moveCount == 1 ? QStringLiteral(" mossa.") : QStringLiteral(" mosse.");
+    return text;
+}
+
+QString waitingText(int sheetWidth) {
+    QString text = QStringLiteral("      Creazione kifu...      ");
+    if (sheetWidth >= kLargeSheetWidth) {
+        text += kParagraph + QStringLiteral("      Poiché sono state impostate dimensioni      \r\n"
+                                            "      ragguardevoli potrebbero essere necessari      \r\n"
+                                            "      parecchi secondi.      ");
+    }
+    return text;
+}
+
+SgfRecord recordOf(Program& program) {
+    const SgfOrientation orientation{program.state.GridMax, program.BlackSide};
+    SgfRecord record;
+    record.boardSize = program.state.BoardSize;
+    record.handicapList = program.recognition.HandicapList;
+    record.sgfMoves = SgfMovesOf(program.state, orientation);
+    ArrangeHandicapStones(record.handicapList, record.sgfMoves, program.details, orientation);
+    return record;
+}
+
+QString sgfLine(Program& program, const SgfRecord& record, const QString& base, UserPort& port) {
+    if (!WriteSgfFile(base, record, program.details, port))
+        return kParagraph + QStringLiteral("Non è stato possibile creare il file SGF.");
+    return kParagraph + QStringLiteral("Il file SGF è stato creato all'indirizzo:\r\n") +
+           quoted(base + QStringLiteral(".sgf"));
+}
+
+QString kifuLine(Program& program, const SgfRecord& record, const QString& base, UserPort& port) {
+    const GameState& state = program.state;
+    const int width = static_cast<int>(roundHalfEven(numericValue(program.options.sheetWidthTag)));
+    port.ShowWaitingText(waitingText(width), state.BoardColour);
+    const KifuLayout layout = KifuLayoutFor(width, state.TwipsPerPixelX, state.TwipsPerPixelY);
+    SaveKifuSheet(RenderKifuSheet(record, program.details, layout), layout, base,
+                  FindConverter(state.ProgramDir), port);
+    for (const char* extension : {".png", ".bmp"}) {
+        const QString sheet = base + QString::fromLatin1(extension);
+        if (FileExists(sheet, state.ProgramDir)) {
+            return kParagraph + QStringLiteral("Il Kifu è stato creato all'indirizzo:\r\n") +
+                   quoted(sheet);
+        }
+    }
+    return kParagraph + QStringLiteral("Non è stato possibile creare il Kifu.");
+}
+
+}  // namespace
+
+QString FinishGame(Program& program, const QString& firstPhoto, int photoCount, UserPort& port) {
+    const OutputOptions& options = program.options;
+    if (options.saveSgf || options.saveKifu) {
+        ChooseBlackSide(program.BlackSide, port);
+        port.EndProcessingView();
+        long value = 0;
+        port.ShowProgress(value, -1);
+    }
+    const SgfRecord record = recordOf(program);
+    const QString base = BuildOutputName(firstPhoto, program.details, program.state.ProgramDir);
+    QString summary = countsText(photoCount, program.state.MoveCount);
+    if (options.saveSgf) summary += sgfLine(program, record, base, port);
+    if (options.saveKifu) summary += kifuLine(program, record, base, port);
+    port.ShowWaitingText(QString(), program.state.BoardColour);
+    port.ShowMessage({kProcessingTitle, summary, MessageIcon::Information, MessageButtons::Ok,
+                      Answer::Ok});
+    RemoveTempFiles(program.state.ProgramDir, options);
+    port.EndProgram();
+    return summary;
+}

@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <QPainter>
+
+#include "app/GameDetails.h"
+#include "output/KifuDrawing.h"
+#include "output/KifuForm.h"
+#include "output/KifuLayout.h"
+#include "output/KifuSheet.h"
+#include "output/SgfFile.h"
+
+namespace {
+
+QImage render(int boardSize, const QString& sgfMoves, int width = 280) {
+    SgfRecord record;
+    record.boardSize = boardSize;
+    record.sgfMoves = sgfMoves;
+    return RenderKifuSheet(record, GameDetails(), KifuLayoutFor(width, 15, 15));
+}
+
+// n moves of alternating colour, each at its own point of the first rows.
+QString distinctMoves(int n) {
+    QString moves;
+    for (int k = 0; k < n; ++k)
+        moves += QString(k % 2 == 0 ? ";B[" : ";W[") + QChar(u'a' + k % 19) + QChar(u'a' + k / 19) + u']';
+    return moves;
+}
+
+}  // namespace
+
+TEST(KifuLayout, TheCellAndTheBorderFollowTheWidth) {
+    const KifuLayout narrow = KifuLayoutFor(280, 15, 15);
+    EXPECT_EQ(narrow.cell, 13);
+    EXPECT_EQ(narrow.pictureWidth, 280);  // 279, raised to the width's parity
+    EXPECT_EQ(narrow.margin, 0);
+    EXPECT_EQ(KifuConverterOptions(narrow), "-type Grayscale -quality 94");
+
+    const KifuLayout even = KifuLayoutFor(2000, 15, 15);
+    EXPECT_EQ(even.cell, 93);
+    EXPECT_EQ(even.pictureWidth, 2000);
+    EXPECT_EQ(even.margin, 0);
+    EXPECT_EQ(even.lineWidth, 4);
+    EXPECT_NEAR(even.fontPixels, 20.0 * 93 / 51, 1e-9);
+
+    const KifuLayout odd = KifuLayoutFor(2001, 15, 15);
+    EXPECT_EQ(odd.pictureWidth, 1999);
+    EXPECT_EQ(odd.margin, 1);
+    EXPECT_EQ(KifuConverterOptions(odd),
+              "-bordercolor #FFFFFF -border 1x -type Grayscale -quality 94");
+    EXPECT_EQ(KifuLayoutFor(9600, 15, 15).margin, 5);
+}
+
+TEST(KifuSheet, RepetitionsAndPassesAddRowsBelowTheBoard) {
+    // 13 pixels a cell: 22 cells of board and 4.97 of information.
+    EXPECT_EQ(render(19, distinctMoves(30)).height(), 351);  // 286 + 64.61
+    EXPECT_EQ(render(19, distinctMoves(30)).width(), 280);
+
+    // Five moves on used points fill one row; six need two.
+    const QString five = distinctMoves(10) + ";B[aa];W[ba];B[ca];W[da];B[ea]";
+    EXPECT_EQ(render(19, five).height(), 371);  // 286 + 19.5 -> 306, + 64.61
+    EXPECT_EQ(render(19, five + ";W[fa]").height(), 387);  // 286 + 35.75 -> 322, + 64.61
+
+    // Fourteen passes fill one row; fifteen need two.
+    QString passes;
+    for (int k = 0; k < 14; ++k) passes += k % 2 == 0 ? ";B[]" : ";W[]";
+    EXPECT_EQ(render(9, passes).height(), 241);  // 156 + 19.5 -> 176, + 64.61
+    EXPECT_EQ(render(9, passes + ";B[]").height(), 257);  // 156 + 35.75 -> 192, + 64.61
+}
+
+TEST(KifuSheet, ANineLineBoardIsDrawnInTheMiddle) {
+    const QImage sheet = render(9, QString(), 2000);  // 93 pixels a cell
+    const int middle = 5 * 93;
+    // The frame runs from 6 cells to 15.5 cells across, 4 pixels wide.
+    EXPECT_EQ(qGray(sheet.pixel(6 * 93, middle)), 0);
+    EXPECT_EQ(qGray(sheet.pixel(6 * 93 - 10, middle)), 255);
+    EXPECT_EQ(qGray(sheet.pixel(1441, middle)), 0);
+    EXPECT_EQ(qGray(sheet.pixel(1441 + 10, middle)), 255);
+}
+
+TEST(KifuSheet, FieldTextsAreFittedOnMeasuredText) {
+    QImage surface(100, 100, QImage::Format_RGB32);
+    QPainter painter(&surface);
+    SetKifuFont(painter, 20);
+    EXPECT_EQ(FitFieldText(painter, "", 10), "");
+    EXPECT_EQ(FitFieldText(painter, "Rossi", 0), "");
+    EXPECT_EQ(FitFieldText(painter, "Rossi", 10), "Rossi");
+
+    const QString title = QString("Finale del campionato italiano ").repeated(6);
+    const QString fitted = FitFieldText(painter, title, 94);
+    EXPECT_TRUE(fitted.endsWith("..."));
+    EXPECT_TRUE(title.startsWith(fitted.chopped(3)));
+    const double field = TextWidth(painter, QString(94, u'_'));
+    EXPECT_LE(TextWidth(painter, fitted), field);
+
+    const int count = FillUnderscoreCount(painter, "Komi: ", 300);
+    EXPECT_GT(TextWidth(painter, "Komi: " + QString(count, u'_')), 300);
+    EXPECT_LE(TextWidth(painter, "Komi: " + QString(count - 1, u'_')), 300);
+}
+
+TEST(KifuSheet, TheFormSpeaksItalian) {
+    EXPECT_EQ(FormResultText("W+R"), "B+R");
+    EXPECT_EQ(FormResultText("B+3.5"), "N+3.5");
+    EXPECT_EQ(FormResultText("0"), "0");
+    EXPECT_EQ(FormResultText("Void"), "Void");
+    EXPECT_EQ(FormRulesText("Chinese"), "Cinesi");
+    EXPECT_EQ(FormRulesText("Japanese"), "Giapponesi");
+    EXPECT_EQ(FormRulesText("AGA"), "AGA");
+}

@@ -1,0 +1,77 @@
+#include "support/GnuGoReplay.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <algorithm>
+
+
+namespace {
+
+// GNU Go in GTP mode, one command at a time.
+class Gtp {
+public:
+    Gtp() {
+        process_.start(QStringLiteral("/usr/games/gnugo"), {QStringLiteral("--mode"), QStringLiteral("gtp")});
+        process_.waitForStarted();
+    }
+    ~Gtp() {
+        process_.write("quit\n");
+        process_.waitForFinished(5000);
+    }
+
+    // The answer's text after "= ", or nothing with ok false after "? ".
+    QString send(const QString& command, bool& ok) {
+        process_.write(command.toUtf8() + '\n');
+        QByteArray answer;
+        while (!answer.endsWith("\n\n") && process_.waitForReadyRead(10000)) answer += process_.readAll();
+        ok = answer.startsWith('=');
+        return QString::fromUtf8(answer.mid(2)).trimmed();
+    }
+    QString send(const QString& command) {
+        bool ok = false;
+        return send(command, ok);
+    }
+
+private:
+    QProcess process_;
+};
+
+QStringList words(const QString& text) {
+    return text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+}
+
+}  // namespace
+
+GnuGoReplay ReplayWithGnuGo(const QString& sgfPath, int boardSize) {
+    GnuGoReplay replay;
+    Gtp gnugo;
+    gnugo.send(QStringLiteral("loadsgf %1").arg(sgfPath), replay.read);
+    if (!replay.read) return replay;
+    // The history comes newest first, one move per line.
+    replay.moves = gnugo.send(QStringLiteral("move_history")).split(u'\n', Qt::SkipEmptyParts);
+    std::reverse(replay.moves.begin(), replay.moves.end());
+    for (QString& move : replay.moves) move = move.trimmed();
+
+    gnugo.send(QStringLiteral("loadsgf %1 1").arg(sgfPath));  // the setup, before move 1
+    replay.setupBlack = words(gnugo.send(QStringLiteral("list_stones black")));
+    for (const QString& move : replay.moves) {
+        bool played = false;
+        const QString answer = gnugo.send(QStringLiteral("play ") + move, played);
+        if (!played) {
+            replay.failure = move + QStringLiteral(": ") + answer;
+            break;
+        }
+    }
+    QString diagram(boardSize * (boardSize + 1), u'.');
+    for (int row = 0; row < boardSize; ++row) diagram[row * (boardSize + 1) + boardSize] = u'\n';
+    for (const auto& [colour, mark] : {std::pair{"black", u'X'}, std::pair{"white", u'O'}}) {
+        for (const QString& vertex : words(gnugo.send(QStringLiteral("list_stones ") + colour))) {
+            int x = vertex.at(0).unicode() - u'A';
+            if (x > 8) --x;  // there is no "I"
+            const int y = boardSize - vertex.mid(1).toInt();
+            diagram[y * (boardSize + 1) + x] = mark;
+        }
+    }
+    replay.diagram = diagram;
+    return replay;
+}
