@@ -17,8 +17,6 @@ const QString kParagraph = QStringLiteral("\r\n\r\n");
 // From this width on the user is told that the sheet takes a while.
 constexpr int kLargeSheetWidth = 3200;
 
-QString quoted(const QString& path) { return u'"' + path + u'"'; }
-
 QString countsText(int photoCount, int moveCount) {
     QString text = QStringLiteral("Banmark ha terminato l'elaborazione della partita.\r\n");
     text += photoCount == 1
@@ -53,7 +51,7 @@ QString sgfLine(Program& program, const SgfRecord& record, const QString& base, 
     if (!WriteSgfFile(base, record, program.details, port))
         return kParagraph + QStringLiteral("Non è stato possibile creare il file SGF.");
     return kParagraph + QStringLiteral("Il file SGF è stato creato all'indirizzo:\r\n") +
-           quoted(base + QStringLiteral(".sgf"));
+           Quoted(base + QStringLiteral(".sgf"));
 }
 
 QString kifuLine(Program& program, const SgfRecord& record, const QString& base, UserPort& port) {
@@ -67,7 +65,7 @@ QString kifuLine(Program& program, const SgfRecord& record, const QString& base,
         const QString sheet = base + QString::fromLatin1(extension);
         if (FileExists(sheet, state.ProgramDir)) {
             return kParagraph + QStringLiteral("Il Kifu è stato creato all'indirizzo:\r\n") +
-                   quoted(sheet);
+                   Quoted(sheet);
         }
     }
     return kParagraph + QStringLiteral("Non è stato possibile creare il Kifu.");

@@ -21,6 +21,10 @@ int HandicapStonesSet(const GameDetails& details) {
     return details.handicapIndex >= 1 ? details.handicapIndex + 1 : 0;
 }
 
+bool HandicapIsSetUp(const QString& rules) {
+    return rules == QStringLiteral("AGA") || rules == QStringLiteral("Japanese");
+}
+
 QStringList RulesEntries() {
     return {QStringLiteral("AGA"), QStringLiteral("Chinese"), QStringLiteral("Japanese"),
             QStringLiteral("GOE"), QStringLiteral("NZ")};

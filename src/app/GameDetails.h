@@ -40,3 +40,6 @@ QStringList HandicapEntries(int highest = 9);
 int HandicapStonesSet(const GameDetails& details);
 // The rule sets offered; the user may type others.
 QStringList RulesEntries();
+// AGA and Japanese rules: the handicap stones stand on the star points as
+// setup before White's first move. The names are compared exactly.
+bool HandicapIsSetUp(const QString& rules);

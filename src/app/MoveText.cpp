@@ -25,6 +25,11 @@ QChar ColumnLetter(int index) {
     return kLetters.at(index);
 }
 
+int ColumnIndex(QChar letter) {
+    const int index = letter.unicode() - u'A';
+    return index > 8 ? index - 1 : index;  // there is no "I"
+}
+
 QString PointName(int i, int j, int boardSize) {
     const int gridMax = boardSize - 1;
     return ColumnLetter(gridMax - j) + QString::number(boardSize - i);
@@ -47,7 +52,5 @@ int RowOfMove(const QString& text) {
 }
 
 MovePoint PointOfMove(const QString& text, int boardSize) {
-    int column = text.at(3).unicode() - u'A';
-    if (column > 8) --column;  // there is no "I"
-    return {boardSize - RowOfMove(text), boardSize - 1 - column};
+    return {boardSize - RowOfMove(text), boardSize - 1 - ColumnIndex(text.at(3))};
 }

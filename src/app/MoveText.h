@@ -12,6 +12,9 @@ QChar ColourInitial(int positionValue);
 // Letter of a board column, 0-based, from "ABCDEFGHJKLMNOPQRST" (no "I").
 QChar ColumnLetter(int index);
 
+// Index of a board column letter, the inverse of ColumnLetter ("J" gives 8).
+int ColumnIndex(QChar letter);
+
 // Name of intersection (i, j) on a board of boardSize lines: the column
 // letter of GridMax - j followed by the row number boardSize - i, so that
 // (0, 0) on 19 lines is "T19".

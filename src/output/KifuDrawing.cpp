@@ -11,8 +11,6 @@ namespace {
 
 const QString kEllipsis = QStringLiteral("...");
 
-QString underscores(int n) { return QString(n, u'_'); }
-
 QString stoneLabel(int label, int n) {
     if (label > 0) return QString::number(label);
     const int code = -label;
@@ -28,6 +26,8 @@ void setPenColour(QPainter& painter, const QColor& colour) {
 }
 
 }  // namespace
+
+QString Underscores(int n) { return QString(n, u'_'); }
 
 int RoundedHalf(double value) { return static_cast<int>(roundHalfEven(value)) / 2; }
 
@@ -72,7 +72,7 @@ void DrawKifuArrow(QPainter& painter, int x, int y, double length) {
 }
 
 QString FitFieldText(const QPainter& painter, const QString& text, int n) {
-    const double fieldWidth = static_cast<double>(roundHalfEven(TextWidth(painter, underscores(n))));
+    const double fieldWidth = static_cast<double>(roundHalfEven(TextWidth(painter, Underscores(n))));
     if (text.isEmpty() || fieldWidth == 0) return {};
     if (TextWidth(painter, text + u' ') <= fieldWidth) return text;
     QString fitted = text.left(text.size() - 1) + kEllipsis;
@@ -83,6 +83,6 @@ QString FitFieldText(const QPainter& painter, const QString& text, int n) {
 
 int FillUnderscoreCount(const QPainter& painter, const QString& text, int maxWidth) {
     int count = 0;
-    while (TextWidth(painter, text + underscores(count)) <= maxWidth) ++count;
+    while (TextWidth(painter, text + Underscores(count)) <= maxWidth) ++count;
     return count;
 }

@@ -12,6 +12,9 @@ class QPainter;
 // how text is centred on a point.
 int RoundedHalf(double value);
 
+// A run of n underscores, the blank of a form field.
+QString Underscores(int n);
+
 // The text's width with the painter's current font.
 double TextWidth(const QPainter& painter, const QString& text);
 // The height of a line of text with the painter's current font.

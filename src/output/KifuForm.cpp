@@ -18,8 +18,6 @@ struct FormField {
     QString value;
 };
 
-QString underscores(int n) { return QString(n, u'_'); }
-
 QString playerText(const QString& name, int rankIndex, const QString& team) {
     QString text = name;
     if (rankIndex >= 1) text += QStringLiteral(" [") + RankText(rankIndex) + u']';
@@ -52,9 +50,9 @@ std::vector<std::vector<FormField>> formLines(const GameDetails& d) {
 void printFormLine(QPainter& painter, double x, double y, int formWidth,
                    const std::vector<FormField>& fields) {
     QString form;
-    for (const FormField& field : fields) form += field.label + underscores(field.underscores);
+    for (const FormField& field : fields) form += field.label + Underscores(field.underscores);
     const int extra = FillUnderscoreCount(painter, form, formWidth);
-    PrintText(painter, x, y, form + underscores(extra), Qt::black);
+    PrintText(painter, x, y, form + Underscores(extra), Qt::black);
 
     QString before;
     for (std::size_t f = 0; f < fields.size(); ++f) {
@@ -65,7 +63,7 @@ void printFormLine(QPainter& painter, double x, double y, int formWidth,
         const QString label = field.label + u' ';
         if (!value.isEmpty())
             PrintText(painter, x + TextWidth(painter, before + label), y, value, Qt::black);
-        before += field.label + underscores(field.underscores);
+        before += field.label + Underscores(field.underscores);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/GameDetails.h"
 #include "app/GameState.h"
+#include "app/MoveText.h"
 #include "util/Numbers.h"
 
 namespace {
@@ -11,8 +12,7 @@ constexpr int kTokenLength = 4;  // "[pd]"
 QChar sgfLetter(int index) { return QChar(u'a' + index); }
 
 bool setupStonesAllowed(const GameDetails& details) {
-    return HandicapStonesSet(details) > 0 &&
-           (details.rules == QStringLiteral("AGA") || details.rules == QStringLiteral("Japanese"));
+    return HandicapStonesSet(details) > 0 && HandicapIsSetUp(details.rules);
 }
 
 void convertTokens(QString& handicapList, const SgfOrientation& orientation) {
@@ -67,8 +67,7 @@ QString MoveToSgf(const QString& moveText, const SgfOrientation& orientation) {
     if (moveText.startsWith(u'B')) node = QStringLiteral(";W[");
     if (moveText.endsWith(QStringLiteral("pass"))) return node + u']';
     if (moveText.size() <= 4) return node;
-    int c = moveText.at(3).unicode() - u'A';
-    if (c > 8) --c;  // there is no "I"
+    const int c = ColumnIndex(moveText.at(3));
     const int r = roundHalfEven(numericValue(QStringView(moveText).mid(4)) - 1);
     return node + ToSgfPoint(c, r, orientation) + u']';
 }

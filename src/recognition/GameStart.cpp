@@ -14,11 +14,6 @@ const QString kParagraph = QStringLiteral("\r\n\r\n");
 // Rules under which Black always plays first.
 bool rulesWantBlackFirst(const QString& rules) { return RulesEntries().contains(rules); }
 
-// Rules under which handicap stones stand on the star points.
-bool rulesWantHoshi(const QString& rules) {
-    return rules == QStringLiteral("AGA") || rules == QStringLiteral("Japanese");
-}
-
 // White moved first: either Black passed, or the rules set cannot hold.
 void checkWhiteFirst(int& count, GameDetails& details, QString& warning, UserPort& port) {
     const Answer answer = port.ShowMessage(
@@ -56,7 +51,7 @@ void checkHandicapGame(int count, bool onHoshi, GameDetails& details, QString& w
         details.handicapMax = std::max(details.handicapMax, count);
         details.handicapIndex = count - 1;
     }
-    if (rulesWantHoshi(details.rules) && !onHoshi) {
+    if (HandicapIsSetUp(details.rules) && !onHoshi) {
         warning += kParagraph +
                    QStringLiteral("Sono state impostate le regole %1, ma le pietre di handicap non "
                                   "sono posizionate sugli hoshi.\r\n"

@@ -22,9 +22,8 @@ QString PlayerToMove(const Program& program) {
     const QString last = lastMoveText(program.state);
     if (last.startsWith(u'B')) return kBlackPlayer;
     if (last.startsWith(u'N')) return kWhitePlayer;
-    const QString& rules = program.details.rules;
-    const bool handicapFirst = program.details.handicapIndex >= 1 &&
-                               (rules == QStringLiteral("AGA") || rules == QStringLiteral("Japanese"));
+    const bool handicapFirst =
+        HandicapStonesSet(program.details) > 0 && HandicapIsSetUp(program.details.rules);
     return handicapFirst ? kWhitePlayer : kBlackPlayer;
 }
 
