@@ -1,5 +1,6 @@
 #include "recognition/ColourWindow.h"
 
+#include <QColor>
 #include <QImage>
 #include <cmath>
 
@@ -9,11 +10,18 @@ namespace {
 
 constexpr int kWindowSide = 2 * kWindowReach + 1;
 constexpr int kWindowPixels = kWindowSide * kWindowSide;
-constexpr float kEmptySaturation = 48.0f;
 
 float square(float value) { return value * value; }
 
 }  // namespace
+
+QColor ColourOfValue(int colour) {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+    SplitColour(colour, red, green, blue);
+    return QColor(red, green, blue);
+}
 
 QImage AsRgb32(const QImage& picture) {
     const QImage::Format format = picture.format();

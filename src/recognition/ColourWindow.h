@@ -1,11 +1,15 @@
 #pragma once
 
+class QColor;
 class QImage;
 
 // A colour value as the program keeps colours: red + 256 * green + 65536 * blue.
 // Splits it into its three bytes; only the low 24 bits count, so -1 (a point
 // outside a picture) gives white.
 void SplitColour(int colour, int& red, int& green, int& blue);
+
+// The same colour for drawing.
+QColor ColourOfValue(int colour);
 
 // Colour statistics of a 15 x 15 pixel window, the evidence the stone
 // classification rests on.
@@ -22,6 +26,9 @@ struct ColourStats {
     float distanceWhite = 0;
     float distanceBlack = 0;
 };
+
+// Windows this saturated or more show the board, not a stone.
+inline constexpr float kEmptySaturation = 48.0f;
 
 // Half the side of the sampling window.
 inline constexpr int kWindowReach = 7;

@@ -22,12 +22,8 @@ void frmMain::ShowWaitingText(const QString& text, int boardColour) {
         picFoto->hide();
         return;
     }
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-    SplitColour(boardColour, red, green, blue);
     QPalette palette = picFoto->palette();
-    palette.setColor(QPalette::Window, QColor(red, green, blue));
+    palette.setColor(QPalette::Window, ColourOfValue(boardColour));
     palette.setColor(QPalette::WindowText, Qt::black);
     picFoto->setPalette(palette);
 

@@ -9,6 +9,8 @@ namespace {
 
 constexpr double kMaxZoom = 8.0;
 constexpr double kZoomStep = 1.25;
+const QColor kMarkerColour(255, 0, 255);
+constexpr int kMarkerWidth = 3;
 
 }  // namespace
 
@@ -32,6 +34,17 @@ void PhotoView::setOverlay(std::vector<OverlayLine> lines) {
 double PhotoView::fitScale() const {
     if (photo_.isNull()) return 1.0;
     return std::min(double(width()) / photo_.width(), double(height()) / photo_.height());
+}
+
+void PhotoView::setStoneMarker(QPointF centre, double diameter) {
+    const QSizeF size(diameter, diameter);
+    marker_ = QRectF(centre - QPointF(diameter, diameter) / 2, size);
+    update();
+}
+
+void PhotoView::hideStoneMarker() {
+    marker_.reset();
+    update();
 }
 
 QSizeF PhotoView::displayedSize() const { return QSizeF(photo_.size()) * fitScale() * zoom_; }
@@ -65,6 +78,10 @@ void PhotoView::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(line.colour, line.width, Qt::SolidLine, Qt::FlatCap));
         painter.drawLine(QLineF(toView(line.line.p1()), toView(line.line.p2())));
     }
+    if (marker_) {
+        painter.setPen(QPen(kMarkerColour, kMarkerWidth));
+        painter.drawEllipse(QRectF(toView(marker_->topLeft()), toView(marker_->bottomRight())));
+    }
 }
 
 void PhotoView::mousePressEvent(QMouseEvent* event) {
@@ -92,6 +109,10 @@ void PhotoView::mouseReleaseEvent(QMouseEvent* event) {
     } else if (event->button() == Qt::LeftButton) {
         emit leftReleased(toPhoto(event->position()));
     }
+}
+
+void PhotoView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit leftDoubleClicked(toPhoto(event->position()));
 }
 
 void PhotoView::wheelEvent(QWheelEvent* event) {

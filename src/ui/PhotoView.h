@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QLineF>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 // A line drawn over the photograph, in photograph pixels; its width is in
@@ -28,6 +29,12 @@ public:
     void setOverlay(std::vector<OverlayLine> lines);
     const std::vector<OverlayLine>& overlay() const { return overlay_; }
 
+    // The marker over a stone the user looks at (shpHnG): a circle of the
+    // given diameter around a photograph point.
+    void setStoneMarker(QPointF centre, double diameter);
+    void hideStoneMarker();
+    std::optional<QRectF> stoneMarker() const { return marker_; }
+
     // Photograph pixels to widget pixels and back, with the current zoom.
     QPointF toView(QPointF photoPoint) const;
     QPointF toPhoto(QPointF viewPoint) const;
@@ -38,12 +45,14 @@ signals:
     void leftPressed(QPointF photoPoint);
     void leftDragged(QPointF photoPoint);
     void leftReleased(QPointF photoPoint);
+    void leftDoubleClicked(QPointF photoPoint);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -54,6 +63,7 @@ private:
 
     QImage photo_;
     std::vector<OverlayLine> overlay_;
+    std::optional<QRectF> marker_;
     double zoom_ = 1.0;
     QPointF pan_;  // widget position of the photo's top-left corner
     QPointF panStart_;

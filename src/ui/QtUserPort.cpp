@@ -97,3 +97,13 @@ void QtUserPort::ShowWaitingText(const QString& text, int boardColour) {
 }
 
 void QtUserPort::EndProgram() { window_.EndProgram(); }
+
+int QtUserPort::AskAnomalyChoice(const std::array<QString, 6>& situationLines) {
+    return window_.AskAnomalyChoice(situationLines);
+}
+
+QString QtUserPort::CorrectMoves(GameState& state, const QString& lastRecognised) {
+    return window_.CorrectMoves(state, lastRecognised);
+}
+
+void QtUserPort::RedrawLiveBoard(const GameState& state) { window_.RedrawLiveBoard(state); }

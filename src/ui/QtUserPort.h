@@ -1,12 +1,14 @@
 #pragma once
 
 #include "app/UserPort.h"
+#include "recognition/RecognitionWindows.h"
 
 class frmMain;
 
 // The user port of the window program: real message boxes over the main
-// window, the system beep, the event loop and the main window's progress bar.
-class QtUserPort : public UserPort {
+// window, the system beep, the event loop, the main window's progress bar,
+// and the windows of the recognition.
+class QtUserPort : public UserPort, public RecognitionWindows {
 public:
     explicit QtUserPort(frmMain& window) : window_(window) {}
 
@@ -20,6 +22,10 @@ public:
     void EndProcessingView() override;
     void ShowWaitingText(const QString& text, int boardColour) override;
     void EndProgram() override;
+
+    int AskAnomalyChoice(const std::array<QString, 6>& situationLines) override;
+    QString CorrectMoves(GameState& state, const QString& lastRecognised) override;
+    void RedrawLiveBoard(const GameState& state) override;
 
 private:
     frmMain& window_;

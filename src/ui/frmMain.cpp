@@ -15,12 +15,11 @@
 #include "ui/ProgressBar.h"
 #include "ui/QtUserPort.h"
 #include "ui/WindowLayout.h"
+#include "ui/ZoomView.h"
 
 namespace {
 
 constexpr int kFrameMilliseconds = 16;
-// Room for the board drawing of the largest board with its coordinates.
-constexpr int kBoardFrameHeight = 300;
 
 }  // namespace
 
@@ -60,9 +59,7 @@ void frmMain::buildProcessingView() {
     imgShow = new PhotoView(this);
     imgShow->setObjectName(QStringLiteral("imgShow"));
     imgShow->hide();
-    fraGoban = new QGroupBox(this);
-    fraGoban->setObjectName(QStringLiteral("fraGoban"));
-    fraGoban->hide();
+    buildLiveBoard();
     imgIcon[1] = ProgramPictureLabel("imgIcon1", this);
     imgIcon[1]->hide();
     picFoto = new QLabel(this);
@@ -71,6 +68,9 @@ void frmMain::buildProcessingView() {
     picFoto->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picFoto->setAutoFillBackground(true);
     picFoto->hide();
+    pic3 = new ZoomView(this);
+    pic3->hide();
+    connect(imgShow, &PhotoView::leftDoubleClicked, this, &frmMain::InspectPoint);
 }
 
 void frmMain::cmdExit_Click() {
@@ -128,7 +128,9 @@ void frmMain::letEventsThrough() {
 
 void frmMain::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (!isMinimized()) ArrangeControls();
+    if (isMinimized()) return;
+    ArrangeControls();
+    RedrawLiveBoard(program_.state);
 }
 
 void frmMain::ArrangeControls() {
@@ -161,8 +163,8 @@ void frmMain::arrangeProcessingView(int barHeight) {
         cmdRicalibrato->setGeometry(places.button);
         return;
     }
-    const ProcessingPlaces places = ProcessingArrangement(size(), fraInformazioni->sizeHint(),
-                                                          kBoardFrameHeight, photo, barHeight);
+    const ProcessingPlaces places = ProcessingArrangement(
+        size(), fraInformazioni->sizeHint(), fraGoban->sizeHint().height(), photo, barHeight);
     imgShow->setGeometry(places.photo);
     fraInformazioni->setGeometry(places.details);
     fraGoban->setGeometry(places.board);

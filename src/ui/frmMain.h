@@ -11,6 +11,12 @@ class ProgressBar;
 class OptionsFrame;
 class DetailsFrame;
 class PhotoView;
+class BoardDiagram;
+class ZoomView;
+class frmErrore;
+class frmWarning;
+class frmDati;
+struct GameState;
 class GridCalibration;
 class QGroupBox;
 class QLabel;
@@ -51,6 +57,21 @@ public:
     // user presses cmdPosizioneNero.
     void ChooseSide(QString& side);
 
+    // The anomaly dialog, shown beside the board frame; returns the choice
+    // (1 ... 4, 999 to abandon, 0 when closed without one).
+    int AskAnomalyChoice(const std::array<QString, 6>& situationLines);
+    // The manual correction window in the mode state.WarningMode selects;
+    // returns the missing move typed in missing-move mode.
+    QString CorrectMoves(GameState& state, const QString& lastRecognised);
+    // The live board: the position of state.MoveCount in the board frame,
+    // shown while processing once a move is recorded, the grid checked and
+    // Black's side chosen, and while the window is tall enough for it.
+    void RedrawLiveBoard(const GameState& state);
+    // The point inspection of a double-click on the photograph: the close-up
+    // in place of the game details and the analysis window beside the main
+    // window. Does nothing while the grid is checked.
+    void InspectPoint(QPointF photoPoint);
+
     // The end of the processing: only the window's title and, while the
     // outputs are written, a waiting text remain.
     void EndProcessingView();
@@ -68,6 +89,9 @@ public:
     QPushButton* cmdRicalibrato = nullptr;
     // The live board drawing, below the game details while processing.
     QGroupBox* fraGoban = nullptr;
+    BoardDiagram* picSfondo = nullptr;
+    // The close-up of the point inspection.
+    ZoomView* pic3 = nullptr;
     // The program's picture: [0] stands in for the kifu size fields while
     // the kifu is off, [1] fills the board frame's place while processing.
     std::array<QLabel*, 2> imgIcon{};
@@ -84,6 +108,7 @@ protected:
 private:
     void buildProcessingView();
     void buildGridCheckControls();
+    void buildLiveBoard();
     void cmdExit_Click();
     void arrangeProcessingView(int barHeight);
     // One turn of the event loop: pending painting and input are handled.
@@ -101,6 +126,10 @@ private:
     void photoReleased();
 
     UserPort& port();
+
+    frmErrore* errore_ = nullptr;  // each dialog made on first use
+    frmWarning* warning_ = nullptr;
+    frmDati* dati_ = nullptr;
 
     Program& program_;
     std::unique_ptr<UserPort> ownPort_;

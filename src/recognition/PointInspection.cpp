@@ -1,0 +1,67 @@
+#include "recognition/PointInspection.h"
+
+#include <QImage>
+
+#include "app/GameState.h"
+#include "app/MoveText.h"
+#include "recognition/Classification.h"
+#include "recognition/ColourWindow.h"
+#include "util/Geometry.h"
+#include "util/Numbers.h"
+
+namespace {
+
+int rounded(double value) { return static_cast<int>(roundHalfEven(value)); }
+
+QString verdictFor(float saturation, int distanceWhite, int distanceBlack) {
+    if (saturation >= kEmptySaturation) return QStringLiteral("Goban");
+    return distanceWhite >= distanceBlack ? QStringLiteral("Pietra NERA")
+                                          : QStringLiteral("Pietra BIANCA");
+}
+
+bool gridKnown(const GameState& state) {
+    const int centre = state.GridMax / 2;
+    return state.GridMax > 0 && state.GridPoints(centre, centre, 0) > 0;
+}
+
+}  // namespace
+
+PointAnalysis AnalysePoint(const QImage& photo, int x, int y) {
+    const ColourStats stats = SampleWindow(photo, x, y);
+    PointAnalysis analysis;
+    analysis.meanRed = stats.meanRed;
+    analysis.meanGreen = stats.meanGreen;
+    analysis.meanBlue = stats.meanBlue;
+    analysis.luminance =
+        rounded(0.299 * stats.meanRed + 0.587 * stats.meanGreen + 0.114 * stats.meanBlue);
+    analysis.saturation = rounded(stats.saturation);
+    analysis.distanceWhite = rounded(stats.distanceWhite);
+    analysis.distanceBlack = rounded(stats.distanceBlack);
+    analysis.verdict =
+        verdictFor(stats.saturation, analysis.distanceWhite, analysis.distanceBlack);
+    return analysis;
+}
+
+NearestIntersection FindNearestIntersection(const GameState& state, int x, int y,
+                                            float searchStart) {
+    NearestIntersection nearest{0, 0, searchStart};
+    for (int i = 0; i <= state.GridMax; ++i) {
+        for (int j = 0; j <= state.GridMax; ++j) {
+            const float distance =
+                PointDistance(static_cast<float>(x), static_cast<float>(y),
+                              static_cast<float>(state.GridPoints(i, j, 0)),
+                              static_cast<float>(state.GridPoints(i, j, 1)));
+            if (distance < nearest.distance) nearest = {i, j, distance};
+        }
+    }
+    return nearest;
+}
+
+QString IntersectionSuffix(const GameState& state, int x, int y, float searchStart) {
+    if (!gridKnown(state)) return QString();
+    const NearestIntersection nearest = FindNearestIntersection(state, x, y, searchStart);
+    if (nearest.distance > DimensionePietra(state, nearest.i, nearest.j) / 2)
+        return QStringLiteral(" (Esterno)");
+    return QStringLiteral(" (") + PointName(nearest.i, nearest.j, state.BoardSize) +
+           QLatin1Char(')');
+}

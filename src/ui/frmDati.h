@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+
+struct PointAnalysis;
+class QLabel;
+
+// The analysis window: the colour statistics of the point the user
+// double-clicked on the photograph and what the classifier makes of it. A
+// click anywhere on it or any key closes it.
+class frmDati : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmDati(QWidget* parent);
+
+    // Shows the figures and the verdict with its place (" (D4)") modally.
+    void Show(const PointAnalysis& analysis, const QString& place);
+
+    QLabel* lblLuminanza = nullptr;
+    QLabel* lblMediaRosso = nullptr;
+    QLabel* lblMediaVerde = nullptr;
+    QLabel* lblMediaBlu = nullptr;
+    QLabel* lblScartoQM = nullptr;
+    QLabel* lblDistanzaNero = nullptr;
+    QLabel* lblDistanzaBianco = nullptr;
+    QLabel* lblResult = nullptr;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
