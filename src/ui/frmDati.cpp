@@ -6,6 +6,7 @@
 
 #include "recognition/PointInspection.h"
 #include "ui/FormControls.h"
+#include "ui/WindowPlacement.h"
 
 frmDati::frmDati(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmDati"));
@@ -51,7 +52,7 @@ frmDati::frmDati(QWidget* parent) : QDialog(parent) {
     grid->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void frmDati::Show(const PointAnalysis& analysis, const QString& place) {
+void frmDati::Show(const PointAnalysis& analysis, const QString& place, const QRect& anchor) {
     lblLuminanza->setNum(analysis.luminance);
     lblMediaRosso->setNum(analysis.meanRed);
     lblMediaVerde->setNum(analysis.meanGreen);
@@ -60,6 +61,7 @@ void frmDati::Show(const PointAnalysis& analysis, const QString& place) {
     lblDistanzaNero->setNum(analysis.distanceBlack);
     lblDistanzaBianco->setNum(analysis.distanceWhite);
     lblResult->setText(analysis.verdict + place);
+    PlaceBeside(this, anchor, true);
     exec();
 }
 

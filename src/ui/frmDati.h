@@ -13,8 +13,9 @@ class frmDati : public QDialog {
 public:
     explicit frmDati(QWidget* parent);
 
-    // Shows the figures and the verdict with its place (" (D4)") modally.
-    void Show(const PointAnalysis& analysis, const QString& place);
+    // Shows the figures and the verdict with its place (" (D4)") modally,
+    // beside the anchor (on the screen).
+    void Show(const PointAnalysis& analysis, const QString& place, const QRect& anchor);
 
     QLabel* lblLuminanza = nullptr;
     QLabel* lblMediaRosso = nullptr;

@@ -8,6 +8,7 @@
 
 #include "app/UserPort.h"
 #include "ui/FormControls.h"
+#include "ui/WindowPlacement.h"
 
 namespace {
 
@@ -101,13 +102,13 @@ frmErrore::frmErrore(UserPort& port, QWidget* parent) : QDialog(parent), port_(p
         setTabOrder(order[k], order[k + 1]);
 }
 
-int frmErrore::Ask(const std::array<QString, 6>& situationLines) {
+int frmErrore::Ask(const std::array<QString, 6>& situationLines, const QRect& anchor) {
     choice_ = 0;
     for (std::size_t k = 0; k < lblSituazione.size(); ++k) {
         lblSituazione[k]->setText(situationLines[k]);
         lblSituazione[k]->setVisible(!situationLines[k].isEmpty());
     }
-    adjustSize();
+    PlaceBeside(this, anchor, true);
     cmdScelta[2]->setFocus();
     port_.Beep();
     exec();

@@ -14,10 +14,11 @@ class frmErrore : public QDialog {
 public:
     frmErrore(UserPort& port, QWidget* parent);
 
-    // Shows the situation lines, beeps and waits for the user. Returns the
-    // chosen button 1 ... 4, 999 when the user confirmed the abort, or 0
-    // when the dialog was closed in another way. Enter chooses 2.
-    int Ask(const std::array<QString, 6>& situationLines);
+    // Shows the situation lines beside the anchor (on the screen), beeps
+    // and waits for the user. Returns the chosen button 1 ... 4, 999 when
+    // the user confirmed the abort, or 0 when the dialog was closed in
+    // another way. Enter chooses 2.
+    int Ask(const std::array<QString, 6>& situationLines, const QRect& anchor);
 
     std::array<QLabel*, 6> lblSituazione{};
     // Index 0 is unused: the buttons are numbered 1 to 4.

@@ -20,6 +20,7 @@
 #include "ui/FormControls.h"
 #include "ui/MoveTextEdit.h"
 #include "ui/PhotoView.h"
+#include "ui/WindowPlacement.h"
 #include "ui/frmMain.h"
 #include "util/Numbers.h"
 
@@ -137,12 +138,14 @@ void frmWarning::buildCorrectionFields() {
     }
 }
 
-QString frmWarning::Correct(GameState& state, const QString& lastRecognised) {
+QString frmWarning::Correct(GameState& state, const QString& lastRecognised,
+                            const QRect& anchor) {
     state_ = &state;
     currentPhoto_ = main_.imgShow->photo();
     photoOnMain_.clear();
     mainCaption_ = main_.windowTitle();
     activate(lastRecognised);
+    PlaceBeside(this, anchor, true);
     exec();
     main_.imgShow->hideStoneMarker();
     main_.imgShow->setPhoto(currentPhoto_);

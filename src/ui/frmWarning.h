@@ -27,12 +27,12 @@ class frmWarning : public QDialog {
 public:
     frmWarning(frmMain& main, UserPort& port);
 
-    // Shows the window modally in the mode state.WarningMode selects. In
-    // missing-move mode lastRecognised is the move found on the photograph
-    // and the result is the missing move typed ("" for none); in correction
-    // mode the result is "" and state.WarningCancelled tells whether the
-    // user cancelled.
-    QString Correct(GameState& state, const QString& lastRecognised);
+    // Shows the window modally beside the anchor (on the screen), in the
+    // mode state.WarningMode selects. In missing-move mode lastRecognised is
+    // the move found on the photograph and the result is the missing move
+    // typed ("" for none); in correction mode the result is "" and
+    // state.WarningCancelled tells whether the user cancelled.
+    QString Correct(GameState& state, const QString& lastRecognised, const QRect& anchor);
 
     BoardDiagram* picSfondo = nullptr;
     QPushButton* cmdFirst = nullptr;
