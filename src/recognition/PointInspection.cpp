@@ -37,8 +37,7 @@ PointAnalysis AnalysePoint(const QImage& photo, int x, int y) {
     analysis.saturation = rounded(stats.saturation);
     analysis.distanceWhite = rounded(stats.distanceWhite);
     analysis.distanceBlack = rounded(stats.distanceBlack);
-    analysis.verdict =
-        verdictFor(stats.saturation, analysis.distanceWhite, analysis.distanceBlack);
+    analysis.verdict = verdictFor(stats.saturation, analysis.distanceWhite, analysis.distanceBlack);
     return analysis;
 }
 
@@ -47,10 +46,9 @@ NearestIntersection FindNearestIntersection(const GameState& state, int x, int y
     NearestIntersection nearest{0, 0, searchStart};
     for (int i = 0; i <= state.GridMax; ++i) {
         for (int j = 0; j <= state.GridMax; ++j) {
-            const float distance =
-                PointDistance(static_cast<float>(x), static_cast<float>(y),
-                              static_cast<float>(state.GridPoints(i, j, 0)),
-                              static_cast<float>(state.GridPoints(i, j, 1)));
+            const float distance = PointDistance(static_cast<float>(x), static_cast<float>(y),
+                                                 static_cast<float>(state.GridPoints(i, j, 0)),
+                                                 static_cast<float>(state.GridPoints(i, j, 1)));
             if (distance < nearest.distance) nearest = {i, j, distance};
         }
     }

@@ -81,8 +81,7 @@ void BoardPicture::mouseDoubleClickEvent(QMouseEvent* event) {
     if (i >= 0 && j >= 0 && i < boardSize_ && j < boardSize_) emit intersectionDoubleClicked(i, j);
 }
 
-BoardDiagram::BoardDiagram(int pictureSpan, QWidget* parent)
-    : QWidget(parent), span_(pictureSpan) {
+BoardDiagram::BoardDiagram(int pictureSpan, QWidget* parent) : QWidget(parent), span_(pictureSpan) {
     setObjectName(QStringLiteral("picSfondo"));
     picStones = new BoardPicture(this);
 }
@@ -96,12 +95,13 @@ void BoardDiagram::setBoard(int boardSize, int boardColour) {
     update();
 }
 
-int BoardDiagram::labelWidth() const { return fontMetrics().horizontalAdvance(QStringLiteral("M")); }
+int BoardDiagram::labelWidth() const {
+    return fontMetrics().horizontalAdvance(QStringLiteral("M"));
+}
 
 QSize BoardDiagram::sizeHint() const {
     const int side = picStones->width();
-    return {side + 2 * (labelWidth() + 2 * kLabelGap),
-            side + 2 * fontMetrics().height()};
+    return {side + 2 * (labelWidth() + 2 * kLabelGap), side + 2 * fontMetrics().height()};
 }
 
 void BoardDiagram::placePicture() {

@@ -38,9 +38,8 @@ void frmMain::ShowWaitingText(const QString& text, int boardColour) {
     picFoto->setContentsMargins(0, line, 0, 0);
     picFoto->setText(lines.join(u'\n'));
     const QSize size(width, line * (lines.size() + 1) + below);
-    picFoto->setGeometry(QRect(QPoint((this->width() - size.width()) / 2,
-                                      (height() - size.height()) / 2),
-                               size));
+    picFoto->setGeometry(
+        QRect(QPoint((this->width() - size.width()) / 2, (height() - size.height()) / 2), size));
     picFoto->show();
     picFoto->raise();
     letEventsThrough();

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/UserPort.h"
+#include "imaging/Converter.h"
 #include "ui/FormControls.h"
 #include "ui/WindowPlacement.h"
 
@@ -14,7 +15,6 @@ namespace {
 
 constexpr int kAbandon = 999;
 constexpr int kButtonWidth = 300;
-const QString kTitle = QStringLiteral("Banmark - Elaborazione");
 
 struct Choice {
     int index;
@@ -63,11 +63,11 @@ QPushButton* choiceButton(const Choice& choice) {
 
 frmErrore::frmErrore(UserPort& port, QWidget* parent) : QDialog(parent), port_(port) {
     setObjectName(QStringLiteral("frmErrore"));
-    setWindowTitle(kTitle);
+    setWindowTitle(kProcessingTitle);
     auto* layout = new QVBoxLayout(this);
-    auto* lblAvviso = named(
-        new QLabel(QStringLiteral("La foto in esame presenta una situazione anomala!")),
-        "lblAvviso");
+    auto* lblAvviso =
+        named(new QLabel(QStringLiteral("La foto in esame presenta una situazione anomala!")),
+              "lblAvviso");
     QFont bold = lblAvviso->font();
     bold.setBold(true);
     lblAvviso->setFont(bold);
@@ -80,8 +80,7 @@ frmErrore::frmErrore(UserPort& port, QWidget* parent) : QDialog(parent), port_(p
     }
 
     auto* fraScelta = named(
-        new QGroupBox(
-            QStringLiteral("Per continuare, scegliere una delle seguenti possibilità:")),
+        new QGroupBox(QStringLiteral("Per continuare, scegliere una delle seguenti possibilità:")),
         "fraScelta");
     auto* grid = new QGridLayout(fraScelta);
     for (const Choice& choice : kChoices) {
@@ -98,8 +97,7 @@ frmErrore::frmErrore(UserPort& port, QWidget* parent) : QDialog(parent), port_(p
     layout->addWidget(cmdExit, 0, Qt::AlignRight);
     // The tab order follows the places: the two rows of choices, then the exit.
     QWidget* const order[] = {cmdScelta[2], cmdScelta[1], cmdScelta[4], cmdScelta[3], cmdExit};
-    for (std::size_t k = 0; k + 1 < std::size(order); ++k)
-        setTabOrder(order[k], order[k + 1]);
+    for (std::size_t k = 0; k + 1 < std::size(order); ++k) setTabOrder(order[k], order[k + 1]);
 }
 
 int frmErrore::Ask(const std::array<QString, 6>& situationLines, const QRect& anchor) {
@@ -121,7 +119,7 @@ void frmErrore::choose(int choice) {
 }
 
 void frmErrore::cmdExit_Click() {
-    MessageBoxRequest question{kTitle, QStringLiteral("Interrompere l'elaborazione?"),
+    MessageBoxRequest question{kProcessingTitle, QStringLiteral("Interrompere l'elaborazione?"),
                                MessageIcon::Question, MessageButtons::YesNo, Answer::No};
     if (port_.ShowMessage(question) == Answer::Yes) choose(kAbandon);
 }

@@ -12,6 +12,7 @@
 #include "app/GameState.h"
 #include "app/MoveText.h"
 #include "app/UserPort.h"
+#include "imaging/Converter.h"
 #include "recognition/Classification.h"
 #include "recognition/ManualCorrection.h"
 #include "recognition/MoveEntry.h"
@@ -32,15 +33,13 @@ constexpr int kBoardSpan = 285;
 // move after it in the move list.
 constexpr int kHighestPositionMove = kMaxMoves - 2;
 constexpr int kMoveNumberDigits = 3;
-const QString kTitle = QStringLiteral("Banmark - Elaborazione");
 const QString kProgramTitle = QStringLiteral(" - Banmark by Orrimax");
 
 }  // namespace
 
-frmWarning::frmWarning(frmMain& main, UserPort& port)
-    : QDialog(&main), main_(main), port_(port) {
+frmWarning::frmWarning(frmMain& main, UserPort& port) : QDialog(&main), main_(main), port_(port) {
     setObjectName(QStringLiteral("frmWarning"));
-    setWindowTitle(kTitle);
+    setWindowTitle(kProcessingTitle);
     auto* layout = new QVBoxLayout(this);
     picSfondo = new BoardDiagram(kBoardSpan, this);
     layout->addWidget(picSfondo);
@@ -138,8 +137,7 @@ void frmWarning::buildCorrectionFields() {
     }
 }
 
-QString frmWarning::Correct(GameState& state, const QString& lastRecognised,
-                            const QRect& anchor) {
+QString frmWarning::Correct(GameState& state, const QString& lastRecognised, const QRect& anchor) {
     state_ = &state;
     currentPhoto_ = main_.imgShow->photo();
     photoOnMain_.clear();
@@ -202,8 +200,8 @@ void frmWarning::browse(BrowseStep step) {
     const GameState& state = *state_;
     ShownMove = BrowseFrom(state, ShownMove, step);
     QString label = state.Moves(ShownMove, 1);
-    const bool forward = step == BrowseStep::Forward || step == BrowseStep::ForwardTen ||
-                         step == BrowseStep::Last;
+    const bool forward =
+        step == BrowseStep::Forward || step == BrowseStep::ForwardTen || step == BrowseStep::Last;
     if (forward && label.isEmpty()) label = labelAtActivation_;
     lblUltimaMossaRiconosciuta->setText(label);
     showPosition();
@@ -211,7 +209,7 @@ void frmWarning::browse(BrowseStep step) {
 
 void frmWarning::showPosition() {
     const GameState& state = *state_;
-    setWindowTitle(kTitle + QStringLiteral(" - NumMossa ") + QString::number(ShownMove));
+    setWindowTitle(kProcessingTitle + QStringLiteral(" - NumMossa ") + QString::number(ShownMove));
     const std::optional<QPoint> mark = markShownMove();
     picSfondo->picStones->drawPosition(state, PositionToDraw(state, ShownMove), mark);
     showMainPhoto();

@@ -57,7 +57,8 @@ protected:
         const int c = board->CellSize();
         return board->image().pixel(i * c + c / 2 + 1, j * c + c / 2 + 1);
     }
-    QString missingMove(const QString& lastRecognised, const std::function<void(frmWarning*)>& actions) {
+    QString missingMove(const QString& lastRecognised,
+                        const std::function<void(frmWarning*)>& actions) {
         program.state.WarningMode = false;
         whileShown<frmWarning>(actions);
         return window->CorrectMoves(program.state, lastRecognised);
@@ -294,7 +295,9 @@ TEST_F(RecognitionWindowsTest, LiveBoardDrawsTheCurrentPosition) {
     window->RedrawLiveBoard(state);
     ASSERT_EQ(board->CellSize(), 27);
     // Star points are 3 x 3 squares in black, the lines RGB(1, 1, 1).
-    const auto starCorner = [board](int k) { return board->image().pixel(k * 27 + 15, k * 27 + 15); };
+    const auto starCorner = [board](int k) {
+        return board->image().pixel(k * 27 + 15, k * 27 + 15);
+    };
     for (int k = 0; k < 9; ++k)
         EXPECT_EQ(starCorner(k), k == 2 || k == 4 || k == 6 ? qRgb(0, 0, 0) : wood) << k;
     EXPECT_EQ(board->image().pixel(2 * 27 + 15, 6 * 27 + 15), qRgb(0, 0, 0));
@@ -324,9 +327,9 @@ TEST_F(RecognitionWindowsTest, DoubleClickOnThePhotoAnalysesThePoint) {
             shown = true;
             EXPECT_EQ(dati->windowTitle(), "Banmark - Analisi");
             const QStringList figures = {
-                dati->lblLuminanza->text(),    dati->lblMediaRosso->text(),
-                dati->lblMediaVerde->text(),   dati->lblMediaBlu->text(),
-                dati->lblScartoQM->text(),     dati->lblDistanzaNero->text(),
+                dati->lblLuminanza->text(),     dati->lblMediaRosso->text(),
+                dati->lblMediaVerde->text(),    dati->lblMediaBlu->text(),
+                dati->lblScartoQM->text(),      dati->lblDistanzaNero->text(),
                 dati->lblDistanzaBianco->text()};
             EXPECT_EQ(figures.join(' '), c.figures);
             EXPECT_EQ(dati->lblResult->text(), c.verdict);
