@@ -10,6 +10,12 @@ inline constexpr int kMaxLines = 19;
 // Move numbers run from 0 (the position before the first move) to 999.
 inline constexpr int kMaxMoves = 1000;
 
+// Star points lie on the middle line of the board and on the lines this
+// far from it on either side: 2, 3 and 6 for 9, 13 and 19 lines.
+inline constexpr int StarPointDistance(int boardSize) {
+    return ((boardSize - 12) * boardSize + 107) / 40;
+}
+
 // Position values of an intersection.
 inline constexpr int kBlack = 1;
 inline constexpr int kWhite = -1;

@@ -94,9 +94,7 @@ SheetContent readRecord(const SgfRecord& record) {
 }
 
 // Rows of entries below the board: rows of perRow, one row pitch 1.25 cells.
-int extraRows(std::size_t entries, int perRow) {
-    return static_cast<int>(entries - 1) / perRow;
-}
+int extraRows(std::size_t entries, int perRow) { return static_cast<int>(entries - 1) / perRow; }
 
 int grownHeight(int height, double cells, int s) {
     return static_cast<int>(roundHalfEven(height + cells * s));
@@ -107,8 +105,8 @@ public:
     SheetPainter(QImage& sheet, const KifuLayout& layout, int n)
         : painter_(&sheet), s_(layout.cell), n_(n) {
         painter_.setRenderHint(QPainter::Antialiasing);
-        painter_.setPen(QPen(Qt::black, layout.lineWidth, Qt::SolidLine, Qt::RoundCap,
-                             Qt::RoundJoin));
+        painter_.setPen(
+            QPen(Qt::black, layout.lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         SetKifuFont(painter_, layout.fontPixels);
     }
 
@@ -123,14 +121,14 @@ public:
             painter_.drawLine(point(k, 0), point(k, g));
             painter_.drawLine(point(0, k), point(g, k));
         }
-        const int d = ((n_ - 12) * n_ + 107) / 40;
+        const int d = StarPointDistance(n_);
         const double radius = 2 * (s_ / 22.5);
         painter_.setBrush(Qt::black);
         for (int a : {-d, 0, d}) {
             for (int b : {-d, 0, d}) {
-                painter_.drawEllipse(QPointF(((4 * a + 43) * s_) / 4,
-                                             ((2 * n_ + 5 + 4 * b) * s_) / 4),
-                                     radius, radius);
+                painter_.drawEllipse(
+                    QPointF(((4 * a + 43) * s_) / 4, ((2 * n_ + 5 + 4 * b) * s_) / 4), radius,
+                    radius);
             }
         }
         coordinates();
@@ -152,8 +150,8 @@ public:
             const int y = section.rowCentre(i / 5, s_);
             DrawKifuStone(painter_, section.x(column + 1.75, s_), y, section.radius, e.white,
                           e.move, n_);
-            DrawKifuStone(painter_, section.x(column + 3.35, s_), y, section.radius,
-                          e.firstWhite, e.firstLabel, n_);
+            DrawKifuStone(painter_, section.x(column + 3.35, s_), y, section.radius, e.firstWhite,
+                          e.firstLabel, n_);
             DrawKifuArrow(painter_, section.x(column + 2.55, s_), y, s_ / 2.5);
         }
     }
@@ -186,8 +184,7 @@ private:
 
     Section startSection(const QString& title, int height, int rows) {
         const Section section{height - (rows * 1.25 + 0.5) * s_, TextWidth(painter_, title),
-                              TextHeight(painter_),
-                              static_cast<int>(roundHalfEven(s_ / 2.0))};
+                              TextHeight(painter_), static_cast<int>(roundHalfEven(s_ / 2.0))};
         print(s_, section.top - section.titleHeight, title);
         return section;
     }
@@ -234,12 +231,12 @@ QImage RenderKifuSheet(const SgfRecord& record, const GameDetails& details,
     const int boardHeight = (n + 3) * s;
     int repetitionsHeight = boardHeight;
     if (!content.repetitions.empty())
-        repetitionsHeight = grownHeight(
-            boardHeight, extraRows(content.repetitions.size(), 5) * 1.25 + 1.5, s);
+        repetitionsHeight =
+            grownHeight(boardHeight, extraRows(content.repetitions.size(), 5) * 1.25 + 1.5, s);
     int passesHeight = repetitionsHeight;
     if (!content.passes.empty())
-        passesHeight = grownHeight(repetitionsHeight,
-                                   extraRows(content.passes.size(), 14) * 1.25 + 1.5, s);
+        passesHeight =
+            grownHeight(repetitionsHeight, extraRows(content.passes.size(), 14) * 1.25 + 1.5, s);
     const int height = grownHeight(passesHeight, kInformationCells, s);
 
     QImage sheet(layout.pictureWidth, height, QImage::Format_RGB32);

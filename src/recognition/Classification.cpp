@@ -10,14 +10,9 @@
 
 namespace {
 
-// The window sits this far above the intersection.
-constexpr int kWindowLift = 5;
-
 const QString kColourChangedLine = QStringLiteral("Almeno una pietra ha cambiato colore.");
 
-QString pointToken(int i, int j) {
-    return u'[' + QChar(u'a' + i) + QChar(u'a' + j) + u']';
-}
+QString pointToken(int i, int j) { return u'[' + QChar(u'a' + i) + QChar(u'a' + j) + u']'; }
 
 void countChange(int now, int before, PositionChanges& changes) {
     if (now == before) return;
@@ -90,9 +85,9 @@ float DimensionePietra(const GameState& state, int i, int j) {
     const auto point = [&state](int a, int b, int k) {
         return static_cast<float>(state.GridPoints(a, b, k));
     };
-    const float alongI = PointDistance(point(i, j, 0), point(i, j, 1), point(i + di, j, 0),
-                                       point(i + di, j, 1));
-    const float alongJ = PointDistance(point(i, j, 0), point(i, j, 1), point(i, j + dj, 0),
-                                       point(i, j + dj, 1));
+    const float alongI =
+        PointDistance(point(i, j, 0), point(i, j, 1), point(i + di, j, 0), point(i + di, j, 1));
+    const float alongJ =
+        PointDistance(point(i, j, 0), point(i, j, 1), point(i, j + dj, 0), point(i, j + dj, 1));
     return std::max(alongI, alongJ);
 }

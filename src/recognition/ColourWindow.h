@@ -33,6 +33,10 @@ inline constexpr float kEmptySaturation = 48.0f;
 // Half the side of the sampling window.
 inline constexpr int kWindowReach = 7;
 
+// How far above an intersection its window is centred: a stone seen from
+// the camera shows best there.
+inline constexpr int kWindowLift = 5;
+
 // The picture in a 32-bit format whose pixels can be read directly: the
 // picture itself when it is one already, otherwise a converted copy.
 QImage AsRgb32(const QImage& picture);

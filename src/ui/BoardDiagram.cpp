@@ -36,18 +36,17 @@ void BoardPicture::drawPosition(const GameState& state, int move, std::optional<
     const int c = cell_;
     const int h = c / 2;
     const int last = (boardSize_ - 1) * c;  // from the first line to the last
-    auto centre = [c, h](int k) { return k * c + h + 1; };
     image_.fill(colour_);
     QPainter painter(&image_);
     for (int k = 0; k < boardSize_; ++k) {
-        painter.fillRect(centre(k), h + 1, 1, last + 1, kLineColour);
-        painter.fillRect(h + 1, centre(k), last + 1, 1, kLineColour);
+        painter.fillRect(centreOf(k), h + 1, 1, last + 1, kLineColour);
+        painter.fillRect(h + 1, centreOf(k), last + 1, 1, kLineColour);
     }
-    const int d = ((boardSize_ - 12) * boardSize_ + 107) / 40;
+    const int d = StarPointDistance(boardSize_);
     const int middle = (boardSize_ - 1) / 2;
     for (int a : {-d, 0, d}) {
         for (int b : {-d, 0, d})
-            painter.fillRect(centre(middle + a) - 1, centre(middle + b) - 1, 3, 3, Qt::black);
+            painter.fillRect(centreOf(middle + a) - 1, centreOf(middle + b) - 1, 3, 3, Qt::black);
     }
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::black);
@@ -56,13 +55,13 @@ void BoardPicture::drawPosition(const GameState& state, int move, std::optional<
             const int value = state.Positions(i, j, move);
             if (value == kEmpty) continue;
             painter.setBrush(value == kBlack ? Qt::black : Qt::white);
-            painter.drawEllipse(QPointF(centre(i) + 0.5, centre(j) + 0.5), h, h);
+            painter.drawEllipse(QPointF(centreOf(i) + 0.5, centreOf(j) + 0.5), h, h);
         }
     }
     if (mark) {
         painter.setPen(QPen(kMarkColour, 2));
         painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(QPointF(centre(mark->x()) + 0.5, centre(mark->y()) + 0.5), h / 2.0,
+        painter.drawEllipse(QPointF(centreOf(mark->x()) + 0.5, centreOf(mark->y()) + 0.5), h / 2.0,
                             h / 2.0);
     }
     update();
@@ -117,7 +116,7 @@ void BoardDiagram::paintEvent(QPaintEvent*) {
     const int c = picStones->CellSize();
     const int lineHeight = fontMetrics().height();
     for (int k = 0; k < boardSize_; ++k) {
-        const int centre = k * c + c / 2 + 1;
+        const int centre = picStones->centreOf(k);
         const QString number = QString::number(boardSize_ - k);
         const QRect column(board.left() + centre - c, 0, 2 * c, lineHeight);
         painter.drawText(column, Qt::AlignCenter, number);

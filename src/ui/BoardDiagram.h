@@ -25,6 +25,8 @@ public:
     void drawPosition(const GameState& state, int move, std::optional<QPoint> mark = {});
 
     int CellSize() const { return cell_; }
+    // The pixel of line k, across or down the picture.
+    int centreOf(int k) const { return k * cell_ + cell_ / 2 + 1; }
     const QImage& image() const { return image_; }
 
 signals:

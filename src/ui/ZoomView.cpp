@@ -10,8 +10,6 @@ namespace {
 
 const QColor kGridColour(0, 128, 255);
 const QColor kInspectedColour(255, 0, 0);
-// The classifier reads a window centred 5 pixels above each intersection.
-constexpr int kWindowLift = 5;
 // Small enough for the names not to run into the next intersection.
 constexpr int kNamePixels = 9;
 
