@@ -3,7 +3,6 @@
 // the converter, at 3200 and 9600 pixels wide.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include "app/GameDetails.h"
@@ -47,7 +46,8 @@ const Game& game() {
 
 void BM_RenderKifuSheet(benchmark::State& state) {
     const KifuLayout layout = KifuLayoutFor(static_cast<int>(state.range(0)), 15, 15);
-    for (auto _ : state) benchmark::DoNotOptimize(RenderKifuSheet(game().record, game().details, layout));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RenderKifuSheet(game().record, game().details, layout));
 }
 BENCHMARK(BM_RenderKifuSheet)->Arg(3200)->Arg(9600)->Unit(benchmark::kMillisecond);
 
@@ -61,15 +61,12 @@ void BM_RenderAndSaveKifuSheet(benchmark::State& state) {
         SaveKifuSheet(sheet, layout, dir.path() + "/kifu", converter, port);
     }
 }
-BENCHMARK(BM_RenderAndSaveKifuSheet)->Arg(3200)->Arg(9600)->Iterations(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderAndSaveKifuSheet)
+    ->Arg(3200)
+    ->Arg(9600)
+    ->Iterations(2)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
 // Drawing text needs the font database of a GUI application object.
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

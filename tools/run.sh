@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Banmark and starts its window.
+# Installs what is missing, builds Banmark and processes the sample game:
+# its photo series is rendered once into build/sample-series, then
+# banmark-batch turns it into an SGF file and a kifu sheet next to the photos.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/build.sh
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    echo "Banmark is a desktop program and no display was found."
-    echo "Start it from a desktop session with: build/banmark"
-    exit 1
+series=build/sample-series
+if [ ! -e "$series/IMG_0001.jpg" ]; then
+    rm -rf "$series"
+    build/banmark-render-series samples/sample-game.sgf "$series"
 fi
-exec build/banmark
+last=$(ls "$series"/IMG_*.jpg | sort | tail -n 1)
+build/banmark-batch --rules Japanese --black Rossi --white Bianchi --komi 6.5 \
+    --black-side S "$series/IMG_0001.jpg" "$last"

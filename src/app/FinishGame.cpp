@@ -19,9 +19,8 @@ constexpr int kLargeSheetWidth = 3200;
 
 QString countsText(int photoCount, int moveCount) {
     QString text = QStringLiteral("Banmark ha terminato l'elaborazione della partita.\r\n");
-    text += photoCount == 1
-                ? QStringLiteral("È stata esaminata 1 fotografia")
-                : QStringLiteral("Sono state esaminate %1 fotografie").arg(photoCount);
+    text += photoCount == 1 ? QStringLiteral("È stata esaminata 1 fotografia")
+                            : QStringLiteral("Sono state esaminate %1 fotografie").arg(photoCount);
     text += QStringLiteral(" per un totale di %1").arg(moveCount);
     text += moveCount == 1 ? QStringLiteral(" mossa.") : QStringLiteral(" mosse.");
     return text;
@@ -30,9 +29,10 @@ QString countsText(int photoCount, int moveCount) {
 QString waitingText(int sheetWidth) {
     QString text = QStringLiteral("      Creazione kifu...      ");
     if (sheetWidth >= kLargeSheetWidth) {
-        text += kParagraph + QStringLiteral("      Poiché sono state impostate dimensioni      \r\n"
-                                            "      ragguardevoli potrebbero essere necessari      \r\n"
-                                            "      parecchi secondi.      ");
+        text += kParagraph + QStringLiteral(
+                                 "      Poiché sono state impostate dimensioni      \r\n"
+                                 "      ragguardevoli potrebbero essere necessari      \r\n"
+                                 "      parecchi secondi.      ");
     }
     return text;
 }
@@ -47,14 +47,23 @@ SgfRecord recordOf(Program& program) {
     return record;
 }
 
-QString sgfLine(Program& program, const SgfRecord& record, const QString& base, UserPort& port) {
+// A paragraph of the summary about one output file, and whether it was written.
+struct OutputParagraph {
+    QString text;
+    bool written = false;
+};
+
+OutputParagraph sgfParagraph(Program& program, const SgfRecord& record, const QString& base,
+                             UserPort& port) {
     if (!WriteSgfFile(base, record, program.details, port))
-        return kParagraph + QStringLiteral("Non è stato possibile creare il file SGF.");
-    return kParagraph + QStringLiteral("Il file SGF è stato creato all'indirizzo:\r\n") +
-           Quoted(base + QStringLiteral(".sgf"));
+        return {kParagraph + QStringLiteral("Non è stato possibile creare il file SGF."), false};
+    return {kParagraph + QStringLiteral("Il file SGF è stato creato all'indirizzo:\r\n") +
+                Quoted(base + QStringLiteral(".sgf")),
+            true};
 }
 
-QString kifuLine(Program& program, const SgfRecord& record, const QString& base, UserPort& port) {
+OutputParagraph kifuParagraph(Program& program, const SgfRecord& record, const QString& base,
+                              UserPort& port) {
     const GameState& state = program.state;
     const int width = static_cast<int>(roundHalfEven(numericValue(program.options.sheetWidthTag)));
     port.ShowWaitingText(waitingText(width), state.BoardColour);
@@ -64,16 +73,18 @@ QString kifuLine(Program& program, const SgfRecord& record, const QString& base,
     for (const char* extension : {".png", ".bmp"}) {
         const QString sheet = base + QString::fromLatin1(extension);
         if (FileExists(sheet, state.ProgramDir)) {
-            return kParagraph + QStringLiteral("Il Kifu è stato creato all'indirizzo:\r\n") +
-                   Quoted(sheet);
+            return {kParagraph + QStringLiteral("Il Kifu è stato creato all'indirizzo:\r\n") +
+                        Quoted(sheet),
+                    true};
         }
     }
-    return kParagraph + QStringLiteral("Non è stato possibile creare il Kifu.");
+    return {kParagraph + QStringLiteral("Non è stato possibile creare il Kifu."), false};
 }
 
 }  // namespace
 
-QString FinishGame(Program& program, const QString& firstPhoto, int photoCount, UserPort& port) {
+FinishedGame FinishGame(Program& program, const QString& firstPhoto, int photoCount,
+                        UserPort& port) {
     const OutputOptions& options = program.options;
     if (options.saveSgf || options.saveKifu) {
         ChooseBlackSide(program.BlackSide, port);
@@ -83,13 +94,16 @@ QString FinishGame(Program& program, const QString& firstPhoto, int photoCount, 
     }
     const SgfRecord record = recordOf(program);
     const QString base = BuildOutputName(firstPhoto, program.details, program.state.ProgramDir);
-    QString summary = countsText(photoCount, program.state.MoveCount);
-    if (options.saveSgf) summary += sgfLine(program, record, base, port);
-    if (options.saveKifu) summary += kifuLine(program, record, base, port);
+    FinishedGame finished{countsText(photoCount, program.state.MoveCount), true};
+    const auto add = [&finished](const OutputParagraph& paragraph) {
+        finished.summary += paragraph.text;
+        finished.outputsWritten = finished.outputsWritten && paragraph.written;
+    };
+    if (options.saveSgf) add(sgfParagraph(program, record, base, port));
+    if (options.saveKifu) add(kifuParagraph(program, record, base, port));
     port.ShowWaitingText(QString(), program.state.BoardColour);
-    port.ShowMessage({kProcessingTitle, summary, MessageIcon::Information, MessageButtons::Ok,
-                      Answer::Ok});
+    port.ShowSummary(finished.summary);
     RemoveTempFiles(program.state.ProgramDir, options);
     port.EndProgram();
-    return summary;
+    return finished;
 }

@@ -36,6 +36,10 @@ public:
     // first game; kept from game to game while the program runs.
     QString BlackSide;
 
+    // The calibration key of the grid the user confirmed last; a run on the
+    // same first photograph with the same grid skips the grid check.
+    QString ConfirmedCalibrationKey;
+
     // Ctrl was held as processing started: the line votes are saved as a picture.
     bool CtrlHeld = false;
     // Esc was pressed during the line voting, or the grid could not be found.

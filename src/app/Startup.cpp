@@ -1,8 +1,12 @@
 #include "app/Startup.h"
 
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include "app/GameState.h"
 #include "util/Numbers.h"
 
 namespace {
@@ -30,4 +34,13 @@ QString ChooseProgramDir(const QString& executableDir, const QString& userDataDi
 
 int TwipsPerPixel(double logicalDotsPerInch) {
     return static_cast<int>(roundHalfEven(1440.0 / logicalDotsPerInch));
+}
+
+void PlaceProgram(GameState& state) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    state.TwipsPerPixelX = TwipsPerPixel(screen->logicalDotsPerInchX());
+    state.TwipsPerPixelY = TwipsPerPixel(screen->logicalDotsPerInchY());
+    state.ProgramDir =
+        ChooseProgramDir(QCoreApplication::applicationDirPath(),
+                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }

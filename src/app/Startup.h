@@ -11,3 +11,10 @@ QString ChooseProgramDir(const QString& executableDir, const QString& userDataDi
 // Screen units (twips, 1440 per inch) per pixel at the given logical DPI,
 // rounded to the nearest integer: 15 at 96 DPI.
 int TwipsPerPixel(double logicalDotsPerInch);
+
+struct GameState;
+
+// Where and on what screen the running program is: the screen units per
+// pixel of the primary screen, and the program folder chosen from the
+// executable's folder. Needs the application object.
+void PlaceProgram(GameState& state);

@@ -14,6 +14,9 @@ enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 // The button the user pressed.
 enum class Answer { Ok, Cancel, Yes, No };
 
+// The fields of the options panel checked before processing starts.
+enum class InputField { FirstPhoto, LastPhoto, Rules };
+
 // One modal message box: its title, text (lines joined by CR LF), icon,
 // buttons and the button that Enter presses.
 struct MessageBoxRequest {
@@ -50,12 +53,31 @@ public:
     virtual void ShowPhoto(const QImage& photo) = 0;
 
     // The grid check: shows the grid over the photograph and forwards the
-    // user's corrections to calibration until the user confirms.
-    virtual void CalibrateGrid(GridCalibration& calibration) = 0;
+    // user's corrections to calibration until the user confirms, which gives
+    // true; false when the user gives up the run instead.
+    virtual bool CalibrateGrid(GridCalibration& calibration) = 0;
 
     // Lets the user choose Black's side ("N", "S", "E" or "W"), starting
     // from side; returns once the user confirmed.
     virtual void ChooseSide(QString& side) = 0;
+
+    // Marks a field whose entry keeps the processing from starting: its
+    // background turns pure red and it gets the focus.
+    virtual void MarkInvalidInput(InputField field) = 0;
+    // The processing starts: the options panel gives way to the processing
+    // view on a maximised window, with the program's picture in place of the
+    // board frame.
+    virtual void ShowProcessingView() = 0;
+    // The run is abandoned: the options panel comes back on a window of
+    // normal size, with the handicap and the rules enabled again.
+    virtual void ShowOptionsPanel() = 0;
+    // The main window's caption.
+    virtual void SetCaption(const QString& caption) = 0;
+    // The handicap and rules fields are disabled while a game is followed,
+    // so that only the start-of-game checks change them.
+    virtual void EnableGameStartFields(bool enabled) = 0;
+    // Shows the game details again after the program changed them.
+    virtual void ShowGameDetails() = 0;
 
     // The processing is over: the photograph, the game details and the board
     // frame give way to an empty window while the outputs are written.
@@ -64,6 +86,9 @@ public:
     // Shows a text in the photo area on the board's colour (red + 256 *
     // green + 65536 * blue) and lets the window repaint; "" hides it.
     virtual void ShowWaitingText(const QString& text, int boardColour) = 0;
+
+    // The summary of a finished game, in an information box.
+    virtual void ShowSummary(const QString& text) = 0;
 
     // Ends the program once the game is finished and its files are written:
     // the window closes without asking.

@@ -11,3 +11,8 @@ inline constexpr int kVersionMinor = 0;
 inline QString versionText() {
     return QStringLiteral("%1.%2").arg(kVersionMajor).arg(kVersionMinor, 2, 10, QLatin1Char('0'));
 }
+
+// The program's name as the main window's caption shows it, alone or after
+// what the window is busy with.
+inline const QString kProgramCaption = QStringLiteral("Banmark by Orrimax");
+inline const QString kCaptionSuffix = QStringLiteral(" - ") + kProgramCaption;

@@ -106,9 +106,10 @@ QString GridCalibration::Caption() const {
         .arg(state_.BoardSize);
 }
 
-void VerifyGrid(GameState& state, QSize photo, bool noGridFound, UserPort& port) {
+bool VerifyGrid(GameState& state, QSize photo, bool noGridFound, UserPort& port) {
     GridCalibration calibration(state, photo);
     calibration.Start(noGridFound);
-    port.CalibrateGrid(calibration);
+    const bool confirmed = port.CalibrateGrid(calibration);
     calibration.Finish();
+    return confirmed;
 }

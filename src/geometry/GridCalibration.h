@@ -48,5 +48,5 @@ private:
 class UserPort;
 
 // The user checks and corrects the grid on the photograph; the grid then
-// holds what the user confirmed.
-void VerifyGrid(GameState& state, QSize photo, bool noGridFound, UserPort& port);
+// holds what the user confirmed. False when the user gave up the run.
+bool VerifyGrid(GameState& state, QSize photo, bool noGridFound, UserPort& port);

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -33,4 +34,17 @@ QStringList PhotoList::Names() const {
 bool IsValidPattern(const QString& pattern) {
     return !wildcards(pattern).isEmpty() && !pattern.contains(u'/') &&
            !pattern.contains(QDir::separator());
+}
+
+bool IsSamePhotoSeries(const QString& previous, const QString& tempFolder,
+                       const QString& candidate) {
+    if (previous.isEmpty()) return true;
+    const QString name = previous.mid(tempFolder.size());
+    if (std::abs(name.size() - candidate.size()) >= 3) return false;
+    if (name.right(3) != candidate.right(3)) return false;
+    // The window ending at the name's last character is not tried.
+    for (qsizetype k = 0; k + 4 < name.size(); ++k) {
+        if (candidate.contains(QStringView(name).mid(k, 4))) return true;
+    }
+    return false;
 }

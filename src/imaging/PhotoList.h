@@ -25,3 +25,12 @@ public:
 // Whether a typed pattern can be used: at least one wildcard, and no folder
 // separators (a pattern picks names inside the folder, not other folders).
 bool IsValidPattern(const QString& pattern);
+
+// Whether the file candidate belongs to the series of the photograph whose
+// prepared copy is previous (tempFolder + its file name); all three in lower
+// case. It does when there is no previous photograph yet, or when the names
+// are of nearly the same length, end alike, and share four characters in a
+// row somewhere in the previous name's body. That keeps a note or an
+// unrelated picture in the folder out of the series.
+bool IsSamePhotoSeries(const QString& previous, const QString& tempFolder,
+                       const QString& candidate);

@@ -190,7 +190,8 @@ InferenceResult askTheUser(Program& program, UserPort& port, RecognitionWindows&
                 return InferenceResult::Continue;
             case kChoiceRecalibrate:
                 program.AbortRequested = false;
-                VerifyGrid(state, program.recognition.Photo.size(), false, port);
+                if (!VerifyGrid(state, program.recognition.Photo.size(), false, port))
+                    return InferenceResult::Abandoned;
                 return InferenceResult::Recalibrated;
             case kChoiceAbandon:
                 return InferenceResult::Abandoned;

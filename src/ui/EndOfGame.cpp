@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <algorithm>
 
+#include "app/Version.h"
 #include "recognition/ColourWindow.h"
 #include "ui/DetailsFrame.h"
 #include "ui/PhotoView.h"
@@ -14,7 +15,7 @@ void frmMain::EndProcessingView() {
     fraInformazioni->hide();
     fraGoban->hide();
     imgIcon[1]->hide();
-    setWindowTitle(QStringLiteral("Banmark by Orrimax"));
+    setWindowTitle(kProgramCaption);
 }
 
 void frmMain::ShowWaitingText(const QString& text, int boardColour) {

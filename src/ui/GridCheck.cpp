@@ -63,10 +63,11 @@ void frmMain::waitUntilPressed(QPushButton* button) {
     loop.exec();
 }
 
-void frmMain::CalibrateGrid(GridCalibration& calibration) {
+bool frmMain::CalibrateGrid(GridCalibration& calibration) {
     const Qt::WindowStates stateBefore = windowState();
     const bool barShown = !picProgressBar->isHidden();
     fraInformazioni->hide();
+    imgIcon[1]->hide();  // the photograph takes the whole window
     picProgressBar->hide();
     calibration_ = &calibration;
     cmdRicalibrato->setText(buttonText(calibration.Caption()));
@@ -88,6 +89,7 @@ void frmMain::CalibrateGrid(GridCalibration& calibration) {
     } else {
         setWindowState(stateBefore);
     }
+    return isVisible();  // a window closed meanwhile gives up the run
 }
 
 // The grid lines from side to side through the border intersections, the

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "imaging/Converter.h"
+#include "ui/DetailsFrame.h"
 #include "ui/frmMain.h"
 
 namespace {
@@ -86,9 +88,27 @@ void QtUserPort::ShowProgress(long& value, long maximum) { window_.ShowProgress(
 
 void QtUserPort::ShowPhoto(const QImage& photo) { window_.ShowPhoto(photo); }
 
-void QtUserPort::CalibrateGrid(GridCalibration& calibration) { window_.CalibrateGrid(calibration); }
+bool QtUserPort::CalibrateGrid(GridCalibration& calibration) {
+    return window_.CalibrateGrid(calibration);
+}
 
 void QtUserPort::ChooseSide(QString& side) { window_.ChooseSide(side); }
+
+void QtUserPort::MarkInvalidInput(InputField field) { window_.MarkInvalidInput(field); }
+
+void QtUserPort::ShowProcessingView() { window_.ShowProcessingView(); }
+
+void QtUserPort::ShowOptionsPanel() { window_.ShowOptionsPanel(); }
+
+void QtUserPort::SetCaption(const QString& caption) { window_.setWindowTitle(caption); }
+
+void QtUserPort::EnableGameStartFields(bool enabled) { window_.EnableGameStartFields(enabled); }
+
+void QtUserPort::ShowGameDetails() { window_.fraInformazioni->showDetails(); }
+
+void QtUserPort::ShowSummary(const QString& text) {
+    ShowMessage({kProcessingTitle, text, MessageIcon::Information, MessageButtons::Ok, Answer::Ok});
+}
 
 void QtUserPort::EndProcessingView() { window_.EndProcessingView(); }
 

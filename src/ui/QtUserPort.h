@@ -17,8 +17,15 @@ public:
     void ProcessEvents() override;
     void ShowProgress(long& value, long maximum) override;
     void ShowPhoto(const QImage& photo) override;
-    void CalibrateGrid(GridCalibration& calibration) override;
+    bool CalibrateGrid(GridCalibration& calibration) override;
     void ChooseSide(QString& side) override;
+    void MarkInvalidInput(InputField field) override;
+    void ShowProcessingView() override;
+    void ShowOptionsPanel() override;
+    void SetCaption(const QString& caption) override;
+    void EnableGameStartFields(bool enabled) override;
+    void ShowGameDetails() override;
+    void ShowSummary(const QString& text) override;
     void EndProcessingView() override;
     void ShowWaitingText(const QString& text, int boardColour) override;
     void EndProgram() override;

@@ -8,6 +8,7 @@
 #include <QSessionManager>
 
 #include "app/Program.h"
+#include "app/Version.h"
 #include "ui/DetailsFrame.h"
 #include "ui/OptionsFrame.h"
 #include "ui/PhotoView.h"
@@ -24,12 +25,10 @@ constexpr int kFrameMilliseconds = 16;
 }  // namespace
 
 frmMain::frmMain(Program& program, UserPort* port) : program_(program), port_(port) {
-    if (port_ == nullptr) {
-        ownPort_ = std::make_unique<QtUserPort>(*this);
-        port_ = ownPort_.get();
-    }
+    ownPort_ = std::make_unique<QtUserPort>(*this);
+    if (port_ == nullptr) port_ = ownPort_.get();
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Banmark by Orrimax"));
+    setWindowTitle(kProgramCaption);
     setWindowIcon(ProgramIcon());
 
     fraOpzioni = new OptionsFrame(program_, this->port(), this);
@@ -39,6 +38,7 @@ frmMain::frmMain(Program& program, UserPort* port) : program_(program), port_(po
     buildGridCheckControls();
     picProgressBar = new ProgressBar(this);
     connect(fraOpzioni->cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
+    connect(fraOpzioni->cmdElabora, &QPushButton::clicked, this, [this] { cmdElabora_Click(); });
 
     // A session that ends closes the window without a question.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
@@ -54,6 +54,8 @@ frmMain::frmMain(Program& program, UserPort* port) : program_(program), port_(po
 frmMain::~frmMain() = default;
 
 UserPort& frmMain::port() { return *port_; }
+
+RecognitionWindows& frmMain::windows() { return *ownPort_; }
 
 void frmMain::buildProcessingView() {
     imgShow = new PhotoView(this);

@@ -6,7 +6,9 @@
 #include <memory>
 
 class Program;
+class QtUserPort;
 class UserPort;
+enum class InputField;
 class ProgressBar;
 class OptionsFrame;
 class DetailsFrame;
@@ -17,6 +19,7 @@ class frmErrore;
 class frmWarning;
 class frmDati;
 struct GameState;
+class RecognitionWindows;
 class GridCalibration;
 class QGroupBox;
 class QLabel;
@@ -50,8 +53,9 @@ public:
     void ShowPhoto(const QImage& photo);
     // The grid check: the grid in red over the photograph, on a maximised
     // window. The left button drags the nearest corner, Esc switches between
-    // 9, 13 and 19 lines; returns when the user presses cmdRicalibrato.
-    void CalibrateGrid(GridCalibration& calibration);
+    // 9, 13 and 19 lines; returns when the user presses cmdRicalibrato
+    // (true), or closes the window (false).
+    bool CalibrateGrid(GridCalibration& calibration);
     // Black's side: an arrow from the board's centre to the chosen side,
     // moved with the cursor keys or a click near a side; returns when the
     // user presses cmdPosizioneNero.
@@ -71,6 +75,17 @@ public:
     // in place of the game details and the analysis window beside the main
     // window. Does nothing while the grid is checked.
     void InspectPoint(QPointF photoPoint);
+
+    // The processing run of the options panel's cmdElabora.
+    void cmdElabora_Click();
+    // A field whose entry keeps the processing from starting: pure red, focused.
+    void MarkInvalidInput(InputField field);
+    // The options panel gives way to the photograph, maximised, and back.
+    void ShowProcessingView();
+    void ShowOptionsPanel();
+    // The handicap and the rules, which only the start of a game may change
+    // while it is followed.
+    void EnableGameStartFields(bool enabled);
 
     // The end of the processing: only the window's title and, while the
     // outputs are written, a waiting text remain.
@@ -126,13 +141,16 @@ private:
     void photoReleased();
 
     UserPort& port();
+    RecognitionWindows& windows();
 
     frmErrore* errore_ = nullptr;  // each dialog made on first use
     frmWarning* warning_ = nullptr;
     frmDati* dati_ = nullptr;
 
     Program& program_;
-    std::unique_ptr<UserPort> ownPort_;
+    // The window's own port; the recognition windows are always its own,
+    // while messages go to the port given to the window, when one was.
+    std::unique_ptr<QtUserPort> ownPort_;
     UserPort* port_ = nullptr;
     QElapsedTimer sinceEvents_;  // since the progress bar last let events through
     bool sessionEnding_ = false;

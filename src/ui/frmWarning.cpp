@@ -12,6 +12,7 @@
 #include "app/GameState.h"
 #include "app/MoveText.h"
 #include "app/UserPort.h"
+#include "app/Version.h"
 #include "imaging/Converter.h"
 #include "recognition/Classification.h"
 #include "recognition/ManualCorrection.h"
@@ -33,7 +34,6 @@ constexpr int kBoardSpan = 285;
 // move after it in the move list.
 constexpr int kHighestPositionMove = kMaxMoves - 2;
 constexpr int kMoveNumberDigits = 3;
-const QString kProgramTitle = QStringLiteral(" - Banmark by Orrimax");
 
 }  // namespace
 
@@ -221,13 +221,14 @@ void frmWarning::showMainPhoto() {
     if (ShownMove == state.MoveCount) {
         showOnMain(QString());
         main_.setWindowTitle(QString::number(state.MoveCount) + QStringLiteral(". ???") +
-                             kProgramTitle);
+                             kCaptionSuffix);
         return;
     }
     const QString& photo = state.Moves(ShownMove, 0);
     showOnMain(photo);
     main_.setWindowTitle(QString::number(ShownMove) + QStringLiteral(". ") +
-                         state.Moves(ShownMove, 1) + QStringLiteral(" - ") + photo + kProgramTitle);
+                         state.Moves(ShownMove, 1) + QStringLiteral(" - ") + photo +
+                         kCaptionSuffix);
 }
 
 void frmWarning::showOnMain(const QString& photo) {

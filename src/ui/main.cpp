@@ -1,8 +1,6 @@
-// The window program: measures the screen, settles the program folder and
-// opens the main window, whose loading does the rest of the start-up.
+// The window program: settles the program folder and the screen, and opens
+// the main window, whose loading does the rest of the start-up.
 #include <QApplication>
-#include <QScreen>
-#include <QStandardPaths>
 
 #include "app/Program.h"
 #include "app/Startup.h"
@@ -13,12 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Banmark"));
 
     Program program;
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    program.state.TwipsPerPixelX = TwipsPerPixel(screen->logicalDotsPerInchX());
-    program.state.TwipsPerPixelY = TwipsPerPixel(screen->logicalDotsPerInchY());
-    program.state.ProgramDir =
-        ChooseProgramDir(QCoreApplication::applicationDirPath(),
-                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    PlaceProgram(program.state);
 
     frmMain window(program);
     window.show();

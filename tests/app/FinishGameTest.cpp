@@ -27,13 +27,15 @@ protected:
         program.options.sheetWidthTag = "2400";
     }
     QString finish(int photoCount = 3) {
-        return FinishGame(program, dir.path() + "foto/IMG_0001.jpg", photoCount, port);
+        finished = FinishGame(program, dir.path() + "foto/IMG_0001.jpg", photoCount, port);
+        return finished.summary;
     }
     QString output(const char* extension) const { return dir.path() + "foto/Banmark" + extension; }
 
     TempProgramDir dir;
     Program program;
     ScriptedUserPort port;
+    FinishedGame finished;
 };
 
 TEST_F(FinishGameTest, WithoutOutputsOnlyTheSummaryIsShown) {
@@ -58,6 +60,7 @@ TEST_F(FinishGameTest, TheSgfFileIsWrittenAndNamed) {
                        "Sono state esaminate 3 fotografie per un totale di 1 mossa.\r\n\r\n"
                        "Il file SGF è stato creato all'indirizzo:\r\n\"" +
                            output(".sgf") + "\"");
+    EXPECT_TRUE(finished.outputsWritten);
     EXPECT_EQ(port.sideChoices, 1);
     EXPECT_TRUE(port.processingViewEnded);
     const GnuGoReplay replay = ReplayWithGnuGo(output(".sgf"), 19);
@@ -70,6 +73,7 @@ TEST_F(FinishGameTest, AnSgfFileThatCannotBeWrittenIsNotClaimed) {
     ASSERT_TRUE(QDir(dir.path()).rmdir("foto"));
     const QString summary = finish();
     EXPECT_TRUE(summary.endsWith("\r\n\r\nNon è stato possibile creare il file SGF."));
+    EXPECT_FALSE(finished.outputsWritten);
     EXPECT_TRUE(port.messages[0].text.startsWith("Impossibile salvare il file:"));
     EXPECT_TRUE(port.programEnded);
 }

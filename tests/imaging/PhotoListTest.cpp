@@ -32,3 +32,22 @@ TEST(PhotoList, APatternNeedsAWildcardAndNoFolder) {
     EXPECT_FALSE(IsValidPattern(" ; "));
     EXPECT_FALSE(IsValidPattern("../*.jpg"));
 }
+
+TEST(PhotoList, ASeriesKeepsNamesOfItsKind) {
+    const QString temp = "/prog/temp/";
+    EXPECT_TRUE(IsSamePhotoSeries("", temp, "anything.txt"));  // the first photograph
+    EXPECT_TRUE(IsSamePhotoSeries(temp + "img_0001.jpg", temp, "img_0002.jpg"));
+    EXPECT_TRUE(IsSamePhotoSeries(temp + "img08.jpg", temp, "img09.jpg"));  // "img0"
+    // Two-digit numbers share only "img" across the ten: img10 falls out of
+    // a series of img01 ... img10, as the rule reads.
+    EXPECT_FALSE(IsSamePhotoSeries(temp + "img09.jpg", temp, "img10.jpg"));
+    // A note between the photographs: another ending, or too long.
+    EXPECT_FALSE(IsSamePhotoSeries(temp + "img04.jpg", temp, "notes.txt"));
+    EXPECT_FALSE(IsSamePhotoSeries(temp + "img04.jpg", temp, "img04 - notes.jpg"));
+    // Same length and ending but nothing in common.
+    EXPECT_FALSE(IsSamePhotoSeries(temp + "img04.jpg", temp, "dsc77.jpg"));
+    // The four characters ending the previous name are not tried: ".jpg"
+    // alone does not make a photograph related.
+    EXPECT_FALSE(IsSamePhotoSeries(temp + "ab.jpg", temp, "cd.jpg"));
+    EXPECT_TRUE(IsSamePhotoSeries(temp + "ab1.jpg", temp, "xb1.jpg"));  // "b1.j"
+}

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "app/GameState.h"
+#include "recognition/BoardColour.h"
 #include "recognition/Classification.h"
 #include "recognition/ColourWindow.h"
 #include "support/BoardPhoto.h"
@@ -273,4 +274,37 @@ TEST(Classification, StoneSizeIsMeasuredTowardsTheCentre) {
     EXPECT_FLOAT_EQ(DimensionePietra(state, 8, 8), 55.0f);  // towards (7, 8): 384 - 329
     state.BoardSize = 19;  // the same points on a larger board: (4, 4) is left of centre
     EXPECT_FLOAT_EQ(DimensionePietra(state, 4, 4), 49.0f);
+}
+
+TEST(BoardColour, TheSquaresAtTheCellCentresAreAveraged) {
+    GameState state;
+    state.BoardSize = 9;
+    state.GridMax = 8;
+    auto gridFrom = [&state](int x0) {
+        for (int i = 0; i <= 8; ++i) {
+            for (int j = 0; j <= 8; ++j) {
+                state.GridPoints(i, j, 0) = x0 + 20 * i;
+                state.GridPoints(i, j, 1) = 20 + 20 * j;
+            }
+        }
+    };
+    // Lines everywhere, the board's colour only in the 7 x 7 squares (3
+    // pixels each way on 9 lines) around the cell centres.
+    QImage photo(200, 200, QImage::Format_RGB32);
+    photo.fill(qRgb(0, 0, 0));
+    for (int cx = 30; cx < 180; cx += 20) {
+        for (int cy = 30; cy < 180; cy += 20) {
+            for (int x = cx - 3; x <= cx + 3; ++x) {
+                for (int y = cy - 3; y <= cy + 3; ++y) photo.setPixel(x, y, qRgb(100, 60, 20));
+            }
+        }
+    }
+    gridFrom(20);
+    EXPECT_EQ(MeanBoardColour(state, photo), 100 + 256 * 60 + 65536 * 20);
+
+    // Shifted 40 pixels left, a column of cells lies outside and reads white:
+    // (56 * 100 + 8 * 255) / 64 = 119.375, rounded down.
+    photo.fill(qRgb(100, 60, 20));
+    gridFrom(-20);
+    EXPECT_EQ(MeanBoardColour(state, photo), 119 + 256 * 84 + 65536 * 49);
 }

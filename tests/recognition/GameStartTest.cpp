@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "app/GameDetails.h"
+#include "app/Program.h"
+#include "recognition/GameOpening.h"
 #include "recognition/GameStart.h"
 #include "support/ScriptedUserPort.h"
 
@@ -119,4 +121,106 @@ TEST(GameStart, HandicapStonesOffTheStarPointsVoidJapaneseRules) {
     ASSERT_EQ(both.port.messages.size(), 1u);
     EXPECT_EQ(both.port.messages[0].text.count("\r\n\r\n"), 2);
     EXPECT_TRUE(both.details.rules.isEmpty());
+}
+
+namespace {
+
+// The photograph with White's first stone, classified under move 1, with
+// black stones listed as handicap tokens.
+struct Opening {
+    Program program;
+    ScriptedUserPort port;
+
+    explicit Opening(const QString& rules, int handicapIndex = -1) {
+        GameState& state = program.state;
+        state.BoardSize = 9;
+        state.GridMax = 8;
+        state.MoveCount = 1;
+        program.details.rules = rules;
+        program.details.handicapIndex = handicapIndex;
+        program.recognition.HoshiList = HoshiListFor(9);
+        state.Positions(6, 2, 1) = kWhite;
+        // Whatever an earlier run left must not reach this game.
+        state.Moves(1, 1) = "N: A1";
+        state.Moves(2, 1) = "B: A2";
+    }
+    void black(int i, int j) {
+        program.state.Positions(i, j, 1) = kBlack;
+        program.recognition.HandicapList += QString("[%1%2]").arg(QChar('a' + i), QChar('a' + j));
+        ++program.recognition.HandicapCount;
+        if (!program.recognition.HoshiList.contains(program.recognition.HandicapList.right(4)))
+            program.recognition.HandicapOnHoshi = false;
+    }
+    // The position of move m as "X" and "O" at their points, row by row.
+    QString stonesOf(int m) const {
+        QString stones;
+        for (int j = 0; j <= 8; ++j) {
+            for (int i = 0; i <= 8; ++i) {
+                const int v = program.state.Positions(i, j, m);
+                if (v != kEmpty)
+                    stones += QString("%1%2%3 ").arg(v == kBlack ? 'X' : 'O').arg(i).arg(j);
+            }
+        }
+        return stones.trimmed();
+    }
+};
+
+}  // namespace
+
+TEST(GameOpening, AFixedHandicapIsASetupAndFreeStonesAreMoves) {
+    Opening fixed("Japanese", 1);  // two stones
+    fixed.black(2, 6);
+    fixed.black(6, 6);
+    ASSERT_TRUE(SettleGameStart(fixed.program, fixed.port));
+    EXPECT_EQ(fixed.program.state.MoveCount, 1);
+    EXPECT_EQ(fixed.program.state.FirstEditableMove, 1);
+    EXPECT_EQ(fixed.stonesOf(0), "X26 X66");
+    EXPECT_EQ(fixed.stonesOf(1), "O62 X26 X66");
+    EXPECT_EQ(fixed.port.detailShows, 1);
+
+    Opening free("Chinese", 1);
+    free.black(2, 6);
+    free.black(6, 6);
+    ASSERT_TRUE(SettleGameStart(free.program, free.port));
+    EXPECT_EQ(free.program.state.MoveCount, 3);
+    EXPECT_EQ(free.program.state.FirstEditableMove, 3);
+    EXPECT_EQ(free.stonesOf(1), "");
+    EXPECT_EQ(free.stonesOf(2), "X26 X66");
+    EXPECT_EQ(free.stonesOf(3), "O62 X26 X66");
+    // Black's stones become leading moves from the handicap list, not from
+    // the texts an earlier run left.
+    EXPECT_EQ(free.program.state.Moves(1, 1), "");
+    EXPECT_EQ(free.program.state.Moves(2, 1), "");
+    EXPECT_EQ(free.program.recognition.HandicapList, "[cg][gg]");
+}
+
+TEST(GameOpening, EvenGamesNumberBlacksStoneOneOrLeaveItEmpty) {
+    Opening even("Japanese");
+    even.black(4, 4);
+    ASSERT_TRUE(SettleGameStart(even.program, even.port));
+    EXPECT_EQ(even.program.state.MoveCount, 2);
+    EXPECT_EQ(even.program.state.Moves(1, 1), "N: E5");
+    EXPECT_EQ(even.program.recognition.HandicapList, "");
+    EXPECT_EQ(even.stonesOf(1), "X44");
+
+    Opening passed("Japanese");
+    passed.port.answers = {Answer::Yes};  // Black passed
+    ASSERT_TRUE(SettleGameStart(passed.program, passed.port));
+    EXPECT_EQ(passed.program.state.MoveCount, 2);
+    EXPECT_EQ(passed.program.state.FirstEditableMove, 1);
+    EXPECT_EQ(passed.program.state.Moves(1, 1), "N: pass");
+    EXPECT_EQ(passed.stonesOf(1), "");
+    EXPECT_EQ(passed.stonesOf(2), "O62");
+
+    // White first, no pass, and rules the program does not know: the record
+    // starts with White's move 2, move 1 empty.
+    Opening white("Go di casa");
+    white.port.answers = {Answer::No};
+    ASSERT_TRUE(SettleGameStart(white.program, white.port));
+    EXPECT_EQ(white.program.state.MoveCount, 2);
+    EXPECT_EQ(white.program.state.Moves(1, 1), "");
+
+    Opening refused("Japanese");
+    refused.port.answers = {Answer::No};
+    EXPECT_FALSE(SettleGameStart(refused.program, refused.port));
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/GameState.h"
+#include "imaging/Converter.h"
 
 Answer ScriptedUserPort::ShowMessage(const MessageBoxRequest& request) {
     messages.push_back(request);
@@ -17,9 +18,15 @@ Answer ScriptedUserPort::ShowMessage(const MessageBoxRequest& request) {
     return answer;
 }
 
-void ScriptedUserPort::CalibrateGrid(GridCalibration& calibration) {
+void ScriptedUserPort::ShowSummary(const QString& text) {
+    messages.push_back(
+        {kProcessingTitle, text, MessageIcon::Information, MessageButtons::Ok, Answer::Ok});
+}
+
+bool ScriptedUserPort::CalibrateGrid(GridCalibration& calibration) {
     ++gridChecks;
     if (calibrate) calibrate(calibration);
+    return !giveUpAtGridCheck;
 }
 
 void ScriptedUserPort::ChooseSide(QString& side) {

@@ -34,9 +34,31 @@ public:
     std::function<void(QString&)> chooseSide;
     int sideChoices = 0;
 
+    // The grid check gives up the run instead of confirming.
+    bool giveUpAtGridCheck = false;
+
     void ShowPhoto(const QImage& photo) override { shownPhoto = photo; }
-    void CalibrateGrid(GridCalibration& calibration) override;
+    bool CalibrateGrid(GridCalibration& calibration) override;
     void ChooseSide(QString& side) override;
+
+    std::vector<InputField> invalidInputs;
+    bool processingViewShown = false;
+    int optionsPanelShows = 0;
+    QString caption;
+    bool gameStartFieldsEnabled = true;
+    int detailShows = 0;
+
+    void MarkInvalidInput(InputField field) override { invalidInputs.push_back(field); }
+    void ShowProcessingView() override { processingViewShown = true; }
+    void ShowOptionsPanel() override {
+        ++optionsPanelShows;
+        gameStartFieldsEnabled = true;
+    }
+    void SetCaption(const QString& text) override { caption = text; }
+    void EnableGameStartFields(bool enabled) override { gameStartFieldsEnabled = enabled; }
+    void ShowGameDetails() override { ++detailShows; }
+    // Recorded with the message boxes, as the box it is.
+    void ShowSummary(const QString& text) override;
 
     bool processingViewEnded = false;
     std::vector<QString> waitingTexts;  // every text shown, "" when hidden

@@ -1,0 +1,88 @@
+// The batch front end: processes a photo series without a window, answering
+// what the window would ask from the command line. See BatchUsage().
+#include <QGuiApplication>
+#include <cstdio>
+
+#include "app/BatchArguments.h"
+#include "app/BatchPort.h"
+#include "app/Program.h"
+#include "app/ProgramFiles.h"
+#include "app/Startup.h"
+
+namespace {
+
+// Exit statuses besides 0 (every output asked for was written).
+constexpr int kBadArguments = 2;
+constexpr int kNoGrid = 3;
+constexpr int kRunStopped = 4;
+constexpr int kNotWritten = 5;
+
+int fail(const QString& message, int status) {
+    std::fprintf(stderr, "banmark-batch: %s\n", message.toLocal8Bit().constData());
+    return status;
+}
+
+QString invalidInputText(InputField field) {
+    switch (field) {
+        case InputField::FirstPhoto:
+            return QStringLiteral("la prima fotografia non si trova nella sua cartella");
+        case InputField::LastPhoto:
+            return QStringLiteral(
+                "l'ultima fotografia non si trova nella sua cartella o non viene dopo la prima");
+        case InputField::Rules:
+            break;
+    }
+    return QStringLiteral("mancano le regole (--rules)");
+}
+
+int exitStatus(const ProcessingResult& result, const BatchPort& port) {
+    switch (result.outcome) {
+        case ProcessingOutcome::InvalidInput:
+            return fail(invalidInputText(port.invalidInput().value_or(InputField::Rules)),
+                        kBadArguments);
+        case ProcessingOutcome::Abandoned:
+            if (port.gaveUp() == BatchPort::GiveUp::NoGrid)
+                return fail(QStringLiteral("griglia del goban non trovata"), kNoGrid);
+            return fail(QStringLiteral("elaborazione interrotta, nessun file scritto"),
+                        kRunStopped);
+        case ProcessingOutcome::Finished:
+            break;
+    }
+    if (!result.finished.outputsWritten)
+        return fail(QStringLiteral("non è stato possibile scrivere tutti i file"), kNotWritten);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    // No window is ever shown; the fonts of the kifu sheet still need a platform.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("Banmark"));
+
+    QString error;
+    const std::optional<BatchArguments> arguments =
+        ParseBatchArguments(QGuiApplication::arguments().mid(1), error);
+    if (!arguments)
+        return fail(error + QStringLiteral("\n(banmark-batch --help per l'aiuto)"), kBadArguments);
+    if (arguments->help) {
+        std::fputs(BatchUsage().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+
+    Program program;
+    PlaceProgram(program.state);
+    BatchPort port(program, arguments->answers, stdout, stderr);
+    program.Load(port);
+    // The command line's choices hold for this run only: the settings file
+    // keeps what it said.
+    const OutputOptions settings = program.options;
+    ApplyOutputChoices(arguments->outputs, program.options, port);
+    program.details = arguments->details;
+
+    const ProcessingResult result = ProcessPhotoSeries(program, arguments->request, port, port);
+    program.preparation.Stop();
+    RemoveTempFiles(program.state.ProgramDir, settings);
+    return exitStatus(result, port);
+}

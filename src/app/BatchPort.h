@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdio>
+
+#include "app/BatchArguments.h"
+#include "app/UserPort.h"
+#include "recognition/RecognitionWindows.h"
+
+class Program;
+
+// The user port of the batch front end: no window and nobody to ask.
+// Questions are answered by the command line's choices, and every message
+// box and every answer given goes to the error stream as one line; the
+// summary goes to the output stream.
+class BatchPort : public UserPort, public RecognitionWindows {
+public:
+    // Why the port gave up a run.
+    enum class GiveUp { None, NoGrid, Anomaly };
+
+    BatchPort(const Program& program, const BatchAnswers& answers, std::FILE* out, std::FILE* err)
+        : program_(program), answers_(answers), out_(out), err_(err) {}
+
+    GiveUp gaveUp() const { return gaveUp_; }
+    // The field the processing refused, when it refused one.
+    std::optional<InputField> invalidInput() const { return invalidInput_; }
+
+    Answer ShowMessage(const MessageBoxRequest& request) override;
+    void Beep() override {}
+    void ProcessEvents() override {}
+    void ShowProgress(long&, long) override {}
+    void ShowPhoto(const QImage&) override {}
+    // Confirms the grid found, at the size asked for; gives up when there
+    // is none and the command line gave no corners.
+    bool CalibrateGrid(GridCalibration& calibration) override;
+    void ChooseSide(QString& side) override;
+    void MarkInvalidInput(InputField field) override { invalidInput_ = field; }
+    void ShowProcessingView() override {}
+    void ShowOptionsPanel() override {}
+    void SetCaption(const QString&) override {}
+    void EnableGameStartFields(bool) override {}
+    void ShowGameDetails() override {}
+    void ShowSummary(const QString& text) override;
+    void EndProcessingView() override {}
+    void ShowWaitingText(const QString&, int) override {}
+    void EndProgram() override {}
+
+    int AskAnomalyChoice(const std::array<QString, 6>& situationLines) override;
+    // Names no missing move: the move seen in the photograph is recorded.
+    QString CorrectMoves(GameState& state, const QString& lastRecognised) override;
+    void RedrawLiveBoard(const GameState&) override {}
+
+private:
+    void report(const QString& line);
+
+    const Program& program_;
+    const BatchAnswers& answers_;
+    std::FILE* out_;
+    std::FILE* err_;
+    GiveUp gaveUp_ = GiveUp::None;
+    std::optional<InputField> invalidInput_;
+};

@@ -1,0 +1,206 @@
+#include "app/ProcessingDriver.h"
+
+#include "app/Program.h"
+#include "app/SeriesSelection.h"
+#include "app/UserPort.h"
+#include "app/Version.h"
+#include "imaging/Converter.h"
+#include "imaging/PhotoList.h"
+#include "imaging/PhotoLoading.h"
+#include "imaging/PhotoPaths.h"
+#include "imaging/PhotoPreparation.h"
+#include "output/SgfFile.h"
+#include "recognition/Classification.h"
+#include "recognition/GameOpening.h"
+#include "recognition/MoveInference.h"
+
+namespace {
+
+// A photograph can show two moves, MoveCount and MoveCount + 1, and both
+// must fit in the move list: no photograph is analysed from this move on.
+constexpr int kMoveCapacity = kMaxMoves - 1;
+
+void tell(UserPort& port, const QString& text, MessageIcon icon) {
+    port.ShowMessage({kProcessingTitle, text, icon, MessageButtons::Ok, Answer::Ok});
+}
+
+// One run over a selected series, from the preparation to the end of the game.
+class SeriesRun {
+public:
+    SeriesRun(Program& program, const ProcessingRequest& request, SelectedSeries series,
+              UserPort& port, RecognitionWindows& windows)
+        : program_(program),
+          state_(program.state),
+          rec_(program.recognition),
+          request_(request),
+          series_(std::move(series)),
+          port_(port),
+          windows_(windows) {}
+
+    ProcessingResult run(bool ctrlHeld) {
+        const QString outputBase =
+            BuildOutputName(request_.firstPhoto, program_.details, state_.ProgramDir);
+        if (!prepare() || !EstablishGrid(program_, request_.grid, outputBase, ctrlHeld, port_) ||
+            !followGame()) {
+            Reset(program_, request_.firstPhoto, port_);
+            return {ProcessingOutcome::Abandoned, {}};
+        }
+        return {ProcessingOutcome::Finished,
+                FinishGame(program_, request_.firstPhoto, photoCount_, port_)};
+    }
+
+private:
+    // What the loop does after a photograph.
+    enum class Step { Next, Again, Stop, Abandon };
+
+    // Has the series prepared and shows its first photograph; false when
+    // that one cannot be read.
+    bool prepare() {
+        port_.ShowProcessingView();
+        const PhotoSeries photos{
+            program_.photos.folder,
+            series_.names.mid(series_.first, series_.last - series_.first + 1)};
+        PreparePhotos(state_.ProgramDir, photos, FindConverter(state_.ProgramDir),
+                      program_.preparation, port_);
+        rec_.HandicapCollecting = true;
+        state_.CurrentPhoto = PreparedCopy(state_.ProgramDir, series_.names[series_.first]);
+        rec_.FirstPreparedPhoto = state_.CurrentPhoto;
+        port_.SetCaption(request_.firstPhoto + kCaptionSuffix);
+        if (loadCurrentPhoto()) return true;
+        tell(port_,
+             QStringLiteral("Non è stato possibile leggere la prima fotografia:\r\n") +
+                 Quoted(request_.firstPhoto),
+             MessageIcon::Exclamation);
+        return false;
+    }
+
+    bool followGame() {
+        state_.MoveCount = 1;
+        state_.FirstEditableMove = 1;
+        rec_.TwoMovesExpected = false;
+        rec_.RetryPhoto = false;
+        clearStartPosition();
+        port_.EnableGameStartFields(false);
+        long progress = 0;
+        port_.ShowProgress(progress, series_.last - series_.first);
+        for (int index = series_.first; index <= series_.last; ++index) {
+            progress = index - series_.first;
+            port_.ShowProgress(progress, 0);
+            const Step step = analyse(series_.names[index]);
+            if (step == Step::Abandon) return false;
+            if (step == Step::Stop) break;
+            if (step == Step::Again) {
+                --index;
+                --photoCount_;
+            }
+        }
+        --state_.MoveCount;  // it now counts the recorded moves
+        port_.SetCaption(QString::number(state_.MoveCount) + QStringLiteral(": ") +
+                         state_.CurrentPhoto + kCaptionSuffix);
+        progress = series_.last - series_.first;
+        port_.ShowProgress(progress, 0);
+        return true;
+    }
+
+    // Position 0 holds only the handicap of this game, or nothing.
+    void clearStartPosition() {
+        for (int i = 0; i < kMaxLines; ++i) {
+            for (int j = 0; j < kMaxLines; ++j) state_.Positions(i, j, 0) = kEmpty;
+        }
+    }
+
+    Step analyse(const QString& name) {
+        const QString tempFolder = PreparedCopy(state_.ProgramDir, QString()).toLower();
+        if (!IsSamePhotoSeries(state_.CurrentPhoto.toLower(), tempFolder, name.toLower()))
+            return Step::Next;
+        if (state_.MoveCount >= kMoveCapacity) {
+            tell(port_,
+                 QStringLiteral("La partita ha raggiunto il numero massimo di mosse che Banmark "
+                                "può registrare.\r\nLe fotografie successive non saranno "
+                                "esaminate: la partita sarà salvata con le mosse registrate "
+                                "finora."),
+                 MessageIcon::Exclamation);
+            return Step::Stop;
+        }
+        state_.CurrentPhoto = PreparedCopy(state_.ProgramDir, name);
+        port_.SetCaption(QString::number(state_.MoveCount) + QStringLiteral(": ") +
+                         state_.CurrentPhoto + kCaptionSuffix);
+        if (!rec_.RetryPhoto) {
+            if (!loadCurrentPhoto()) return Step::Next;
+            rec_.RetryStep = 0;
+        }
+        ++photoCount_;
+        return classifyAndInfer();
+    }
+
+    Step classifyAndInfer() {
+        PositionChanges changes = ClassifyIntersections(state_, rec_, port_, windows_);
+        if (rec_.HandicapCollecting && changes.newWhite > 0) {
+            rec_.HandicapCollecting = false;
+            if (!SettleGameStart(program_, port_)) return Step::Abandon;
+            // The stones were counted against the empty board; counted again
+            // against the position before White's first stone, only that
+            // stone is new, and no retry is spent on the start of the game.
+            changes = CountChanges(state_);
+        }
+        // Until White's first stone the photographs are only classified.
+        if (rec_.HandicapCollecting) return Step::Next;
+        switch (InferMoves(program_, changes, port_, windows_)) {
+            case InferenceResult::Abandoned:
+                return Step::Abandon;
+            case InferenceResult::Recalibrated:
+                rec_.RetryPhoto = false;  // read afresh, as a new photograph
+                return Step::Again;
+            case InferenceResult::Continue:
+                break;
+        }
+        return rec_.RetryPhoto ? Step::Again : Step::Next;
+    }
+
+    // Loads the prepared copy of CurrentPhoto once the converter has written
+    // it. A missing copy or one that is no picture is left out (false); any
+    // other error is reported and the photograph shown before stays.
+    bool loadCurrentPhoto() {
+        if (!program_.preparation.WaitForFile(state_.CurrentPhoto, port_)) return false;
+        const LoadedPhoto loaded = LoadPhoto(state_.CurrentPhoto);
+        if (loaded.outcome == PhotoLoadOutcome::Unusable) return false;
+        if (loaded.outcome == PhotoLoadOutcome::Failed) {
+            tell(port_, QStringLiteral("Errore %1\r\n").arg(loaded.errorNumber) + loaded.error,
+                 MessageIcon::Exclamation);
+            return !rec_.Photo.isNull();
+        }
+        rec_.Photo = loaded.image;
+        port_.ShowPhoto(rec_.Photo);
+        return true;
+    }
+
+    Program& program_;
+    GameState& state_;
+    RecognitionState& rec_;
+    const ProcessingRequest& request_;
+    const SelectedSeries series_;
+    UserPort& port_;
+    RecognitionWindows& windows_;
+    int photoCount_ = 0;
+};
+
+}  // namespace
+
+ProcessingResult ProcessPhotoSeries(Program& program, const ProcessingRequest& request,
+                                    UserPort& port, RecognitionWindows& windows) {
+    const bool ctrlHeld = program.CtrlHeld;
+    std::optional<SelectedSeries> series =
+        SelectSeries(program, request.firstPhoto, request.lastPhoto, port);
+    if (!series) return {ProcessingOutcome::InvalidInput, {}};
+    return SeriesRun(program, request, std::move(*series), port, windows).run(ctrlHeld);
+}
+
+void Reset(Program& program, const QString& firstPhoto, UserPort& port) {
+    tell(port, QStringLiteral("Banmark tornerà ora alla scelta delle opzioni.\r\n"),
+         MessageIcon::Information);
+    port.ShowOptionsPanel();
+    long progress = 0;
+    port.ShowProgress(progress, -1);
+    port.SetCaption(firstPhoto + kCaptionSuffix);
+    program.state.CurrentPhoto = PreparedCopy(program.state.ProgramDir, StripPath(firstPhoto));
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class Program;
+class UserPort;
+
+// The photo series a run walks through: the file list of the photographs'
+// folder and the positions of the first and the last photograph in it.
+struct SelectedSeries {
+    QStringList names;
+    int first = -1;
+    int last = -1;
+};
+
+// The position of a file name in a list, letter case ignored; of several
+// equal names the last counts. -1 when it is not there.
+int FindPhotoName(const QStringList& names, const QString& name);
+
+// Checks what processing needs before anything changes: the first
+// photograph in its folder's list, the last one in its folder's list and
+// after the first, a rules text. On the first failure the user hears a beep,
+// the field is marked and std::nullopt comes back. The program's photo list
+// is left on the last photograph's folder.
+std::optional<SelectedSeries> SelectSeries(Program& program, const QString& firstPhoto,
+                                           const QString& lastPhoto, UserPort& port);

@@ -1,0 +1,86 @@
+#include "recognition/GameOpening.h"
+
+#include "app/GameDetails.h"
+#include "app/MoveText.h"
+#include "app/Program.h"
+#include "app/UserPort.h"
+#include "recognition/GameStart.h"
+
+namespace {
+
+constexpr int kTokenLength = 4;  // "[ab]"
+
+void clearMove(GameState& state, int move) {
+    for (int c = 0; c < 3; ++c) state.Moves(move, c).clear();
+}
+
+// Black passed, then White played: the position photographed becomes move 2.
+void startWithBlackPass(GameState& state) {
+    for (int i = 0; i <= state.GridMax; ++i) {
+        for (int j = 0; j <= state.GridMax; ++j) {
+            state.Positions(i, j, 2) = state.Positions(i, j, 1);
+            state.Positions(i, j, 1) = kEmpty;
+        }
+    }
+    clearMove(state, 1);
+    state.Moves(1, 1) = PassMoveText(kBlack);
+    state.MoveCount = 2;
+    state.FirstEditableMove = 1;
+}
+
+int firstWhiteMove(int blackStones, const Program& program) {
+    if (blackStones <= 1) return 2;
+    const bool fixed =
+        HandicapIsSetUp(program.details.rules) && program.recognition.HandicapOnHoshi;
+    return fixed ? 1 : blackStones + 1;
+}
+
+// The black stones of the handicap list go into the position before White's
+// first move; returns the move text of the last one.
+QString placeBlackStones(GameState& state, const QString& handicapList) {
+    QString text;
+    const int before = state.MoveCount - 1;
+    for (int k = 0; k + kTokenLength <= handicapList.size(); k += kTokenLength) {
+        const int i = handicapList.at(k + 1).unicode() - u'a';
+        const int j = handicapList.at(k + 2).unicode() - u'a';
+        state.Positions(i, j, before) = kBlack;
+        text = StoneMoveText(kBlack, i, j, state.BoardSize);
+    }
+    return text;
+}
+
+void numberMoves(Program& program, int blackStones) {
+    GameState& state = program.state;
+    RecognitionState& rec = program.recognition;
+    state.MoveCount = firstWhiteMove(blackStones, program);
+    state.FirstEditableMove = state.MoveCount;
+    for (int i = 0; i <= state.GridMax; ++i) {
+        for (int j = 0; j <= state.GridMax; ++j) {
+            state.Positions(i, j, state.MoveCount) = state.Positions(i, j, 1);
+            if (state.MoveCount != 1) state.Positions(i, j, 1) = kEmpty;
+        }
+    }
+    // Moves before White's first are the handicap's or Black's first stone;
+    // whatever an earlier run left there must not reach the record.
+    for (int m = 1; m < state.MoveCount; ++m) clearMove(state, m);
+    const QString lastStone = placeBlackStones(state, rec.HandicapList);
+    if (blackStones == 1) {
+        state.Moves(1, 1) = lastStone;
+        rec.HandicapList.clear();  // a single stone is Black's first move, not a handicap
+    }
+}
+
+}  // namespace
+
+bool SettleGameStart(Program& program, UserPort& port) {
+    int code = program.recognition.HandicapCount;
+    CheckGameStart(code, program.recognition.HandicapOnHoshi, program.details, port);
+    port.ShowGameDetails();
+    if (code == kAbandonRun) return false;
+    if (code == kBlackPassedFirst) {
+        startWithBlackPass(program.state);
+        return true;
+    }
+    numberMoves(program, code);
+    return true;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+#include "support/BoardPhoto.h"
+#include "support/SgfGame.h"
+
+// How every photo of a series is taken. The whole series shares it, so the
+// board, its wood and the camera stay put. The renderer draws the stones'
+// small offsets and the exposure from one random sequence after the board,
+// so those still shift a little from one photo to the next.
+struct SeriesLook {
+    QSize photoSize{1600, 1200};
+    Camera camera;
+    std::uint32_t seed = 1;
+    int jpegQuality = 92;
+    QString prefix = QStringLiteral("IMG_");  // <prefix>0001.jpg, <prefix>0002.jpg, ...
+};
+
+// The camera's lean in the series looks: a phone held over the table is
+// never quite level. Up to 12 degrees every board size is still found; 5
+// keeps the near rows' spacing within 3 pixels of the middle's.
+inline constexpr double kSeriesTilt = 5;
+
+// The target grid spacing on the photo, in pixels. The stone classification
+// starts reading empty star points as black beyond about 50 pixels.
+inline constexpr double kSeriesSpacing = 44;
+
+// A look at the board from the given lean, the camera standing back so that
+// the grid spacing across the middle of the board is kSeriesSpacing on the
+// photo as rendered. On a small photo of 19 lines the camera stops while the
+// whole board is still in the picture, and the spacing stays below the target.
+SeriesLook LookFor(int boardSize, QSize photoSize, double tiltDegrees = kSeriesTilt);
+
+// Writes one photo per position of SeriesPositions into folder (made if
+// missing) as <prefix>0001.jpg onwards; a repeated position repeats the
+// photo's bytes. Returns the paths in order; nothing, with the reason in
+// error, when the game cannot be played, the folder already holds photos
+// with the prefix, or a file cannot be written (the photos already written
+// are then removed).
+QStringList RenderPhotoSeries(const SgfGame& game, const QString& folder, const SeriesLook& look,
+                              QString* error = nullptr);

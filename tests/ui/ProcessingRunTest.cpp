@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QImage>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "app/Program.h"
+#include "support/PhotoSeriesRender.h"
+#include "support/QStringPrinter.h"
+#include "support/TempProgramDir.h"
+#include "ui/DetailsFrame.h"
+#include "ui/OptionsFrame.h"
+#include "ui/frmMain.h"
+
+namespace {
+
+// Plays the user at the real window while a run goes on: confirms the grid,
+// turns Black's side to the bottom and confirms it, and reads and closes
+// every message box.
+class User : public QObject {
+public:
+    User(frmMain& window, const Program& program) : window_(window), program_(program) {
+        connect(&timer_, &QTimer::timeout, this, [this] { act(); });
+        timer_.start(20);
+    }
+
+    QString gridCaption;
+    // Black's side after the cursor key to the left.
+    QString sideAfterLeft;
+    QStringList messages;
+
+private:
+    void act() {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            messages << box->text();
+            box->defaultButton()->click();
+        } else if (window_.cmdRicalibrato->isVisible()) {
+            gridCaption = window_.cmdRicalibrato->text();
+            window_.cmdRicalibrato->click();
+        } else if (window_.fraInformazioni->cmdPosizioneNero->isVisible()) {
+            QApplication::setActiveWindow(&window_);
+            QTest::keyClick(&window_, Qt::Key_Left);
+            sideAfterLeft = program_.BlackSide;
+            QTest::keyClick(&window_, Qt::Key_Down);
+            window_.fraInformazioni->cmdPosizioneNero->click();
+        }
+    }
+
+    frmMain& window_;
+    const Program& program_;
+    QTimer timer_;
+};
+
+// The real window, with its own message boxes, on a series of four moves.
+class ProcessingRun : public testing::Test {
+protected:
+    void SetUp() override {
+        SgfGame game;
+        game.boardSize = 9;
+        game.moves = {{kBlack, false, 4, 4},
+                      {kWhite, false, 6, 2},
+                      {kBlack, false, 2, 6},
+                      {kWhite, false, 2, 2}};
+        QString error;
+        series =
+            RenderPhotoSeries(game, photos.path() + "partita", LookFor(9, {1200, 900}), &error);
+        ASSERT_EQ(series.size(), 5) << error.toStdString();
+
+        program.state.ProgramDir = dir.path();
+        program.state.TwipsPerPixelX = program.state.TwipsPerPixelY = 15;
+        QApplication::setQuitOnLastWindowClosed(false);
+        window = std::make_unique<frmMain>(program);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        window->fraInformazioni->txtNero->setText("Rossi");
+        window->fraInformazioni->txtBianco->setText("Bianchi");
+        window->fraInformazioni->cboRegole->setEditText("Japanese");
+    }
+    void TearDown() override { QApplication::setQuitOnLastWindowClosed(true); }
+
+    void choosePhotos(const QString& first, const QString& last) {
+        window->fraOpzioni->txtPrimoFile->setText(first);
+        window->fraOpzioni->txtUltimoFile->setText(last);
+        ASSERT_TRUE(window->fraOpzioni->cmdElabora->isEnabled());
+    }
+
+    TempProgramDir photos;
+    QStringList series;
+    TempProgramDir dir;
+    Program program;
+    std::unique_ptr<frmMain> window;
+};
+
+}  // namespace
+
+TEST_F(ProcessingRun, TheWindowTakesASeriesFromTheOptionsToTheSummary) {
+    choosePhotos(series.first(), series.last());
+    User user(*window, program);
+    QTest::mouseClick(window->fraOpzioni->cmdElabora, Qt::LeftButton);
+
+    EXPECT_TRUE(user.gridCaption.endsWith("(attualmente: 9x9)."));
+    EXPECT_EQ(user.sideAfterLeft, "W");
+    EXPECT_EQ(program.BlackSide, "S");
+    const QString base = photos.path() + "partita/Bianchi - Rossi";
+    ASSERT_EQ(user.messages.size(), 1) << user.messages.join('|').toStdString();
+    EXPECT_EQ(user.messages[0],
+              "Banmark ha terminato l'elaborazione della partita.\n"
+              "Sono state esaminate 5 fotografie per un totale di 4 mosse.\n\n"
+              "Il file SGF è stato creato all'indirizzo:\n\"" +
+                  base + ".sgf\"\n\nIl Kifu è stato creato all'indirizzo:\n\"" + base + ".png\"");
+    QFile sgf(base + ".sgf");
+    ASSERT_TRUE(sgf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(sgf.readAll().contains(";B[ee];W[gc];B[cg];W[cc])"));
+    EXPECT_FALSE(QImage(base + ".png").isNull());
+    EXPECT_FALSE(window->isVisible());  // the program ends after the summary
+}
+
+TEST_F(ProcessingRun, ALastPhotoNotAfterTheFirstTurnsRed) {
+    for (const QString& last : {series[2], series[1]}) {
+        choosePhotos(series[2], last);
+        QTest::mouseClick(window->fraOpzioni->cmdElabora, Qt::LeftButton);
+        QLineEdit* field = window->fraOpzioni->txtUltimoFile;
+        EXPECT_EQ(field->palette().color(QPalette::Base), QColor(255, 0, 0));
+        EXPECT_TRUE(field->hasFocus());
+        EXPECT_TRUE(window->fraOpzioni->isVisible());  // nothing started
+        EXPECT_EQ(window->windowTitle(), "Banmark by Orrimax");
+    }
+}
