@@ -63,7 +63,8 @@ bool BatchPort::CalibrateGrid(GridCalibration& calibration) {
         if (program_.state.BoardSize == *answers_.boardSize) break;
         calibration.CycleSize();
     }
-    report(QStringLiteral("Griglia: ") + oneLine(calibration.Caption()));
+    // The caption of the window's button, without its access key mark.
+    report(QStringLiteral("Griglia: ") + oneLine(calibration.Caption()).remove(u'&'));
     return true;
 }
 
