@@ -4,15 +4,14 @@
 #include <benchmark/benchmark.h>
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include "imaging/Converter.h"
 #include "imaging/PhotoPaths.h"
 #include "imaging/PhotoPreparation.h"
 #include "support/GoGame.h"
 #include "support/PhotoSeriesRender.h"
+#include "support/TempProgramDir.h"
 
 namespace {
 
@@ -30,17 +29,14 @@ struct Series {
         // grid spacing of the prepared copies is the one the classifier reads best.
         SeriesLook look = LookFor(9, QSize(1600, 1200));
         look.photoSize = QSize(2400, 1800);
-        photos = RenderPhotoSeries(game, root.path() + "/photos", look);
-        programDir = root.path() + "/program/";
-        QDir().mkpath(programDir);
-        QFile::copy(BANMARK_BATCH, programDir + "banmark-batch");
-        QFile::setPermissions(programDir + "banmark-batch",
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        photos = RenderPhotoSeries(game, photoDir.path() + "photos", look);
+        batchProgram = program.install(BANMARK_BATCH);
     }
 
-    QTemporaryDir root;
+    TempProgramDir photoDir;
+    TempProgramDir program;
     QStringList photos;
-    QString programDir;
+    QString batchProgram;
 };
 
 Series& shared() {
@@ -53,8 +49,8 @@ void BM_BatchRun(benchmark::State& state) {
     if (s.photos.size() != kPhotos) state.SkipWithError("the series could not be rendered");
     for (auto _ : state) {
         QProcess batch;
-        batch.start(s.programDir + "banmark-batch", {"--rules", "Japanese", "--black-side", "S",
-                                                     s.photos.first(), s.photos.last()});
+        batch.start(s.batchProgram, {"--rules", "Japanese", "--black-side", "S", s.photos.first(),
+                                     s.photos.last()});
         batch.waitForFinished(-1);
         if (batch.exitCode() != 0) state.SkipWithError(batch.readAllStandardError().constData());
     }
@@ -66,8 +62,8 @@ void BM_ConverterCommandsAlone(benchmark::State& state) {
     PhotoSeries series{DirectoryOf(s.photos.first()), {}};
     for (const QString& photo : s.photos) series.names << StripPath(photo);
     const QStringList commands =
-        PreparationScript(s.programDir, series, FindConverter(QString())).mid(2);
-    QDir().mkpath(s.programDir + "temp");
+        PreparationScript(s.program.path(), series, FindConverter(QString())).mid(2);
+    QDir().mkpath(s.program.path() + "temp");
     for (auto _ : state) {
         QProcess::execute(QStringLiteral("bash"), {QStringLiteral("-c"), commands.join(u'\n')});
     }

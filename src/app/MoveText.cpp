@@ -54,3 +54,13 @@ int RowOfMove(const QString& text) {
 MovePoint PointOfMove(const QString& text, int boardSize) {
     return {boardSize - RowOfMove(text), boardSize - 1 - ColumnIndex(text.at(3))};
 }
+
+QString PointToken(int i, int j) { return u'[' + QChar(u'a' + i) + QChar(u'a' + j) + u']'; }
+
+std::vector<MovePoint> TokenPoints(const QString& tokens) {
+    constexpr int kTokenLength = 4;  // "[ab]"
+    std::vector<MovePoint> points;
+    for (qsizetype k = 0; k + kTokenLength <= tokens.size(); k += kTokenLength)
+        points.push_back({tokens.at(k + 1).unicode() - u'a', tokens.at(k + 2).unicode() - u'a'});
+    return points;
+}

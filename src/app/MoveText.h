@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QString>
+#include <vector>
 
 // Move texts as the move list keeps them: the Italian colour initial, ": ",
 // and a point such as "D4" or the word "pass".
@@ -37,6 +38,13 @@ MovePoint PointOfMove(const QString& text, int boardSize);
 // The row number of a move text, read from its fifth and sixth characters
 // ("N: D16" gives 16, "N: D4" gives 4); 0 when there is no number.
 int RowOfMove(const QString& text);
+
+// "[ab]" for intersection (i, j), with the letters "a" + i and "a" + j: how
+// the handicap and star point lists name their points.
+QString PointToken(int i, int j);
+
+// The intersections a list of such tokens names, in order.
+std::vector<MovePoint> TokenPoints(const QString& tokens);
 
 // Photograph position of a stone as the move list keeps it: x and y with at
 // least four digits each, joined by "-" ("0412-0987").

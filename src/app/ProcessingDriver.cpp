@@ -35,7 +35,8 @@ public:
           request_(request),
           series_(std::move(series)),
           port_(port),
-          windows_(windows) {}
+          windows_(windows),
+          tempFolder_(PreparedCopy(state_.ProgramDir, QString()).toLower()) {}
 
     ProcessingResult run(bool ctrlHeld) {
         const QString outputBase =
@@ -95,11 +96,16 @@ private:
             }
         }
         --state_.MoveCount;  // it now counts the recorded moves
-        port_.SetCaption(QString::number(state_.MoveCount) + QStringLiteral(": ") +
-                         state_.CurrentPhoto + kCaptionSuffix);
+        showMoveCaption();
         progress = series_.last - series_.first;
         port_.ShowProgress(progress, 0);
         return true;
+    }
+
+    // The move under analysis, or the moves recorded, and the photograph.
+    void showMoveCaption() {
+        port_.SetCaption(QString::number(state_.MoveCount) + QStringLiteral(": ") +
+                         state_.CurrentPhoto + kCaptionSuffix);
     }
 
     // Position 0 holds only the handicap of this game, or nothing.
@@ -110,8 +116,7 @@ private:
     }
 
     Step analyse(const QString& name) {
-        const QString tempFolder = PreparedCopy(state_.ProgramDir, QString()).toLower();
-        if (!IsSamePhotoSeries(state_.CurrentPhoto.toLower(), tempFolder, name.toLower()))
+        if (!IsSamePhotoSeries(state_.CurrentPhoto.toLower(), tempFolder_, name.toLower()))
             return Step::Next;
         if (state_.MoveCount >= kMoveCapacity) {
             tell(port_,
@@ -123,8 +128,7 @@ private:
             return Step::Stop;
         }
         state_.CurrentPhoto = PreparedCopy(state_.ProgramDir, name);
-        port_.SetCaption(QString::number(state_.MoveCount) + QStringLiteral(": ") +
-                         state_.CurrentPhoto + kCaptionSuffix);
+        showMoveCaption();
         if (!rec_.RetryPhoto) {
             if (!loadCurrentPhoto()) return Step::Next;
             rec_.RetryStep = 0;
@@ -181,6 +185,9 @@ private:
     const SelectedSeries series_;
     UserPort& port_;
     RecognitionWindows& windows_;
+    // The working folder of the prepared copies, in lower case as the series
+    // membership compares names.
+    const QString tempFolder_;
     int photoCount_ = 0;
 };
 

@@ -63,9 +63,7 @@ SheetContent readRecord(const SgfRecord& record) {
     const int n = record.boardSize;
     SheetContent content;
     BoardMemory memory;
-    for (int k = 0; k + 4 <= record.handicapList.size(); k += 4) {
-        const int x = record.handicapList.at(k + 1).unicode() - u'a';
-        const int y = record.handicapList.at(k + 2).unicode() - u'a';
+    for (const auto& [x, y] : TokenPoints(record.handicapList)) {
         if (!onBoard(x, y, n)) continue;
         const BoardStone stone{x, y, false, -(x + n * (n - 1 - y))};
         memory.put(stone);

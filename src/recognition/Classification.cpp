@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/GameState.h"
+#include "app/MoveText.h"
 #include "app/UserPort.h"
 #include "recognition/ColourWindow.h"
 #include "recognition/RecognitionWindows.h"
@@ -11,8 +12,6 @@
 namespace {
 
 const QString kColourChangedLine = QStringLiteral("Almeno una pietra ha cambiato colore.");
-
-QString pointToken(int i, int j) { return u'[' + QChar(u'a' + i) + QChar(u'a' + j) + u']'; }
 
 void countChange(int now, int before, PositionChanges& changes) {
     if (now == before) return;
@@ -26,7 +25,7 @@ void countChange(int now, int before, PositionChanges& changes) {
 }
 
 void listHandicapStone(int i, int j, RecognitionState& rec) {
-    const QString token = pointToken(i, j);
+    const QString token = PointToken(i, j);
     rec.HandicapList += token;
     ++rec.HandicapCount;
     if (!rec.HoshiList.contains(token)) rec.HandicapOnHoshi = false;
@@ -40,7 +39,7 @@ QString HoshiListFor(int boardSize) {
     const int lines[3] = {edge, centre, boardSize - 1 - edge};
     QString list;
     for (int j : lines) {
-        for (int i : lines) list += pointToken(i, j);
+        for (int i : lines) list += PointToken(i, j);
     }
     return list;
 }

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int kTokenLength = 4;  // "[ab]"
-
 void clearMove(GameState& state, int move) {
     for (int c = 0; c < 3; ++c) state.Moves(move, c).clear();
 }
@@ -40,11 +38,9 @@ int firstWhiteMove(int blackStones, const Program& program) {
 QString placeBlackStones(GameState& state, const QString& handicapList) {
     QString text;
     const int before = state.MoveCount - 1;
-    for (int k = 0; k + kTokenLength <= handicapList.size(); k += kTokenLength) {
-        const int i = handicapList.at(k + 1).unicode() - u'a';
-        const int j = handicapList.at(k + 2).unicode() - u'a';
-        state.Positions(i, j, before) = kBlack;
-        text = StoneMoveText(kBlack, i, j, state.BoardSize);
+    for (const MovePoint& stone : TokenPoints(handicapList)) {
+        state.Positions(stone.i, stone.j, before) = kBlack;
+        text = StoneMoveText(kBlack, stone.i, stone.j, state.BoardSize);
     }
     return text;
 }

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -56,9 +57,8 @@ QStringList sorted(QStringList list) {
 class BatchEndToEndTest : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(QFile::copy(BANMARK_BATCH, program.path() + "banmark-batch"));
-        QFile::setPermissions(program.path() + "banmark-batch",
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        batchProgram = program.install(BANMARK_BATCH);
+        ASSERT_TRUE(QFileInfo(batchProgram).isExecutable());
     }
 
     // 19 lines need the full 1600 pixels of a prepared photograph: on a
@@ -76,7 +76,7 @@ protected:
     BatchRun batch(QStringList arguments, const QStringList& series) {
         arguments << series.first() << series.last();
         QProcess process;
-        process.start(program.path() + "banmark-batch", arguments);
+        process.start(batchProgram, arguments);
         process.waitForFinished(300000);
         return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
                 QString::fromLocal8Bit(process.readAllStandardOutput()),
@@ -101,6 +101,7 @@ protected:
     }
 
     TempProgramDir program;
+    QString batchProgram;
     TempProgramDir photos;
 };
 

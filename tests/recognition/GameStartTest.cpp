@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/GameDetails.h"
+#include "app/MoveText.h"
 #include "app/Program.h"
 #include "recognition/GameOpening.h"
 #include "recognition/GameStart.h"
@@ -146,7 +147,7 @@ struct Opening {
     }
     void black(int i, int j) {
         program.state.Positions(i, j, 1) = kBlack;
-        program.recognition.HandicapList += QString("[%1%2]").arg(QChar('a' + i), QChar('a' + j));
+        program.recognition.HandicapList += PointToken(i, j);
         ++program.recognition.HandicapCount;
         if (!program.recognition.HoshiList.contains(program.recognition.HandicapList.right(4)))
             program.recognition.HandicapOnHoshi = false;

@@ -22,3 +22,10 @@ QByteArray TempProgramDir::read(const QString& name) const {
 }
 
 bool TempProgramDir::exists(const QString& name) const { return QFileInfo::exists(path() + name); }
+
+QString TempProgramDir::install(const QString& program) const {
+    const QString copy = path() + QFileInfo(program).fileName();
+    QFile::copy(program, copy);
+    QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return copy;
+}

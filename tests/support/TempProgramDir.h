@@ -15,6 +15,9 @@ public:
     void write(const QString& name, const QByteArray& bytes) const;
     QByteArray read(const QString& name) const;
     bool exists(const QString& name) const;
+    // Copies a program into the folder, which becomes its program folder,
+    // and returns the copy's path.
+    QString install(const QString& program) const;
 
 private:
     QTemporaryDir dir_;
