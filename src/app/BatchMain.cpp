@@ -2,12 +2,15 @@
 // what the window would ask from the command line. See BatchUsage().
 #include <QGuiApplication>
 #include <cstdio>
+#include <exception>
 
 #include "app/BatchArguments.h"
 #include "app/BatchPort.h"
+#include "app/PartialGame.h"
 #include "app/Program.h"
 #include "app/ProgramFiles.h"
 #include "app/Startup.h"
+#include "imaging/Converter.h"
 
 namespace {
 
@@ -35,16 +38,28 @@ QString invalidInputText(InputField field) {
     return QStringLiteral("mancano le regole (--rules)");
 }
 
-int exitStatus(const ProcessingResult& result, const BatchPort& port) {
+// A run that stopped half-way leaves the moves recorded so far in a
+// partial SGF file, so that no answered question is lost.
+int stoppedRun(Program& program, const QString& firstPhoto, BatchPort& port) {
+    if (port.gaveUp() == BatchPort::GiveUp::NoGrid)
+        return fail(QStringLiteral("griglia del goban non trovata"), kNoGrid);
+    if (const std::optional<QString> partial = SavePartialGame(program, firstPhoto, port)) {
+        return fail(QStringLiteral("elaborazione interrotta; le mosse registrate finora sono "
+                                   "state salvate nel file ") +
+                        Quoted(*partial),
+                    kRunStopped);
+    }
+    return fail(QStringLiteral("elaborazione interrotta, nessun file scritto"), kRunStopped);
+}
+
+int exitStatus(const ProcessingResult& result, Program& program, const QString& firstPhoto,
+               BatchPort& port) {
     switch (result.outcome) {
         case ProcessingOutcome::InvalidInput:
             return fail(invalidInputText(port.invalidInput().value_or(InputField::Rules)),
                         kBadArguments);
         case ProcessingOutcome::Abandoned:
-            if (port.gaveUp() == BatchPort::GiveUp::NoGrid)
-                return fail(QStringLiteral("griglia del goban non trovata"), kNoGrid);
-            return fail(QStringLiteral("elaborazione interrotta, nessun file scritto"),
-                        kRunStopped);
+            return stoppedRun(program, firstPhoto, port);
         case ProcessingOutcome::Finished:
             break;
     }
@@ -81,8 +96,15 @@ int main(int argc, char* argv[]) {
     ApplyOutputChoices(arguments->outputs, program.options, port);
     program.details = arguments->details;
 
-    const ProcessingResult result = ProcessPhotoSeries(program, arguments->request, port, port);
+    const QString& firstPhoto = arguments->request.firstPhoto;
+    ProcessingResult result{ProcessingOutcome::Abandoned, {}};
+    try {
+        result = ProcessPhotoSeries(program, arguments->request, port, port);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "banmark-batch: errore: %s\n", error.what());
+    }
     program.preparation.Stop();
+    const int status = exitStatus(result, program, firstPhoto, port);
     RemoveTempFiles(program.state.ProgramDir, settings);
-    return exitStatus(result, port);
+    return status;
 }

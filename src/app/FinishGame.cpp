@@ -37,16 +37,6 @@ QString waitingText(int sheetWidth) {
     return text;
 }
 
-SgfRecord recordOf(Program& program) {
-    const SgfOrientation orientation{program.state.GridMax, program.BlackSide};
-    SgfRecord record;
-    record.boardSize = program.state.BoardSize;
-    record.handicapList = program.recognition.HandicapList;
-    record.sgfMoves = SgfMovesOf(program.state, orientation);
-    ArrangeHandicapStones(record.handicapList, record.sgfMoves, program.details, orientation);
-    return record;
-}
-
 // A paragraph of the summary about one output file, and whether it was written.
 struct OutputParagraph {
     QString text;
@@ -83,6 +73,16 @@ OutputParagraph kifuParagraph(Program& program, const SgfRecord& record, const Q
 
 }  // namespace
 
+SgfRecord GameRecord(const Program& program, int moveCount) {
+    const SgfOrientation orientation{program.state.GridMax, program.BlackSide};
+    SgfRecord record;
+    record.boardSize = program.state.BoardSize;
+    record.handicapList = program.recognition.HandicapList;
+    record.sgfMoves = SgfMovesOf(program.state, moveCount, orientation);
+    ArrangeHandicapStones(record.handicapList, record.sgfMoves, program.details, orientation);
+    return record;
+}
+
 FinishedGame FinishGame(Program& program, const QString& firstPhoto, int photoCount,
                         UserPort& port) {
     const OutputOptions& options = program.options;
@@ -92,7 +92,7 @@ FinishedGame FinishGame(Program& program, const QString& firstPhoto, int photoCo
         long value = 0;
         port.ShowProgress(value, -1);
     }
-    const SgfRecord record = recordOf(program);
+    const SgfRecord record = GameRecord(program, program.state.MoveCount);
     const QString base = BuildOutputName(firstPhoto, program.details, program.state.ProgramDir);
     FinishedGame finished{countsText(photoCount, program.state.MoveCount), true};
     const auto add = [&finished](const OutputParagraph& paragraph) {

@@ -16,8 +16,9 @@ std::optional<QString> resultWithMargin(const QString& lower) {
     const QString side = lower.left(2).toUpper();
     if (lower.size() == 2) return side;
 
+    // A margin too large for a single-precision number is no margin at all.
     const float margin = static_cast<float>(numericValue(QStringView(lower).mid(2)));
-    if (margin > 0 && std::floor(2 * margin) == 2 * margin) {
+    if (std::isfinite(margin) && margin > 0 && std::floor(2 * margin) == 2 * margin) {
         const float whole = std::floor(margin);
         return side + formatGeneral(whole) + (whole == margin ? QString() : QStringLiteral(".5"));
     }
@@ -70,7 +71,7 @@ QString NormaliseMainTime(const QString& text) {
 }
 
 QString NormaliseKomi(const QString& text) {
-    const double halves = static_cast<double>(roundHalfEven(2 * numericValue(text)));
+    const double halves = roundHalfEvenWhole(2 * numericValue(text));
     const QString komi = formatGeneral(halves / 2);
     return komi == u"0" ? QString() : komi;
 }

@@ -1,5 +1,7 @@
 #include "app/ProcessingDriver.h"
 
+#include <algorithm>
+
 #include "app/Program.h"
 #include "app/SeriesSelection.h"
 #include "app/UserPort.h"
@@ -55,7 +57,7 @@ private:
     enum class Step { Next, Again, Stop, Abandon };
 
     // Has the series prepared and shows its first photograph; false when
-    // that one cannot be read.
+    // that one cannot be read or is too small to read the stones on.
     bool prepare() {
         port_.ShowProcessingView();
         const PhotoSeries photos{
@@ -67,11 +69,22 @@ private:
         state_.CurrentPhoto = PreparedCopy(state_.ProgramDir, series_.names[series_.first]);
         rec_.FirstPreparedPhoto = state_.CurrentPhoto;
         port_.SetCaption(request_.firstPhoto + kCaptionSuffix);
-        if (loadCurrentPhoto()) return true;
-        tell(port_,
-             QStringLiteral("Non è stato possibile leggere la prima fotografia:\r\n") +
-                 Quoted(request_.firstPhoto),
-             MessageIcon::Exclamation);
+        if (!loadCurrentPhoto())
+            return refuseFirstPhoto(
+                QStringLiteral("Non è stato possibile leggere la prima fotografia:\r\n"));
+        const QSize size = rec_.Photo.size();
+        if (std::min(size.width(), size.height()) >= kSmallestPhotoSide) return true;
+        return refuseFirstPhoto(
+            QStringLiteral("La prima fotografia è troppo piccola per riconoscere le pietre "
+                           "(%1 × %2 pixel; ne servono almeno %3 sul lato corto):\r\n")
+                .arg(size.width())
+                .arg(size.height())
+                .arg(kSmallestPhotoSide));
+    }
+
+    // Tells the user why the run cannot go on from the first photograph.
+    bool refuseFirstPhoto(const QString& reason) {
+        tell(port_, reason + Quoted(request_.firstPhoto), MessageIcon::Exclamation);
         return false;
     }
 

@@ -2,7 +2,16 @@
 
 #include <QImageReader>
 
+namespace {
+
+// Without a converter the photographs are read at full size: a 48-megapixel
+// phone photograph takes 192 MB, above Qt's default limit of 128 MB.
+constexpr int kLargestPhotoMegabytes = 1024;
+
+}  // namespace
+
 LoadedPhoto LoadPhoto(const QString& path) {
+    QImageReader::setAllocationLimit(kLargestPhotoMegabytes);
     QImageReader reader(path);
     LoadedPhoto loaded;
     loaded.image = reader.read();

@@ -21,3 +21,8 @@ struct LoadedPhoto {
 };
 
 LoadedPhoto LoadPhoto(const QString& path);
+
+// The shortest side on which the stones can still be read: each point is
+// sampled over 15 × 15 pixels, and 19 lines need 18 such steps across the
+// board with some table around it.
+inline constexpr int kSmallestPhotoSide = 400;

@@ -72,9 +72,9 @@ QString MoveToSgf(const QString& moveText, const SgfOrientation& orientation) {
     return node + ToSgfPoint(c, r, orientation) + u']';
 }
 
-QString SgfMovesOf(const GameState& state, const SgfOrientation& orientation) {
+QString SgfMovesOf(const GameState& state, int moveCount, const SgfOrientation& orientation) {
     QString moves;
-    for (int m = 1; m <= state.MoveCount; ++m) moves += MoveToSgf(state.Moves(m, 1), orientation);
+    for (int m = 1; m <= moveCount; ++m) moves += MoveToSgf(state.Moves(m, 1), orientation);
     return moves;
 }
 

@@ -20,8 +20,8 @@ QString ToSgfPoint(int c, int r, const SgfOrientation& orientation);
 // A text that names no point gives the node's start alone.
 QString MoveToSgf(const QString& moveText, const SgfOrientation& orientation);
 
-// The move nodes of moves 1 ... MoveCount.
-QString SgfMovesOf(const GameState& state, const SgfOrientation& orientation);
+// The move nodes of moves 1 ... moveCount.
+QString SgfMovesOf(const GameState& state, int moveCount, const SgfOrientation& orientation);
 
 // Turns the handicap tokens into SGF points, drops the Black moves before
 // White's first one that only repeat a handicap stone, and, unless a

@@ -45,7 +45,9 @@ void OptionsFrame::wirePhotoFields() {
         ResetFieldBackground(txtUltimoFile);
         txtPrimoFile_Change();
     });
-    for (const auto& [label, field] : fields) {
+    for (const auto& pair : fields) {
+        QLabel* label = pair.first;
+        QLineEdit* field = pair.second;
         FieldEvents::of(field).activated = [this, field] { openBrowser(field); };
         // A file dropped on the field or its caption names the photograph.
         label->setAcceptDrops(true);

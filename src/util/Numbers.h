@@ -7,15 +7,19 @@
 // The number rules the whole program follows, so that every field, file and
 // computation rounds and renders numbers the same way.
 
-// Nearest integer, ties to the even one (6.5 -> 6, 7.5 -> 8, -2.5 -> -2).
-// Inline and independent of the floating-point rounding mode, because the
-// line voting rounds once per edge pixel and angle.
-inline long long roundHalfEven(double value) {
+// Nearest whole number, ties to the even one (6.5 -> 6, 7.5 -> 8, -2.5 -> -2),
+// for a number of any size. Independent of the floating-point rounding mode,
+// and inline because the line voting rounds once per edge pixel and angle.
+inline double roundHalfEvenWhole(double value) {
     const double below = std::floor(value);
     const double fraction = value - below;  // exact in binary floating point
-    double rounded = below + 1.0;
-    if (fraction < 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) == 0.0)) rounded = below;
-    return static_cast<long long>(rounded);
+    if (fraction < 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) == 0.0)) return below;
+    return below + 1.0;
+}
+
+// The same as an integer, for a number known to fit in one.
+inline long long roundHalfEven(double value) {
+    return static_cast<long long>(roundHalfEvenWhole(value));
 }
 
 // One of the digits 0 ... 9 (not the digits of other scripts).

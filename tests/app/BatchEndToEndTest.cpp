@@ -1,109 +1,19 @@
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QImage>
-#include <QProcess>
-#include <QRegularExpression>
 #include <algorithm>
 
-#include "app/GameState.h"
-#include "app/MoveText.h"
-#include "support/GnuGoReplay.h"
-#include "support/PhotoSeriesRender.h"
-#include "support/QStringPrinter.h"
-#include "support/TempProgramDir.h"
+#include "app/BatchTest.h"
 #include "support/TestGames.h"
 
 namespace {
-
-// What one run of banmark-batch gave.
-struct BatchRun {
-    int status = -1;
-    QString out;
-    QString err;
-    // The files the summary names, in its order.
-    QStringList files() const {
-        QStringList named;
-        const QRegularExpression quoted(QStringLiteral("\"([^\"]+)\""));
-        for (const auto& match : quoted.globalMatch(out)) named << match.captured(1);
-        return named;
-    }
-};
-
-QString vertex(int x, int y, int boardSize) {
-    return QString(ColumnLetter(x)) + QString::number(boardSize - y);
-}
-
-// The moves as GNU Go lists them: "black D4", "white PASS".
-QStringList gtpMoves(const std::vector<GameMove>& moves, int boardSize) {
-    QStringList listed;
-    for (const GameMove& move : moves) {
-        listed << QString(move.colour == kBlack ? "black " : "white ") +
-                      (move.pass ? QStringLiteral("PASS") : vertex(move.x, move.y, boardSize));
-    }
-    return listed;
-}
 
 QStringList sorted(QStringList list) {
     list.sort();
     return list;
 }
 
-// A photo series in a folder of its own, and banmark-batch copied into a
-// program folder of its own, so that tests running side by side never
-// share working files.
-class BatchEndToEndTest : public testing::Test {
-protected:
-    void SetUp() override {
-        batchProgram = program.install(BANMARK_BATCH);
-        ASSERT_TRUE(QFileInfo(batchProgram).isExecutable());
-    }
-
-    // 19 lines need the full 1600 pixels of a prepared photograph: on a
-    // 1200-pixel photo the camera stands so close that a star point near the
-    // far edge reads as a stone.
-    QStringList photograph(const SgfGame& game) {
-        const QSize size = game.boardSize == 19 ? QSize(1600, 1200) : QSize(1200, 900);
-        QString error;
-        const QStringList made = RenderPhotoSeries(game, photos.path() + "partita",
-                                                   LookFor(game.boardSize, size), &error);
-        EXPECT_FALSE(made.isEmpty()) << error.toStdString();
-        return made;
-    }
-
-    BatchRun batch(QStringList arguments, const QStringList& series) {
-        arguments << series.first() << series.last();
-        QProcess process;
-        process.start(batchProgram, arguments);
-        process.waitForFinished(300000);
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                QString::fromLocal8Bit(process.readAllStandardOutput()),
-                QString::fromLocal8Bit(process.readAllStandardError())};
-    }
-
-    // Runs the batch on the game's photographs and checks the SGF it wrote
-    // against the game: GNU Go reads it and plays every move again.
-    GnuGoReplay recordOf(const SgfGame& game, const QStringList& extra = {}) {
-        const BatchRun run =
-            batch(QStringList{"--rules", game.rules.isEmpty() ? "Japanese" : game.rules,
-                              "--black-side", "S", "--no-kifu"} +
-                      extra,
-                  photograph(game));
-        EXPECT_EQ(run.status, 0) << run.err.toStdString();
-        EXPECT_EQ(run.files().size(), 1) << run.out.toStdString();
-        if (run.files().isEmpty()) return {};
-        const GnuGoReplay replay = ReplayWithGnuGo(run.files().first(), game.boardSize);
-        EXPECT_TRUE(replay.read);
-        EXPECT_EQ(replay.failure, "");
-        return replay;
-    }
-
-    TempProgramDir program;
-    QString batchProgram;
-    TempProgramDir photos;
-};
+using BatchEndToEndTest = BatchTest;
 
 }  // namespace
 
@@ -202,15 +112,24 @@ TEST_F(BatchEndToEndTest, ADuplicatedPhotographIsIgnoredOrStopsTheRun) {
     QFile::remove(ignored.files().first());
 
     // Taken as Black's pass, Black's next stone is out of turn: by default
-    // the anomaly stops the run and nothing is written.
+    // the anomaly stops the run, and the moves recorded so far, the pass
+    // included, are kept in a partial record.
     const BatchRun stopped =
         batch({"--rules", "Japanese", "--black-side", "S", "--no-kifu"}, series);
     EXPECT_EQ(stopped.status, 4);
     EXPECT_TRUE(stopped.err.contains("Ha mosso Nero; doveva muovere Bianco. -> 999"))
         << stopped.err.toStdString();
-    EXPECT_TRUE(stopped.err.contains("banmark-batch: elaborazione interrotta"));
+    const QString partial = photos.path() + "partita/Banmark (parziale).sgf";
+    EXPECT_TRUE(
+        stopped.err.contains("banmark-batch: elaborazione interrotta; le mosse registrate "
+                             "finora sono state salvate nel file \"" +
+                             partial + "\""))
+        << stopped.err.toStdString();
     EXPECT_TRUE(stopped.out.isEmpty());
-    EXPECT_TRUE(QDir(photos.path() + "partita").entryList({"*.sgf"}).isEmpty());
+    EXPECT_EQ(QDir(photos.path() + "partita").entryList({"*.sgf"}),
+              QStringList{"Banmark (parziale).sgf"});
+    EXPECT_EQ(ReplayWithGnuGo(partial, 9).moves,
+              gtpMoves(game.moves, 9).mid(0, 6) + QStringList{"black PASS"});
 }
 
 TEST_F(BatchEndToEndTest, NoBoardOrBadArgumentsEndWithTheirOwnStatus) {

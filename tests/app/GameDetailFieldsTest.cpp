@@ -24,3 +24,14 @@ TEST(GameDetailFields, RulesAliasesAndFreeText) {
 TEST(GameDetailFields, FileNameFilterRefusesOnlyReservedCharacters) {
     EXPECT_EQ(KeepFileNameChars("a\"b\\c/d:e*f?g<h>i|j è.k"), "abcdefghij è.k");
 }
+
+// Numbers too large for the usual range, found by fuzzing: the komi keeps
+// its value instead of overflowing, a margin beyond single precision is no
+// margin, and normalising again changes nothing.
+TEST(GameDetailFields, HugeNumbersNormaliseToAFixedPoint) {
+    const QString komi = NormaliseKomi("6e22");
+    EXPECT_EQ(komi, "6E+22");
+    EXPECT_EQ(NormaliseKomi(komi), komi);
+    EXPECT_EQ(NormaliseResult("b+6e66"), std::nullopt);
+    EXPECT_EQ(NormaliseResult("w+6e66r"), std::nullopt);
+}

@@ -167,6 +167,47 @@ TEST_F(ProcessingDriverTest, AnAbandonedRunLeavesItsGridToTheNextOne) {
     EXPECT_EQ(program.state.Moves(1, 1), "N: pass");
 }
 
+TEST_F(ProcessingDriverTest, EscDuringTheLineVotingStopsItAndOffersTheDefaultGrid) {
+    // The voting steps the bar once per column of the 1200-pixel photograph.
+    long columnsVoted = 0;
+    port.duringProgress = [&] {
+        if (port.progress.Maximum() != 1198) return;
+        columnsVoted = port.progress.Value();
+        if (columnsVoted == 100) program.AbortRequested = true;  // Esc
+    };
+    int sizeOffered = 0;
+    port.calibrate = [&](GridCalibration&) { sizeOffered = program.state.BoardSize; };
+    port.giveUpAtGridCheck = true;
+    EXPECT_EQ(run("IMG_0001.jpg", "IMG_0010.jpg").outcome, ProcessingOutcome::Abandoned);
+    EXPECT_EQ(columnsVoted, 100);  // no column after the Esc
+    EXPECT_EQ(sizeOffered, 19);
+}
+
+TEST_F(ProcessingDriverTest, AnAbandonedRunKeepsItsMovesAndWritesNothing) {
+    // Move 5's photograph is missing: the next one shows two new stones.
+    QTemporaryDir folder;
+    for (int k = 1; k <= 10; ++k) {
+        const QString name = QString("IMG_%1.jpg").arg(k, 4, 10, QChar('0'));
+        if (k == 6) continue;
+        ASSERT_TRUE(QFile::copy(photo(name), folder.filePath(name)));
+    }
+    program.options.saveSgf = true;
+    program.options.saveKifu = true;
+    port.anomalyChoices = {999};  // the dialog's exit
+    const ProcessingRequest request{folder.filePath("IMG_0001.jpg"),
+                                    folder.filePath("IMG_0010.jpg"), std::nullopt};
+    EXPECT_EQ(ProcessPhotoSeries(program, request, port, port).outcome,
+              ProcessingOutcome::Abandoned);
+    EXPECT_TRUE(toldToGoBack());
+    EXPECT_EQ(program.state.MoveCount, 5);  // the move under analysis
+    for (int m = 1; m <= 4; ++m) {
+        const GameMove& move = kGame[m - 1];
+        EXPECT_EQ(program.state.Moves(m, 1), StoneMoveText(move.colour, move.x, move.y, 9));
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 9);
+    EXPECT_EQ(port.sideChoices, 0);
+}
+
 TEST_F(ProcessingDriverTest, AnEscapeLeftFromAnEarlierRunOffersTheDefaultGrid) {
     program.AbortRequested = true;
     int sizeOffered = 0;

@@ -121,6 +121,15 @@ TEST_F(SettingsFileTest, DamagedFilesGiveTheDefaults) {
     }
 }
 
+TEST_F(SettingsFileTest, LinesEndedByCarriageReturnsAloneReadTheSame) {
+    QByteArray file = settingsWith({{3, "SaveSGF=0"}, {8, "Width=9"}});
+    file.replace("\r\n", "\r");
+    EXPECT_FALSE(readFrom(file));
+    EXPECT_FALSE(options.saveSgf);
+    EXPECT_EQ(options.widthText, "9");
+    EXPECT_EQ(port.beeps, 0);
+}
+
 TEST_F(SettingsFileTest, WrittenNumbersReadBackToTheSameNumber) {
     options.widthUnit = kUnitCm;
     for (const char* width : {"8.25", "20.32", "12."}) {

@@ -73,7 +73,7 @@ TEST(SgfMoves, MovesBecomeNodesWithBlackAtTheBottom) {
     state.MoveCount = 2;
     state.Moves(1, 1) = "N: Q16";
     state.Moves(2, 1) = "B: pass";
-    EXPECT_EQ(SgfMovesOf(state, kSouth), ";B[dd];W[]");
+    EXPECT_EQ(SgfMovesOf(state, state.MoveCount, kSouth), ";B[dd];W[]");
 }
 
 TEST(SgfMoves, HandicapStonesAreSetUpOnlyUnderAgaAndJapaneseRules) {

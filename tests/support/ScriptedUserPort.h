@@ -26,7 +26,13 @@ public:
     Answer ShowMessage(const MessageBoxRequest& request) override;
     void Beep() override { ++beeps; }
     void ProcessEvents() override { ++eventTurns; }
-    void ShowProgress(long& value, long maximum) override { progress.Show(value, maximum); }
+    // Runs after every step of the progress bar, when the window would
+    // handle a key pressed meanwhile.
+    std::function<void()> duringProgress;
+    void ShowProgress(long& value, long maximum) override {
+        progress.Show(value, maximum);
+        if (duringProgress) duringProgress();
+    }
 
     QImage shownPhoto;
     std::function<void(GridCalibration&)> calibrate;
