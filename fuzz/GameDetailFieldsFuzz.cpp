@@ -68,7 +68,6 @@ void checkKomiTyping(FuzzedDataProvider& input) {
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     FuzzedDataProvider input(data, size);
     checkKomiTyping(input);
-    const std::string rest = input.ConsumeRemainingBytesAsString();
-    checkNormalisations(FuzzText(reinterpret_cast<const unsigned char*>(rest.data()), rest.size()));
+    checkNormalisations(ConsumeRemainingText(input));
     return 0;
 }

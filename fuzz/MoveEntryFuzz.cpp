@@ -54,8 +54,6 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
         caret = entry.caret;
         checkAcceptedMove(text, boardSize);
     }
-    const std::string rest = input.ConsumeRemainingBytesAsString();
-    checkAcceptedMove(FuzzText(reinterpret_cast<const unsigned char*>(rest.data()), rest.size()),
-                      boardSize);
+    checkAcceptedMove(ConsumeRemainingText(input), boardSize);
     return 0;
 }

@@ -5,20 +5,11 @@
 #include "FuzzCheck.h"
 #include "imaging/PhotoList.h"
 
-namespace {
-
-QString anyName(FuzzedDataProvider& input) {
-    const std::string bytes = input.ConsumeRandomLengthString(80);
-    return FuzzText(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()).toLower();
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     static const QString tempFolder = QStringLiteral("/tmp/banmark/temp/");
     FuzzedDataProvider input(data, size);
-    const QString previous = anyName(input);
-    const QString candidate = anyName(input);
+    const QString previous = ConsumeText(input, 80).toLower();
+    const QString candidate = ConsumeText(input, 80).toLower();
     IsSamePhotoSeries(tempFolder + previous, tempFolder, candidate);
     FuzzCheck(IsSamePhotoSeries(QString(), tempFolder, candidate), "a series starts anywhere",
               candidate);

@@ -14,17 +14,12 @@
 
 namespace {
 
-QString anyText(FuzzedDataProvider& input) {
-    const std::string bytes = input.ConsumeRandomLengthString(64);
-    return FuzzText(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
-}
-
 GameDetails anyDetails(FuzzedDataProvider& input) {
     GameDetails d;
     for (QString* text :
          {&d.blackName, &d.blackTeam, &d.whiteName, &d.whiteTeam, &d.komi, &d.rules, &d.mainTime,
           &d.byoyomi, &d.place, &d.date, &d.event, &d.round, &d.gameName, &d.result})
-        *text = anyText(input);
+        *text = ConsumeText(input, 64);
     d.blackRankIndex = input.ConsumeIntegralInRange(-1, 60);
     d.whiteRankIndex = input.ConsumeIntegralInRange(-1, 60);
     d.handicapIndex = input.ConsumeIntegralInRange(-1, 8);
@@ -55,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
         const int colour = input.ConsumeBool() ? kBlack : kWhite;
         switch (input.ConsumeIntegralInRange(0, 3)) {
             case 0:
-                MoveToSgf(anyText(input), orientation);  // nothing to check but that it copes
+                MoveToSgf(ConsumeText(input, 64),
+                          orientation);  // nothing to check but that it copes
                 break;
             case 1:
                 record.sgfMoves += MoveToSgf(PassMoveText(colour), orientation);

@@ -11,11 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-660}
 
-bash tools/install-deps.sh
-for package in clang libclang-rt-14-dev; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-        { apt-get update -q && apt-get install -y -q --no-install-recommends "$package"; }
-done
+bash tools/install-deps.sh clang libclang-rt-14-dev
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DBANMARK_FUZZERS=ON -DBANMARK_TESTS=OFF -DBANMARK_BENCHMARKS=OFF

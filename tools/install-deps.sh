@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs, on Debian, everything Banmark needs to build, run and be tested.
-# Packages already present are not asked for again.
+# Packages named as arguments are installed too. Packages already present
+# are not asked for again.
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,7 @@ packages=(
     fonts-liberation fonts-dejavu-core
     xvfb xauth x11-apps            # a display for screenshots of the real window
     gnugo                          # a Go engine that checks the SGF files we write
+    "$@"
 )
 
 missing=()
