@@ -1,6 +1,7 @@
 // The analysis of one prepared 1600 x 1200 photograph of a 19-line board in
 // the middle of a game: loading it, reading every intersection and working
-// out the move it shows.
+// out the move it shows, by the fixed colour rule (argument 0) and against
+// the game's empty board (1); and the look taken of that empty board.
 #include <benchmark/benchmark.h>
 
 #include <QTemporaryDir>
@@ -9,6 +10,7 @@
 #include "geometry/GridDetection.h"
 #include "geometry/LineVoting.h"
 #include "imaging/PhotoLoading.h"
+#include "recognition/CalibratedReading.h"
 #include "recognition/Classification.h"
 #include "recognition/MoveInference.h"
 #include "support/PhotoSeriesRender.h"
@@ -19,22 +21,32 @@ namespace {
 
 constexpr int kMoveShown = 60;
 
-void BM_AnalysePhoto(benchmark::State& state) {
+QStringList RenderGame(const QTemporaryDir& folder) {
     SgfGame game = NineteenLineGame();
     game.moves.resize(kMoveShown);
+    return RenderPhotoSeries(game, folder.path(), LookFor(19, QSize(1600, 1200)));
+}
+
+// The grid the line voting finds on the empty board.
+void FindTheGrid(Program& program, const QImage& emptyBoard) {
+    ScriptedUserPort port;
+    FillAngleTables(program.angles);
+    VoteGridLines(emptyBoard, program.angles, program.lineVotes, port, program.AbortRequested);
+    FindGrid(program.lineVotes, program.angles, emptyBoard.size(), program.state);
+}
+
+void BM_AnalysePhoto(benchmark::State& state) {
     QTemporaryDir folder;
-    const QStringList photos =
-        RenderPhotoSeries(game, folder.path(), LookFor(19, QSize(1600, 1200)));
+    const QStringList photos = RenderGame(folder);
     // The position before the last move is read first, on the true grid
     // found by the line voting of the empty board.
     Program program;
     ScriptedUserPort port;
-    FillAngleTables(program.angles);
     GameState& s = program.state;
     RecognitionState& rec = program.recognition;
     rec.Photo = LoadPhoto(photos.first()).image;
-    VoteGridLines(rec.Photo, program.angles, program.lineVotes, port, program.AbortRequested);
-    FindGrid(program.lineVotes, program.angles, rec.Photo.size(), s);
+    FindTheGrid(program, rec.Photo);
+    if (state.range(0) == 1) rec.Calibration = CalibrateBoard(rec.Photo, s);
     s.MoveCount = kMoveShown - 1;
     s.Moves(s.MoveCount - 1, 1) = "B: A1";  // White moved before, so Black is to move
     rec.Photo = LoadPhoto(photos[kMoveShown - 1]).image;
@@ -49,6 +61,16 @@ void BM_AnalysePhoto(benchmark::State& state) {
     }
     if (s.MoveCount != kMoveShown + 1) state.SkipWithError("the move was not recorded");
 }
-BENCHMARK(BM_AnalysePhoto)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AnalysePhoto)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_CalibrateBoard(benchmark::State& state) {
+    QTemporaryDir folder;
+    const QStringList photos = RenderGame(folder);
+    Program program;
+    const QImage emptyBoard = LoadPhoto(photos.first()).image;
+    FindTheGrid(program, emptyBoard);
+    for (auto _ : state) benchmark::DoNotOptimize(CalibrateBoard(emptyBoard, program.state));
+}
+BENCHMARK(BM_CalibrateBoard)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -62,7 +62,7 @@ const TextOption kTextOptions[] = {
 const char* const kValueOptions[] = {"black-rank", "white-rank",   "handicap",       "date",
                                      "result",     "kifu-unit",    "kifu-width",     "kifu-dpi",
                                      "black-side", "on-unchanged", "on-white-first", "on-anomaly",
-                                     "size",       "corners"};
+                                     "size",       "corners",      "positions"};
 
 void addOptions(QCommandLineParser& parser) {
     for (const TextOption& option : kTextOptions)
@@ -212,6 +212,8 @@ std::optional<BatchArguments> ParseBatchArguments(const QStringList& arguments, 
     if (!readDetails(parser, parsed.details, error) ||
         !readOutputs(parser, parsed.outputs, error) || !readAnswers(parser, parsed.answers, error))
         return std::nullopt;
+    if (parser.isSet("positions"))
+        parsed.positionsFile = QFileInfo(parser.value("positions")).absoluteFilePath();
     if (parser.isSet("corners")) {
         if (!parsed.answers.boardSize) {
             error = QStringLiteral("--corners richiede --size");
@@ -268,6 +270,9 @@ QString BatchUsage() {
         "      i quattro angoli della griglia (0,0),(G,0),(G,G),(0,G) in pixel della foto\n"
         "      ridotta, al posto del riconoscimento automatico; --size da solo sceglie il\n"
         "      numero di linee al controllo della griglia\n"
+        "Controllo della lettura:\n"
+        "  --positions FILE  per ogni fotografia esaminata, il nome e la posizione letta\n"
+        "      (una riga per fila del goban, dall'alto della foto: . vuoto, B nero, W bianco)\n"
         "  --help\n"
         "\n"
         "Il riepilogo va sull'uscita standard; ogni domanda con la risposta data e ogni\n"

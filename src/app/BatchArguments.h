@@ -42,6 +42,8 @@ struct BatchArguments {
     GameDetails details;
     OutputChoices outputs;
     BatchAnswers answers;
+    // Where to write the position read from each photograph; empty: nowhere.
+    QString positionsFile;
 };
 
 // Reads the command line (without the program name). Game details are

@@ -1,6 +1,7 @@
 // The batch front end: processes a photo series without a window, answering
 // what the window would ask from the command line. See BatchUsage().
 #include <QGuiApplication>
+#include <QSaveFile>
 #include <cstdio>
 #include <exception>
 
@@ -68,6 +69,18 @@ int exitStatus(const ProcessingResult& result, Program& program, const QString& 
     return 0;
 }
 
+// Writes the positions read for --positions; false, with a message, when
+// the file cannot be written.
+bool writePositions(const QString& path, const PositionLog& positions) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(positions.Text()) >= 0 && file.commit())
+        return true;
+    fail(QStringLiteral("impossibile scrivere il file delle posizioni ") + Quoted(path) +
+             QStringLiteral(": ") + file.errorString(),
+         kNotWritten);
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -104,7 +117,10 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "banmark-batch: errore: %s\n", error.what());
     }
     program.preparation.Stop();
-    const int status = exitStatus(result, program, firstPhoto, port);
+    int status = exitStatus(result, program, firstPhoto, port);
+    if (!arguments->positionsFile.isEmpty() &&
+        !writePositions(arguments->positionsFile, port.positions()) && status == 0)
+        status = kNotWritten;
     RemoveTempFiles(program.state.ProgramDir, settings);
     return status;
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/BatchArguments.h"
+#include "app/PositionLog.h"
 #include "app/UserPort.h"
 #include "recognition/RecognitionWindows.h"
 
@@ -47,7 +48,11 @@ public:
     int AskAnomalyChoice(const std::array<QString, 6>& situationLines) override;
     // Names no missing move: the move seen in the photograph is recorded.
     QString CorrectMoves(GameState& state, const QString& lastRecognised) override;
-    void RedrawLiveBoard(const GameState&) override {}
+    // Keeps the position read, for --positions.
+    void RedrawLiveBoard(const GameState& state) override { positions_.Record(state); }
+
+    // The position read from each photograph.
+    const PositionLog& positions() const { return positions_; }
 
 private:
     void report(const QString& line);
@@ -58,4 +63,5 @@ private:
     std::FILE* err_;
     GiveUp gaveUp_ = GiveUp::None;
     std::optional<InputField> invalidInput_;
+    PositionLog positions_;
 };

@@ -8,6 +8,7 @@
 #include "geometry/VoteImage.h"
 #include "imaging/Converter.h"
 #include "recognition/BoardColour.h"
+#include "recognition/CalibratedReading.h"
 
 namespace {
 
@@ -72,5 +73,6 @@ bool EstablishGrid(Program& program, const std::optional<GivenGrid>& given,
     program.ConfirmedCalibrationKey = CalibrationKey(state, rec.FirstPreparedPhoto);
     rec.HoshiList = HoshiListFor(state.BoardSize);
     state.BoardColour = MeanBoardColour(state, rec.Photo);
+    rec.Calibration = ChooseCalibration(rec.Photo, state);
     return true;
 }

@@ -27,7 +27,7 @@ QString CalibrationKey(const GameState& state, const QString& firstPrepared);
 // Otherwise the grid is the given one, or the one the line voting and the
 // detection find (with Ctrl held the votes are saved as a picture under
 // outputBase), or, when the detection failed or Esc stopped it, a 19-line
-// default; the user checks it. Then the star points and the board's colour
-// are taken from it. False when the user gave up at the grid check.
+// default; the user checks it. Then the star points, the board's colour
+// and the way the game is read (see ChooseCalibration) are taken from it. False when the user gave up at the grid check.
 bool EstablishGrid(Program& program, const std::optional<GivenGrid>& given,
                    const QString& outputBase, bool ctrlHeld, UserPort& port);

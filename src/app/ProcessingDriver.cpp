@@ -12,6 +12,7 @@
 #include "imaging/PhotoPaths.h"
 #include "imaging/PhotoPreparation.h"
 #include "output/SgfFile.h"
+#include "recognition/CalibratedReading.h"
 #include "recognition/Classification.h"
 #include "recognition/GameOpening.h"
 #include "recognition/MoveInference.h"
@@ -72,6 +73,7 @@ private:
         if (!loadCurrentPhoto())
             return refuseFirstPhoto(
                 QStringLiteral("Non è stato possibile leggere la prima fotografia:\r\n"));
+        rec_.FirstPhoto = rec_.Photo;
         const QSize size = rec_.Photo.size();
         if (std::min(size.width(), size.height()) >= kSmallestPhotoSide) return true;
         return refuseFirstPhoto(
@@ -93,6 +95,7 @@ private:
         state_.FirstEditableMove = 1;
         rec_.TwoMovesExpected = false;
         rec_.RetryPhoto = false;
+        rec_.Levels = {};
         clearStartPosition();
         port_.EnableGameStartFields(false);
         long progress = 0;
@@ -166,6 +169,8 @@ private:
             case InferenceResult::Abandoned:
                 return Step::Abandon;
             case InferenceResult::Recalibrated:
+                // The empty board is looked at again at the corrected grid.
+                rec_.Calibration = ChooseCalibration(rec_.FirstPhoto, state_);
                 rec_.RetryPhoto = false;  // read afresh, as a new photograph
                 return Step::Again;
             case InferenceResult::Continue:

@@ -31,6 +31,32 @@ void listHandicapStone(int i, int j, RecognitionState& rec) {
     if (!rec.HoshiList.contains(token)) rec.HandicapOnHoshi = false;
 }
 
+// The fixed colour rule, point by point; the window handles its events once
+// per grid line.
+void readWithFixedRule(GameState& state, const QImage& picture, UserPort& port) {
+    const QImage photo = AsRgb32(picture);  // converted once, not per window
+    for (int i = 0; i <= state.GridMax; ++i) {
+        port.ProcessEvents();
+        for (int j = 0; j <= state.GridMax; ++j) {
+            const ColourStats stats = SampleWindow(photo, state.GridPoints(i, j, 0),
+                                                   state.GridPoints(i, j, 1) - kWindowLift);
+            state.Positions(i, j, state.MoveCount) = ClassifyWindow(stats);
+        }
+    }
+}
+
+// The reading against the game's empty board, which also learns how its
+// stones look.
+void readCalibrated(GameState& state, RecognitionState& rec) {
+    const CalibratedReading reading =
+        ReadCalibrated(rec.Photo, state, *rec.Calibration, rec.Levels);
+    for (int i = 0; i <= state.GridMax; ++i) {
+        for (int j = 0; j <= state.GridMax; ++j)
+            state.Positions(i, j, state.MoveCount) = reading.points[LookIndex(i, j)].verdict;
+    }
+    rec.Levels = reading.levels;
+}
+
 }  // namespace
 
 QString HoshiListFor(int boardSize) {
@@ -61,16 +87,16 @@ PositionChanges ClassifyIntersections(GameState& state, RecognitionState& rec, U
     rec.HandicapOnHoshi = true;
     if (rec.HandicapCollecting) rec.HandicapList.clear();
 
-    const QImage photo = AsRgb32(rec.Photo);  // converted once, not per window
-    const int m = state.MoveCount;
-    for (int i = 0; i <= state.GridMax; ++i) {
+    if (rec.Calibration) {
         port.ProcessEvents();
+        readCalibrated(state, rec);
+    } else {
+        readWithFixedRule(state, rec.Photo, port);
+    }
+    const int m = state.MoveCount;
+    for (int i = 0; rec.HandicapCollecting && i <= state.GridMax; ++i) {
         for (int j = 0; j <= state.GridMax; ++j) {
-            const ColourStats stats = SampleWindow(photo, state.GridPoints(i, j, 0),
-                                                   state.GridPoints(i, j, 1) - kWindowLift);
-            const int now = ClassifyWindow(stats);
-            state.Positions(i, j, m) = now;
-            if (now == kBlack && rec.HandicapCollecting) listHandicapStone(i, j, rec);
+            if (state.Positions(i, j, m) == kBlack) listHandicapStone(i, j, rec);
         }
     }
     windows.RedrawLiveBoard(state);

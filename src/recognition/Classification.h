@@ -8,8 +8,10 @@ class UserPort;
 
 // Reads every intersection of rec.Photo as black, white or empty into
 // state.Positions(·, ·, state.MoveCount) and counts how the position differs
-// from the one of the move before. The window read for an intersection is
-// centred 5 pixels above it, where a stone seen from the camera shows best.
+// from the one of the move before. With rec.Calibration the photograph is
+// read against the game's empty board; otherwise by the fixed colour rule,
+// on a window centred 5 pixels above each intersection, where a stone seen
+// from the camera shows best.
 // Collects the handicap stones while rec.HandicapCollecting is set, lets
 // the window handle its events once per grid line and redraws the live board
 // at the end.

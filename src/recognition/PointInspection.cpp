@@ -1,9 +1,11 @@
 #include "recognition/PointInspection.h"
 
 #include <QImage>
+#include <cmath>
 
 #include "app/GameState.h"
 #include "app/MoveText.h"
+#include "recognition/CalibratedReading.h"
 #include "recognition/Classification.h"
 #include "recognition/ColourWindow.h"
 #include "util/Geometry.h"
@@ -18,6 +20,15 @@ QString verdictFor(float saturation, int distanceWhite, int distanceBlack) {
     return distanceWhite >= distanceBlack ? QStringLiteral("Pietra NERA")
                                           : QStringLiteral("Pietra BIANCA");
 }
+
+QString verdictName(int value) {
+    if (value == kBlack) return QStringLiteral("Pietra NERA");
+    if (value == kWhite) return QStringLiteral("Pietra BIANCA");
+    return QStringLiteral("Goban");
+}
+
+// A change in the log of the luminance as a percentage of brightness.
+int percentOf(float logChange) { return rounded(100 * std::expm1(double(logChange))); }
 
 bool gridKnown(const GameState& state) {
     const int centre = state.GridMax / 2;
@@ -38,6 +49,24 @@ PointAnalysis AnalysePoint(const QImage& photo, int x, int y) {
     analysis.distanceWhite = rounded(stats.distanceWhite);
     analysis.distanceBlack = rounded(stats.distanceBlack);
     analysis.verdict = verdictFor(stats.saturation, analysis.distanceWhite, analysis.distanceBlack);
+    return analysis;
+}
+
+CalibratedAnalysis AnalyseCalibratedPoint(const CalibratedReading& reading, int i, int j) {
+    const PointReading& p = reading.points[LookIndex(i, j)];
+    CalibratedAnalysis analysis;
+    analysis.emptyRed = rounded(p.empty.red);
+    analysis.emptyGreen = rounded(p.empty.green);
+    analysis.emptyBlue = rounded(p.empty.blue);
+    analysis.seenRed = rounded(p.seen.red);
+    analysis.seenGreen = rounded(p.seen.green);
+    analysis.seenBlue = rounded(p.seen.blue);
+    analysis.brightness = percentOf(p.change);
+    analysis.greyness = rounded(100.0 * p.greyness);
+    analysis.blackLimit = percentOf(-reading.limits.blackStone);
+    analysis.whiteLimit = percentOf(reading.limits.whiteStone);
+    analysis.verdict = verdictName(p.verdict);
+    if (p.kept) analysis.verdict += QStringLiteral(" (incerto)");
     return analysis;
 }
 

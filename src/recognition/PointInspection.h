@@ -26,6 +26,36 @@ struct PointAnalysis {
 // The 15 x 15 window centred on pixel (x, y) of the photograph.
 PointAnalysis AnalysePoint(const QImage& photo, int x, int y);
 
+struct CalibratedReading;
+
+// What the reading against the game's empty board saw at an intersection,
+// as the analysis window shows it: whole numbers, percentages rounded to
+// the nearest (ties to even).
+struct CalibratedAnalysis {
+    // The empty board's look and the photograph's, its light taken out.
+    int emptyRed = 0;
+    int emptyGreen = 0;
+    int emptyBlue = 0;
+    int seenRed = 0;
+    int seenGreen = 0;
+    int seenBlue = 0;
+    // How much brighter the point is than on the empty board, in percent
+    // (-62: darker, 48: brighter), and how much of the board's colour it
+    // lost (0 ... 100, more for a colour across from it).
+    int brightness = 0;
+    int greyness = 0;
+    // Where this photograph's stones begin, in the same percent: a black
+    // stone below blackLimit (negative), a white one above whiteLimit.
+    int blackLimit = 0;
+    int whiteLimit = 0;
+    // "Goban", "Pietra NERA" or "Pietra BIANCA", followed by " (incerto)"
+    // when the point was not clear and kept its reading of the photograph
+    // before.
+    QString verdict;
+};
+
+CalibratedAnalysis AnalyseCalibratedPoint(const CalibratedReading& reading, int i, int j);
+
 // An intersection of the grid and its distance from a point.
 struct NearestIntersection {
     int i = 0;

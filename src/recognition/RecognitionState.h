@@ -3,8 +3,10 @@
 #include <QImage>
 #include <QString>
 #include <array>
+#include <optional>
 
 #include "app/GameState.h"
+#include "recognition/CalibratedReading.h"
 
 // How the position of a photograph differs from the one before it.
 struct PositionChanges {
@@ -22,6 +24,14 @@ struct RecognitionState {
     // The prepared copy of the series' first photograph: the empty board,
     // against which an unchanged photograph is no pass.
     QString FirstPreparedPhoto;
+    // That photograph itself, once loaded.
+    QImage FirstPhoto;
+
+    // How this game's empty board looks, when the photographs are read
+    // against it; std::nullopt: read with the fixed colour rule.
+    std::optional<BoardCalibration> Calibration;
+    // How far this game's stones stand from the empty board so far.
+    StoneLevels Levels;
 
     // While set, every black stone found is listed as a handicap stone;
     // cleared when the first white stone appears.

@@ -32,17 +32,25 @@ void frmMain::InspectPoint(QPointF photoPoint) {
     if (!cmdRicalibrato->isHidden()) return;  // the grid check uses the mouse itself
     const QImage& photo = imgShow->photo();
     const QPoint pixel = photoPoint.toPoint();
-    const PointAnalysis analysis = AnalysePoint(photo, pixel.x(), pixel.y());
     const auto searchStart = static_cast<float>(photo.width() + photo.height());
     const QString place = IntersectionSuffix(program_.state, pixel.x(), pixel.y(), searchStart);
-
+    const RecognitionState& rec = program_.recognition;
     pic3->setGeometry(fraInformazioni->geometry().united(fraGoban->geometry()));
     pic3->showAround(photo, pixel, program_.state);
     fraInformazioni->hide();
     pic3->show();
     pic3->raise();
     if (dati_ == nullptr) dati_ = new frmDati(this);
-    dati_->Show(analysis, place, ScreenRect(pic3));
+    if (rec.Calibration) {
+        const NearestIntersection nearest =
+            FindNearestIntersection(program_.state, pixel.x(), pixel.y(), searchStart);
+        const CalibratedReading reading =
+            ReadCalibrated(photo, program_.state, *rec.Calibration, rec.Levels);
+        dati_->ShowCalibrated(AnalyseCalibratedPoint(reading, nearest.i, nearest.j), place,
+                              ScreenRect(pic3));
+    } else {
+        dati_->Show(AnalysePoint(photo, pixel.x(), pixel.y()), place, ScreenRect(pic3));
+    }
     pic3->hide();
     fraInformazioni->show();
     port().ProcessEvents();

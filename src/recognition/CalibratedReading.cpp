@@ -1,0 +1,295 @@
+#include "recognition/CalibratedReading.h"
+
+#include <QImage>
+#include <algorithm>
+#include <cmath>
+
+#include "recognition/ColourWindow.h"
+#include "recognition/Classification.h"
+#include "recognition/LightField.h"
+#include "recognition/ReachingIn.h"
+
+namespace {
+
+// The limits, in spreads of the board points' noise and in shares of the
+// stones' level: a stone stands out by at least 6 spreads and is read once
+// its change reaches half of its colour's level; the board stays within 4
+// spreads or a third of the level. The band in between is unclear.
+constexpr float kStoneSpreads = 6;
+constexpr float kBoardSpreads = 4;
+constexpr float kStoneShare = 0.5f;
+constexpr float kBoardShare = 1.0f / 3;
+// The first stone of a colour stands out of the noise twice as far.
+constexpr float kFirstStoneSpreads = 2 * kStoneSpreads;
+// The noise never counts as less than 1%: the JPEG's rounding alone gives it.
+constexpr float kLeastNoise = 0.01f;
+// A white stone on a coloured board has lost at least half its colour.
+constexpr float kWhiteGreyness = 0.5f;
+// The board's colour counts when it is this many times the noise of the
+// colour of the board points.
+constexpr float kColourSpreads = 4;
+// On the first photograph a stone is less than half as bright as the board
+// around it; even a pale board's knots and a printed seam are not.
+constexpr float kFirstStoneRatio = 0.5f;
+
+float median(std::vector<float> values) {
+    if (values.empty()) return 0;
+    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
+
+// The robust spread of the values around their median (1.4826 MAD: the
+// standard deviation for normal noise).
+float spread(const std::vector<float>& values) {
+    const float centre = median(values);
+    std::vector<float> distances;
+    for (float v : values) distances.push_back(std::abs(v - centre));
+    return 1.4826f * median(distances);
+}
+
+float change(const PointLook& seen, const PointLook& empty) {
+    return std::log(std::max(1.0f, seen.luminance()) / std::max(1.0f, empty.luminance()));
+}
+
+std::array<float, 3> chromaticity(const PointLook& look) {
+    const float l = std::max(1.0f, look.luminance());
+    return {(look.red - l) / l, (look.green - l) / l, (look.blue - l) / l};
+}
+
+float length(const std::array<float, 3>& v) {
+    return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+}
+
+// 1 minus the share of the empty look's colour that the seen look keeps
+// along it.
+float greyness(const PointLook& seen, const PointLook& empty) {
+    const auto s = chromaticity(seen);
+    const auto e = chromaticity(empty);
+    const float norm = e[0] * e[0] + e[1] * e[1] + e[2] * e[2];
+    if (norm <= 0) return 0;
+    return 1 - (s[0] * e[0] + s[1] * e[1] + s[2] * e[2]) / norm;
+}
+
+PointLook channelMedian(const BoardLooks& looks, int gridMax) {
+    std::vector<float> red, green, blue;
+    for (int i = 0; i <= gridMax; ++i) {
+        for (int j = 0; j <= gridMax; ++j) {
+            const PointLook& look = looks[LookIndex(i, j)];
+            red.push_back(look.red);
+            green.push_back(look.green);
+            blue.push_back(look.blue);
+        }
+    }
+    return {median(red), median(green), median(blue)};
+}
+
+// The places that should show the bare board now: every cell centre, and
+// the intersections empty in the position before.
+std::vector<LightField::Sample> boardSamples(const BoardLooks& points, const CellLooks& cells,
+                                             const BoardCalibration& calibration,
+                                             const GameState& state) {
+    std::vector<LightField::Sample> samples;
+    const int g = state.GridMax;
+    for (int a = 0; a <= g + 1; ++a) {
+        for (int b = 0; b <= g + 1; ++b)
+            samples.push_back({a - 0.5, b - 0.5, cells[CellIndex(a, b)],
+                               calibration.cells[CellIndex(a, b)]});
+    }
+    for (int i = 0; i <= g; ++i) {
+        for (int j = 0; j <= g; ++j) {
+            if (state.Positions(i, j, state.MoveCount - 1) != kEmpty) continue;
+            samples.push_back({double(i), double(j), points[LookIndex(i, j)],
+                               calibration.points[LookIndex(i, j)]});
+        }
+    }
+    return samples;
+}
+
+// The changes of the points that held the given value before.
+std::vector<float> changesWhere(const CalibratedReading& reading, const GameState& state,
+                                int value) {
+    std::vector<float> changes;
+    for (int i = 0; i <= state.GridMax; ++i) {
+        for (int j = 0; j <= state.GridMax; ++j) {
+            if (state.Positions(i, j, state.MoveCount - 1) == value)
+                changes.push_back(reading.points[LookIndex(i, j)].change);
+        }
+    }
+    return changes;
+}
+
+float levelOr(const std::vector<float>& changes, float known) {
+    return changes.empty() ? known : median(changes);
+}
+
+// Whether the board's own colour stands out of the noise of its points.
+bool colourCounts(const CalibratedReading& reading, const GameState& state) {
+    std::vector<float> colours;
+    std::vector<float> drifts;
+    for (int i = 0; i <= state.GridMax; ++i) {
+        for (int j = 0; j <= state.GridMax; ++j) {
+            if (state.Positions(i, j, state.MoveCount - 1) != kEmpty) continue;
+            const PointReading& p = reading.points[LookIndex(i, j)];
+            const auto e = chromaticity(p.empty);
+            const auto s = chromaticity(p.seen);
+            colours.push_back(length(e));
+            drifts.push_back(length({s[0] - e[0], s[1] - e[1], s[2] - e[2]}));
+        }
+    }
+    return median(colours) >= kColourSpreads * median(drifts);
+}
+
+// A colour's level: the median change of the points that held it before;
+// with none, the level learned earlier; before the first stone of the
+// colour, the strongest change in its direction, when it stands far enough
+// out of the noise to be one (sign: -1 black, +1 white).
+float levelFor(const CalibratedReading& reading, const GameState& state, int value, float known,
+               float noise) {
+    const std::vector<float> held = changesWhere(reading, state, value);
+    if (!held.empty()) return median(held);
+    if (known != 0) return known;
+    const float sign = value == kBlack ? -1.0f : 1.0f;
+    float strongest = 0;
+    for (float c : changesWhere(reading, state, kEmpty)) strongest = std::max(strongest, sign * c);
+    return strongest >= kFirstStoneSpreads * noise ? sign * strongest : 0;
+}
+
+ReadingLimits limitsFor(const CalibratedReading& reading, const GameState& state,
+                        const StoneLevels& levels) {
+    const float noise = std::max(kLeastNoise, spread(changesWhere(reading, state, kEmpty)));
+    const float black = std::abs(levelFor(reading, state, kBlack, levels.black, noise));
+    const float white = std::abs(levelFor(reading, state, kWhite, levels.white, noise));
+    // Before any stone of a colour is seen, nothing in the photograph
+    // stands that far out.
+    const auto stoneLimit = [noise](float level) {
+        return level == 0 ? kFirstStoneSpreads * noise
+                          : std::max(kStoneSpreads * noise, kStoneShare * level);
+    };
+    ReadingLimits limits;
+    limits.blackStone = stoneLimit(black);
+    limits.whiteStone = stoneLimit(white);
+    limits.blackBoard = std::max(kBoardSpreads * noise, kBoardShare * black);
+    limits.whiteBoard = std::max(kBoardSpreads * noise, kBoardShare * white);
+    limits.greynessCounts = colourCounts(reading, state);
+    return limits;
+}
+
+// What the point shows by itself, std::nullopt when that is not clear.
+std::optional<int> clearVerdict(const PointReading& p, const ReadingLimits& limits) {
+    if (p.change < -limits.blackStone) return kBlack;
+    if (p.change > limits.whiteStone && (!limits.greynessCounts || p.greyness >= kWhiteGreyness))
+        return kWhite;
+    if (p.change >= -limits.blackBoard && p.change <= limits.whiteBoard) return kEmpty;
+    return std::nullopt;
+}
+
+// The side of the blocks the photograph is compared in, to see what
+// reaches in from outside it: a third of the grid spacing at the middle.
+int blockSide(const GameState& state) {
+    const int middle = state.GridMax / 2;
+    return std::max(2, static_cast<int>(std::lround(DimensionePietra(state, middle, middle) / 3)));
+}
+
+bool reachedAt(const LookArea& area, const BlockMap& blocks, const std::vector<bool>& reached) {
+    const int x = std::clamp(area.x / blocks.side, 0, blocks.columns - 1);
+    const int y = std::clamp(area.y / blocks.side, 0, blocks.rows - 1);
+    return reached[x + y * blocks.columns];
+}
+
+StoneLevels levelsRead(const CalibratedReading& reading, const GameState& state,
+                       const StoneLevels& known) {
+    std::vector<float> black;
+    std::vector<float> white;
+    for (int i = 0; i <= state.GridMax; ++i) {
+        for (int j = 0; j <= state.GridMax; ++j) {
+            const PointReading& p = reading.points[LookIndex(i, j)];
+            if (p.kept) continue;
+            if (p.verdict == kBlack) black.push_back(p.change);
+            if (p.verdict == kWhite) white.push_back(p.change);
+        }
+    }
+    return {levelOr(black, known.black), levelOr(white, known.white)};
+}
+
+}  // namespace
+
+BoardCalibration CalibrateBoard(const QImage& firstPhoto, const GameState& state) {
+    BoardCalibration calibration;
+    const BoardLooks looks = SamplePointLooks(firstPhoto, state);
+    calibration.cells = SampleCellLooks(firstPhoto, state);
+    calibration.blocks = MapBlocks(firstPhoto, blockSide(state));
+    // The board as a smooth field of light over one colour, fitted to all
+    // points and cells; a stone does not fit it.
+    const PointLook flat = channelMedian(looks, state.GridMax);
+    std::vector<LightField::Sample> samples;
+    for (int i = 0; i <= state.GridMax; ++i) {
+        for (int j = 0; j <= state.GridMax; ++j)
+            samples.push_back({double(i), double(j), looks[LookIndex(i, j)], flat});
+    }
+    const LightField board = LightField::Fit(samples, state.GridMax);
+    std::vector<float> changes;
+    for (const LightField::Sample& s : samples)
+        changes.push_back(change(s.now, board.Apply(flat, s.i, s.j)));
+    const float darkest =
+        std::min(std::log(kFirstStoneRatio), -kStoneSpreads * std::max(kLeastNoise, spread(changes)));
+    for (int i = 0; i <= state.GridMax; ++i) {
+        for (int j = 0; j <= state.GridMax; ++j) {
+            const int k = LookIndex(i, j);
+            const PointLook predicted = board.Apply(flat, i, j);
+            const bool stone = change(looks[k], predicted) < darkest;
+            calibration.points[k] = stone ? predicted : looks[k];
+            if (stone) calibration.firstStones.push_back(k);
+        }
+    }
+    return calibration;
+}
+
+std::optional<BoardCalibration> ChooseCalibration(const QImage& firstPhoto,
+                                                  const GameState& state) {
+    const QImage photo = AsRgb32(firstPhoto);
+    for (int i = 0; i <= state.GridMax; ++i) {
+        for (int j = 0; j <= state.GridMax; ++j) {
+            const ColourStats stats = SampleWindow(photo, state.GridPoints(i, j, 0),
+                                                   state.GridPoints(i, j, 1) - kWindowLift);
+            if (ClassifyWindow(stats) != kEmpty) return CalibrateBoard(photo, state);
+        }
+    }
+    return std::nullopt;
+}
+
+CalibratedReading ReadCalibrated(const QImage& picture, const GameState& state,
+                                 const BoardCalibration& calibration, const StoneLevels& levels) {
+    const QImage photo = AsRgb32(picture);
+    const BoardLooks points = SamplePointLooks(photo, state);
+    const CellLooks cells = SampleCellLooks(photo, state);
+    const LightField light =
+        LightField::Fit(boardSamples(points, cells, calibration, state), state.GridMax);
+    CalibratedReading reading;
+    for (int i = 0; i <= state.GridMax; ++i) {
+        for (int j = 0; j <= state.GridMax; ++j) {
+            PointReading& p = reading.points[LookIndex(i, j)];
+            p.empty = calibration.points[LookIndex(i, j)];
+            p.seen = light.Undo(points[LookIndex(i, j)], i, j);
+            p.change = change(p.seen, p.empty);
+            p.greyness = greyness(p.seen, p.empty);
+        }
+    }
+    reading.limits = limitsFor(reading, state, levels);
+    const std::vector<bool> reached =
+        ReachingIn(MapBlocks(photo, calibration.blocks.side), calibration.blocks,
+                   light.Apply({1, 1, 1}, state.GridMax / 2.0, state.GridMax / 2.0),
+                   std::min(reading.limits.blackBoard, reading.limits.whiteBoard));
+    for (int i = 0; i <= state.GridMax; ++i) {
+        for (int j = 0; j <= state.GridMax; ++j) {
+            PointReading& p = reading.points[LookIndex(i, j)];
+            const int before = state.Positions(i, j, state.MoveCount - 1);
+            const std::optional<int> clear = clearVerdict(p, reading.limits);
+            p.kept = !clear || (*clear != before &&
+                                reachedAt(PointArea(state, i, j), calibration.blocks, reached));
+            p.verdict = p.kept ? before : *clear;
+        }
+    }
+    reading.levels = levelsRead(reading, state, levels);
+    return reading;
+}
