@@ -17,17 +17,15 @@ namespace {
 // spreads or a third of the level. The band in between is unclear.
 constexpr float kStoneSpreads = 6;
 constexpr float kBoardSpreads = 4;
-constexpr float kStoneShare = 0.5f;
-constexpr float kBoardShare = 1.0f / 3;
-// The first stone of a colour stands out of the noise twice as far.
+constexpr float kStoneShare = 0.3f;
+constexpr float kBoardShare = 0.2f;
+// Before the first stone of a colour, nothing is read as one unless it
+// stands out of the noise twice as far; the first stone itself stands apart
+// from every other point by at least this factor.
 constexpr float kFirstStoneSpreads = 2 * kStoneSpreads;
+constexpr float kApart = 2;
 // The noise never counts as less than 1%: the JPEG's rounding alone gives it.
 constexpr float kLeastNoise = 0.01f;
-// A white stone on a coloured board has lost at least half its colour.
-constexpr float kWhiteGreyness = 0.5f;
-// The board's colour counts when it is this many times the noise of the
-// colour of the board points.
-constexpr float kColourSpreads = 4;
 // On the first photograph a stone is less than half as bright as the board
 // around it; even a pale board's knots and a printed seam are not.
 constexpr float kFirstStoneRatio = 0.5f;
@@ -45,6 +43,18 @@ float spread(const std::vector<float>& values) {
     const float centre = median(values);
     std::vector<float> distances;
     for (float v : values) distances.push_back(std::abs(v - centre));
+    return 1.4826f * median(distances);
+}
+
+// The same on one side of the median only (sign -1 below, +1 above): the
+// shadows beside the stones darken the board, never brighten it, and must
+// not widen the white stones' limits.
+float sideSpread(const std::vector<float>& values, float sign) {
+    const float centre = median(values);
+    std::vector<float> distances;
+    for (float v : values) {
+        if (sign * (v - centre) >= 0) distances.push_back(sign * (v - centre));
+    }
     return 1.4826f * median(distances);
 }
 
@@ -123,27 +133,10 @@ float levelOr(const std::vector<float>& changes, float known) {
     return changes.empty() ? known : median(changes);
 }
 
-// Whether the board's own colour stands out of the noise of its points.
-bool colourCounts(const CalibratedReading& reading, const GameState& state) {
-    std::vector<float> colours;
-    std::vector<float> drifts;
-    for (int i = 0; i <= state.GridMax; ++i) {
-        for (int j = 0; j <= state.GridMax; ++j) {
-            if (state.Positions(i, j, state.MoveCount - 1) != kEmpty) continue;
-            const PointReading& p = reading.points[LookIndex(i, j)];
-            const auto e = chromaticity(p.empty);
-            const auto s = chromaticity(p.seen);
-            colours.push_back(length(e));
-            drifts.push_back(length({s[0] - e[0], s[1] - e[1], s[2] - e[2]}));
-        }
-    }
-    return median(colours) >= kColourSpreads * median(drifts);
-}
-
 // A colour's level: the median change of the points that held it before;
 // with none, the level learned earlier; before the first stone of the
-// colour, the strongest change in its direction, when it stands far enough
-// out of the noise to be one (sign: -1 black, +1 white).
+// colour, the strongest change in its direction, when it stands out of the
+// noise and twice as far as any other point: one stone, and the board.
 float levelFor(const CalibratedReading& reading, const GameState& state, int value, float known,
                float noise) {
     const std::vector<float> held = changesWhere(reading, state, value);
@@ -151,35 +144,43 @@ float levelFor(const CalibratedReading& reading, const GameState& state, int val
     if (known != 0) return known;
     const float sign = value == kBlack ? -1.0f : 1.0f;
     float strongest = 0;
-    for (float c : changesWhere(reading, state, kEmpty)) strongest = std::max(strongest, sign * c);
-    return strongest >= kFirstStoneSpreads * noise ? sign * strongest : 0;
+    float runnerUp = 0;
+    for (float c : changesWhere(reading, state, kEmpty)) {
+        if (sign * c > strongest) {
+            runnerUp = strongest;
+            strongest = sign * c;
+        } else {
+            runnerUp = std::max(runnerUp, sign * c);
+        }
+    }
+    const bool apart = strongest >= kStoneSpreads * noise && strongest >= kApart * runnerUp;
+    return apart ? sign * strongest : 0;
 }
 
 ReadingLimits limitsFor(const CalibratedReading& reading, const GameState& state,
                         const StoneLevels& levels) {
-    const float noise = std::max(kLeastNoise, spread(changesWhere(reading, state, kEmpty)));
+    const std::vector<float> board = changesWhere(reading, state, kEmpty);
+    const float noise = std::max(kLeastNoise, spread(board));
+    const float darker = std::max(kLeastNoise, sideSpread(board, -1));
+    const float brighter = std::max(kLeastNoise, sideSpread(board, 1));
     const float black = std::abs(levelFor(reading, state, kBlack, levels.black, noise));
     const float white = std::abs(levelFor(reading, state, kWhite, levels.white, noise));
-    // Before any stone of a colour is seen, nothing in the photograph
-    // stands that far out.
-    const auto stoneLimit = [noise](float level) {
-        return level == 0 ? kFirstStoneSpreads * noise
-                          : std::max(kStoneSpreads * noise, kStoneShare * level);
+    const auto stoneLimit = [](float level, float side) {
+        return level == 0 ? kFirstStoneSpreads * side
+                          : std::max(kStoneSpreads * side, kStoneShare * level);
     };
     ReadingLimits limits;
-    limits.blackStone = stoneLimit(black);
-    limits.whiteStone = stoneLimit(white);
-    limits.blackBoard = std::max(kBoardSpreads * noise, kBoardShare * black);
-    limits.whiteBoard = std::max(kBoardSpreads * noise, kBoardShare * white);
-    limits.greynessCounts = colourCounts(reading, state);
+    limits.blackStone = stoneLimit(black, darker);
+    limits.whiteStone = stoneLimit(white, brighter);
+    limits.blackBoard = std::max(kBoardSpreads * darker, kBoardShare * black);
+    limits.whiteBoard = std::max(kBoardSpreads * brighter, kBoardShare * white);
     return limits;
 }
 
 // What the point shows by itself, std::nullopt when that is not clear.
 std::optional<int> clearVerdict(const PointReading& p, const ReadingLimits& limits) {
     if (p.change < -limits.blackStone) return kBlack;
-    if (p.change > limits.whiteStone && (!limits.greynessCounts || p.greyness >= kWhiteGreyness))
-        return kWhite;
+    if (p.change > limits.whiteStone) return kWhite;
     if (p.change >= -limits.blackBoard && p.change <= limits.whiteBoard) return kEmpty;
     return std::nullopt;
 }
@@ -278,8 +279,8 @@ CalibratedReading ReadCalibrated(const QImage& picture, const GameState& state,
     reading.limits = limitsFor(reading, state, levels);
     const std::vector<bool> reached =
         ReachingIn(MapBlocks(photo, calibration.blocks.side), calibration.blocks,
-                   light.Apply({1, 1, 1}, state.GridMax / 2.0, state.GridMax / 2.0),
-                   std::min(reading.limits.blackBoard, reading.limits.whiteBoard));
+                   std::min(reading.limits.blackStone, reading.limits.whiteStone),
+                   WidenedGrid(state, 1));
     for (int i = 0; i <= state.GridMax; ++i) {
         for (int j = 0; j <= state.GridMax; ++j) {
             PointReading& p = reading.points[LookIndex(i, j)];

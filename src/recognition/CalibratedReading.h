@@ -35,17 +35,14 @@ struct StoneLevels {
 };
 
 // Where one photograph's reading draws its lines, in the same measure. A
-// change below -blackStone is a black stone, above whiteStone a white one
-// (when greynessCounts, only if it also turned greyer); within -blackBoard
-// ... whiteBoard it is the board; in between it is not clear.
+// change below -blackStone is a black stone, above whiteStone a white one;
+// within -blackBoard ... whiteBoard it is the board; in between it is not
+// clear.
 struct ReadingLimits {
     float blackStone = 0;
     float whiteStone = 0;
     float blackBoard = 0;
     float whiteBoard = 0;
-    // The board is coloured enough, against the noise, for a white stone
-    // to show as a loss of colour.
-    bool greynessCounts = false;
 };
 
 // What the reading saw at one intersection.

@@ -120,8 +120,3 @@ PointLook LightField::Undo(const PointLook& look, double i, double j) const {
 PointLook LightField::Apply(const PointLook& look, double i, double j) const {
     return scaled(look, i, j, 1);
 }
-
-float LightField::Brightness(double i, double j) const {
-    return static_cast<float>(
-        std::exp((logGain(0, i, j) + logGain(1, i, j) + logGain(2, i, j)) / 3));
-}

@@ -34,9 +34,6 @@ public:
     // The other way: the look under this photograph's light.
     PointLook Apply(const PointLook& look, double i, double j) const;
 
-    // The mean gain over the channels at (i, j); 1.2 is 20% brighter.
-    float Brightness(double i, double j) const;
-
 private:
     static constexpr int kTerms = 6;  // 1, u, v, u², uv, v²
     using Terms = std::array<double, kTerms>;

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPointF>
+#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 
@@ -17,8 +18,8 @@ constexpr int kSmallestReach = 2;
 // Samples each way from the centre; beyond that the area is read sparsely.
 constexpr int kMostSteps = 12;
 
-// Intersection (i, j) of the grid, continued by one line beyond its border
-// (i, j = -1 ... GridMax + 1) at the spacing of the last cell.
+// Intersection (i, j) of the grid, continued beyond its border (i, j below
+// 0 or above GridMax) at the spacing of the last cell.
 QPointF extendedPoint(const GameState& state, int i, int j) {
     const int g = state.GridMax;
     const int ci = std::clamp(i, 0, g);
@@ -29,24 +30,33 @@ QPointF extendedPoint(const GameState& state, int i, int j) {
     const QPointF base = at(ci, cj);
     const int di = i - ci;
     const int dj = j - cj;
-    return base + di * (base - at(ci - di, cj)) + dj * (base - at(ci, cj - dj));
+    const int si = di > 0 ? 1 : -1;
+    const int sj = dj > 0 ? 1 : -1;
+    return base + std::abs(di) * (base - at(ci - si, cj)) + std::abs(dj) * (base - at(ci, cj - sj));
 }
 
 }  // namespace
 
 LookArea PointArea(const GameState& state, int i, int j) {
-    const float spacing = DimensionePietra(state, i, j);
-    const int reach = std::max(kSmallestReach, static_cast<int>(std::lround(kAreaHalfSide * spacing)));
-    const int lift = static_cast<int>(std::lround(kAreaLift * spacing));
-    return {state.GridPoints(i, j, 0), state.GridPoints(i, j, 1) - lift, reach};
+    const int half = (state.BoardSize + 1) / 2;
+    const int ni = i < half ? i + 1 : i - 1;  // neighbours towards the centre
+    const int nj = j < half ? j + 1 : j - 1;
+    const auto& p = state.GridPoints;
+    const int across = std::max(std::abs(p(ni, j, 0) - p(i, j, 0)), std::abs(p(i, nj, 0) - p(i, j, 0)));
+    const int down = std::max(std::abs(p(ni, j, 1) - p(i, j, 1)), std::abs(p(i, nj, 1) - p(i, j, 1)));
+    const auto reach = [](int extent) {
+        return std::max(kSmallestReach, static_cast<int>(std::lround(kAreaHalfSide * extent)));
+    };
+    const int lift = static_cast<int>(std::lround(kAreaLift * DimensionePietra(state, i, j)));
+    return {p(i, j, 0), p(i, j, 1) - lift, reach(across), reach(down)};
 }
 
 PointLook SampleArea(const QImage& photo, const LookArea& area) {
-    const int step = (area.reach + kMostSteps - 1) / kMostSteps;
-    const int left = std::max(0, area.x - area.reach);
-    const int right = std::min(photo.width() - 1, area.x + area.reach);
-    const int top = std::max(0, area.y - area.reach);
-    const int bottom = std::min(photo.height() - 1, area.y + area.reach);
+    const int step = (std::max(area.reachX, area.reachY) + kMostSteps - 1) / kMostSteps;
+    const int left = std::max(0, area.x - area.reachX);
+    const int right = std::min(photo.width() - 1, area.x + area.reachX);
+    const int top = std::max(0, area.y - area.reachY);
+    const int bottom = std::min(photo.height() - 1, area.y + area.reachY);
     long long red = 0;
     long long green = 0;
     long long blue = 0;
@@ -89,8 +99,15 @@ CellLooks SampleCellLooks(const QImage& picture, const GameState& state) {
                                        static_cast<int>(std::lround(kCellHalfSide * spacing)));
             looks[CellIndex(a, b)] = SampleArea(
                 photo, {static_cast<int>(std::lround(centre.x())),
-                        static_cast<int>(std::lround(centre.y())), reach});
+                        static_cast<int>(std::lround(centre.y())), reach, reach});
         }
     }
     return looks;
+}
+
+QPolygonF WidenedGrid(const GameState& state, int lines) {
+    const int g = state.GridMax;
+    return QPolygonF({extendedPoint(state, -lines, -lines), extendedPoint(state, g + lines, -lines),
+                      extendedPoint(state, g + lines, g + lines),
+                      extendedPoint(state, -lines, g + lines)});
 }

@@ -1,6 +1,8 @@
 #include "recognition/ReachingIn.h"
 
 #include <QImage>
+#include <QPolygonF>
+#include <array>
 #include <algorithm>
 #include <cmath>
 
@@ -8,12 +10,59 @@
 
 namespace {
 
-bool changed(const PointLook& now, const PointLook& empty, const PointLook& gain, float limit) {
-    const auto off = [limit](float seen, float was, float g) {
-        return std::abs(std::log(std::max(1.0f, seen) / std::max(1.0f, was * g))) > limit;
+constexpr int kTile = 8;  // blocks each way whose light is taken as one
+
+using LogRatios = std::array<float, 3>;
+
+// Each channel's log ratio, a dark channel counted at no less than a
+// quarter of the block's brightness: on a dark blue felt a red of 24 ± 3
+// would otherwise swing by a tenth.
+LogRatios logRatios(const PointLook& now, const PointLook& empty) {
+    const float least = std::max(1.0f, empty.luminance() / 4);
+    const auto ratio = [least](float seen, float was) {
+        return std::log(std::max(least, seen) / std::max(least, was));
     };
-    return off(now.red, empty.red, gain.red) || off(now.green, empty.green, gain.green) ||
-           off(now.blue, empty.blue, gain.blue);
+    return {ratio(now.red, empty.red), ratio(now.green, empty.green), ratio(now.blue, empty.blue)};
+}
+
+float median(std::vector<float> values) {
+    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
+
+// Which blocks changed against the light of their tile; the blocks on the
+// board and those beyond it are lit apart, since a table cloth that the
+// camera clips to white does not follow the board's exposure.
+std::vector<bool> changedBlocks(const BlockMap& now, const BlockMap& empty, float limit,
+                                const std::vector<bool>& beyond) {
+    std::vector<LogRatios> ratios;
+    for (std::size_t k = 0; k < now.looks.size(); ++k)
+        ratios.push_back(logRatios(now.looks[k], empty.looks[k]));
+    std::vector<bool> changed(ratios.size(), false);
+    for (int ty = 0; ty < now.rows; ty += kTile) {
+        for (int tx = 0; tx < now.columns; tx += kTile) {
+            for (bool outside : {false, true}) {
+                std::vector<int> tile;
+                for (int y = ty; y < std::min(now.rows, ty + kTile); ++y) {
+                    for (int x = tx; x < std::min(now.columns, tx + kTile); ++x) {
+                        const int k = x + y * now.columns;
+                        if (beyond[k] == outside) tile.push_back(k);
+                    }
+                }
+                if (tile.empty()) continue;
+                for (int c = 0; c < 3; ++c) {
+                    std::vector<float> values;
+                    for (int k : tile) values.push_back(ratios[k][c]);
+                    const float light = median(values);
+                    for (int k : tile) {
+                        if (std::abs(ratios[k][c] - light) > limit) changed[k] = true;
+                    }
+                }
+            }
+        }
+    }
+    return changed;
 }
 
 }  // namespace
@@ -29,33 +78,37 @@ BlockMap MapBlocks(const QImage& picture, int side) {
         for (int x = 0; x < map.columns; ++x) {
             const int reach = map.side / 2;
             map.looks.push_back(
-                SampleArea(photo, {x * map.side + reach, y * map.side + reach, reach}));
+                SampleArea(photo, {x * map.side + reach, y * map.side + reach, reach, reach}));
         }
     }
     return map;
 }
 
-std::vector<bool> ReachingIn(const BlockMap& now, const BlockMap& empty, const PointLook& gain,
-                             float limit) {
+std::vector<bool> ReachingIn(const BlockMap& now, const BlockMap& empty, float limit,
+                             const QPolygonF& board) {
     const int columns = now.columns;
     const int rows = now.rows;
     std::vector<bool> reached(now.looks.size(), false);
-    if (now.looks.size() != empty.looks.size()) return reached;
+    if (now.looks.size() != empty.looks.size() || now.looks.empty()) return reached;
+    const double half = now.side / 2.0;
+    std::vector<bool> beyond(now.looks.size());
+    for (int y = 0; y < rows; ++y) {
+        for (int x = 0; x < columns; ++x) {
+            const QPointF centre(x * now.side + half, y * now.side + half);
+            beyond[x + y * columns] = !board.containsPoint(centre, Qt::OddEvenFill);
+        }
+    }
+    const std::vector<bool> changed = changedBlocks(now, empty, limit, beyond);
     std::vector<int> pending;
     const auto visit = [&](int x, int y) {
         if (x < 0 || y < 0 || x >= columns || y >= rows) return;
         const int k = x + y * columns;
-        if (reached[k] || !changed(now.looks[k], empty.looks[k], gain, limit)) return;
+        if (reached[k] || !changed[k]) return;
         reached[k] = true;
         pending.push_back(k);
     };
-    for (int x = 0; x < columns; ++x) {
-        visit(x, 0);
-        visit(x, rows - 1);
-    }
-    for (int y = 0; y < rows; ++y) {
-        visit(0, y);
-        visit(columns - 1, y);
+    for (std::size_t k = 0; k < beyond.size(); ++k) {
+        if (beyond[k]) visit(static_cast<int>(k) % columns, static_cast<int>(k) / columns);
     }
     while (!pending.empty()) {
         const int k = pending.back();

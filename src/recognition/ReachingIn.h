@@ -5,6 +5,7 @@
 #include "recognition/PointLooks.h"
 
 class QImage;
+class QPolygonF;
 
 // The photograph as a coarse grid of square blocks, each with its mean
 // colour: block (x, y) at index x + y * columns covers pixels x * side ...
@@ -19,12 +20,15 @@ struct BlockMap {
 BlockMap MapBlocks(const QImage& photo, int side);
 
 // The blocks that no longer look as they did on the empty board and are
-// joined to the photograph's edge through other such blocks: something
-// reaching in from outside the frame, a hand or a sleeve. A stone lies on
-// the board, never joined to the edge. Blocks are compared channel by
-// channel after the photograph's light is taken out (gain, as a look, is
-// what the light does to a white of 1, 1, 1); a block changed when one of
-// its channels differs by more than limit in log terms. Both maps must be
-// of the same photograph size.
-std::vector<bool> ReachingIn(const BlockMap& now, const BlockMap& empty, const PointLook& gain,
-                             float limit);
+// joined, through other such blocks, to one lying outside `board` (the
+// grid widened by a line on every side, farther out than any stone can
+// reach): something reaching in from beyond the board, a hand or a sleeve.
+// Each block is compared channel by channel with the empty board's after
+// taking out the light of its part of the photograph (the median gain of
+// the blocks around it, 8 x 8 to a tile, those beyond the board apart from
+// those on it), so a table cloth that the camera's exposure treats
+// otherwise than the board does not count; a
+// block changed when a channel differs by more than limit in log terms.
+// Both maps must be of the same photograph.
+std::vector<bool> ReachingIn(const BlockMap& now, const BlockMap& empty, float limit,
+                             const QPolygonF& board);

@@ -2,8 +2,11 @@
 
 #include <QImage>
 #include <QPointF>
+#include <QRectF>
 #include <QSize>
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // How the camera sees the board.
@@ -19,6 +22,20 @@ struct Camera {
     double distance = 1.0;
 };
 
+// The wood of the board.
+enum class BoardWood {
+    kKaya,        // orange, strongly coloured
+    kYellowKaya,  // yellow, a little paler than kKaya
+    kMaple,       // pale and low in saturation, nearly grey
+};
+
+// What the table under the board is covered with.
+enum class TableCover {
+    kDarkWood,
+    kWhiteCloth,  // bright, slightly bluish white with soft folds
+    kBlueFelt,    // dark saturated blue with fine noise
+};
+
 // What the photo shows.
 struct BoardPhotoSetup {
     int boardSize = 19;  // 9, 13 or 19 lines
@@ -31,6 +48,17 @@ struct BoardPhotoSetup {
     // columns from the board's left, j the rows from its top; empty: no stones.
     std::vector<int> stones;
     int jpegQuality = 92;
+    BoardWood wood = BoardWood::kKaya;
+    TableCover table = TableCover::kDarkWood;
+    // The camera's exposure: every channel of the photo is multiplied by it.
+    double exposure = 1.0;
+    // The camera's white balance: red, green and blue multiplied by these.
+    std::array<double, 3> whiteBalance{1.0, 1.0, 1.0};
+    // A hand reaching in from the photo's left over the board's left edge,
+    // its fingers over the first column or two of the rows around this row;
+    // none: no hand. Only the hand and its shadow differ from the photo
+    // without it.
+    std::optional<int> handRow = std::nullopt;
 };
 
 // A rendered photo and where its intersections truly are.
@@ -44,6 +72,10 @@ struct BoardPhoto {
 
     QPointF pointAt(int i, int j) const { return points[i + j * boardSize]; }
 };
+
+// The smallest rectangle around the board, its top and its sides, in the
+// photo of a board of boardSize lines seen through camera.
+QRectF BoardBounds(int boardSize, QSize photoSize, const Camera& camera);
 
 // A photo of a wooden board on a table, seen through a simple pinhole camera,
 // with lighting, sensor noise and JPEG compression.

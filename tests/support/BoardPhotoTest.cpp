@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "app/GameState.h"
 #include "support/BoardPhoto.h"
 #include "support/BoardView.h"
@@ -8,6 +10,21 @@ namespace {
 
 int Brightness(const BoardPhoto& photo, QPointF at) {
     return qGray(photo.image.pixel(at.toPoint()));
+}
+
+// How far the channel means around a spot lie from their common mean, summed.
+double Saturation(const QImage& image, QPoint at) {
+    double sums[3] = {0, 0, 0};
+    for (int y = at.y() - 3; y <= at.y() + 3; ++y) {
+        for (int x = at.x() - 3; x <= at.x() + 3; ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            sums[0] += qRed(pixel);
+            sums[1] += qGreen(pixel);
+            sums[2] += qBlue(pixel);
+        }
+    }
+    const double mean = (sums[0] + sums[1] + sums[2]) / 3;
+    return (std::abs(sums[0] - mean) + std::abs(sums[1] - mean) + std::abs(sums[2] - mean)) / 49;
 }
 
 }  // namespace
@@ -84,4 +101,33 @@ TEST(BoardPhoto, LinesAndStonesAreDrawnAtTheReturnedPoints) {
                 << i << "," << j;
         }
     }
+}
+
+// A steep webcam over a pale board on a white cloth: the wood stays nearly
+// grey, and a hand over row 9 shows skin on its first columns and leaves the
+// photo alone beyond the fourth column.
+TEST(BoardPhoto, AMapleBoardIsNearlyGreyAndAHandChangesOnlyTheLeftColumns) {
+    BoardPhotoSetup setup;
+    setup.photoSize = {640, 480};
+    setup.camera = {38, 0, 0.92};
+    setup.wood = BoardWood::kMaple;
+    setup.table = TableCover::kWhiteCloth;
+    const BoardPhoto plain = RenderBoardPhoto(setup);
+    for (const auto& [i, j] : {std::pair{3, 3}, {9, 9}, {15, 15}}) {
+        const QPointF square = (plain.pointAt(i, j) + plain.pointAt(i + 1, j + 1)) / 2;
+        EXPECT_LT(Saturation(plain.image, square.toPoint()), 25) << i << "," << j;
+    }
+    setup.handRow = 9;
+    const BoardPhoto hand = RenderBoardPhoto(setup);
+    for (const int i : {0, 1}) {
+        const QRgb skin = hand.image.pixel(hand.pointAt(i, 9).toPoint());
+        EXPECT_GT(qRed(skin) - qBlue(skin), 40) << i;
+    }
+    const int beyond = static_cast<int>(hand.pointAt(4, 9).x());
+    int changed = 0;
+    for (int y = 0; y < 480; ++y) {
+        for (int x = beyond; x < 640; ++x)
+            changed += hand.image.pixel(x, y) != plain.image.pixel(x, y);
+    }
+    EXPECT_EQ(changed, 0);
 }

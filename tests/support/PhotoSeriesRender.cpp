@@ -4,8 +4,10 @@
 #include <QDir>
 #include <QFile>
 #include <algorithm>
+#include <random>
 
 #include "support/BoardView.h"
+#include "support/PhotoTextures.h"
 #include "support/SeriesPositions.h"
 
 namespace {
@@ -14,6 +16,33 @@ namespace {
 // shorter side; at 0.92 the board's edge still lies about 30 pixels inside a
 // 1200 x 900 photo.
 constexpr double kClosestDistance = 0.92;
+// The least room between the board and the photo's border, as a share of the
+// photo's shorter side.
+constexpr double kLeastRoom = 0.01;
+
+bool BoardFits(int boardSize, QSize photoSize, const Camera& camera) {
+    const double room = kLeastRoom * std::min(photoSize.width(), photoSize.height());
+    const QRectF photo(-0.5, -0.5, photoSize.width(), photoSize.height());
+    const QRectF inside = photo.adjusted(room, room, -room, -room);
+    return inside.contains(BoardBounds(boardSize, photoSize, camera));
+}
+
+// Drawn apart from the photos' own random sequence, so that the drift
+// leaves the stones and the noise as they are.
+constexpr std::uint32_t kDriftSeed = 0x5eed0d71;
+
+// The camera's automatic exposure and white balance for the next photo.
+void DriftLight(const SeriesLook& look, std::mt19937& random, BoardPhotoSetup& setup) {
+    setup.exposure = 1 + look.exposureDrift * (2 * Uniform(random) - 1);
+    for (double& gain : setup.whiteBalance)
+        gain = 1 + look.whiteBalanceDrift * (2 * Uniform(random) - 1);
+}
+
+// Whether two setups of one series give the same photo.
+bool SamePhoto(const BoardPhotoSetup& a, const BoardPhotoSetup& b) {
+    return a.stones == b.stones && a.exposure == b.exposure && a.whiteBalance == b.whiteBalance &&
+           a.handRow == b.handRow;
+}
 
 // The renderer keeps only the decoded photo, so it is encoded once more.
 QByteArray JpegBytes(const QImage& image, int quality) {
@@ -47,6 +76,7 @@ SeriesLook LookFor(int boardSize, QSize photoSize, double tiltDegrees) {
     const int middle = boardSize / 2;
     const double spacing = near.project(middle + 1, middle).x() - near.project(middle, middle).x();
     look.camera.distance = std::max(kClosestDistance, spacing / kSeriesSpacing);
+    while (!BoardFits(boardSize, photoSize, look.camera)) look.camera.distance *= 1.01;
     return look;
 }
 
@@ -61,15 +91,26 @@ QStringList RenderPhotoSeries(const SgfGame& game, const QString& folder, const 
         return Fail(error,
                     QStringLiteral("%1 already holds %2*.jpg photos").arg(folder, look.prefix));
 
-    BoardPhotoSetup setup{game.boardSize,  look.photoSize, look.camera, look.seed, {},
-                          look.jpegQuality};
+    BoardPhotoSetup setup;
+    setup.boardSize = game.boardSize;
+    setup.photoSize = look.photoSize;
+    setup.camera = look.camera;
+    setup.seed = look.seed;
+    setup.jpegQuality = look.jpegQuality;
+    setup.wood = look.wood;
+    setup.table = look.table;
+    std::mt19937 drift(look.seed ^ kDriftSeed);
     QStringList written;
     QByteArray jpeg;
     for (const BoardPosition& position : *positions) {
-        if (written.isEmpty() || position != setup.stones) {
-            setup.stones = position;
-            jpeg = JpegBytes(RenderBoardPhoto(setup).image, look.jpegQuality);
-        }
+        BoardPhotoSetup next = setup;
+        next.stones = position;
+        DriftLight(look, drift, next);
+        const auto hand = look.handRows.find(written.size() + 1);
+        next.handRow = hand == look.handRows.end() ? std::nullopt : std::optional(hand->second);
+        if (written.isEmpty() || !SamePhoto(next, setup))
+            jpeg = JpegBytes(RenderBoardPhoto(next).image, look.jpegQuality);
+        setup = next;
         const QString name =
             QStringLiteral("%1%2.jpg").arg(look.prefix).arg(written.size() + 1, 4, 10, QChar(u'0'));
         written << dir.filePath(name);

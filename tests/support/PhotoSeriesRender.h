@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <map>
 
 #include "support/BoardPhoto.h"
 #include "support/SgfGame.h"
@@ -18,6 +19,16 @@ struct SeriesLook {
     std::uint32_t seed = 1;
     int jpegQuality = 92;
     QString prefix = QStringLiteral("IMG_");  // <prefix>0001.jpg, <prefix>0002.jpg, ...
+    BoardWood wood = BoardWood::kKaya;
+    TableCover table = TableCover::kDarkWood;
+    // The camera's automatic exposure: 0.15 draws each photo's exposure
+    // within 1 +- 0.15; 0 keeps it at 1.
+    double exposureDrift = 0;
+    // Its automatic white balance: each channel's gain drawn within 1 +- this.
+    double whiteBalanceDrift = 0;
+    // The photos (numbered from 1) that show a hand over the board's left
+    // edge, each with the row the hand reaches to.
+    std::map<int, int> handRows;
 };
 
 // The camera's lean in the series looks: a phone held over the table is
@@ -31,15 +42,16 @@ inline constexpr double kSeriesSpacing = 44;
 
 // A look at the board from the given lean, the camera standing back so that
 // the grid spacing across the middle of the board is kSeriesSpacing on the
-// photo as rendered. On a small photo of 19 lines the camera stops while the
-// whole board is still in the picture, and the spacing stays below the target.
+// photo as rendered. On a small photo the camera stops while the whole board,
+// its sides too, is still in the picture, and the spacing stays below the
+// target.
 SeriesLook LookFor(int boardSize, QSize photoSize, double tiltDegrees = kSeriesTilt);
 
 // Writes one photo per position of SeriesPositions into folder (made if
 // missing) as <prefix>0001.jpg onwards; a repeated position repeats the
-// photo's bytes. Returns the paths in order; nothing, with the reason in
-// error, when the game cannot be played, the folder already holds photos
-// with the prefix, or a file cannot be written (the photos already written
-// are then removed).
+// photo's bytes unless the exposure drifts or a hand comes or goes. Returns
+// the paths in order; nothing, with the reason in error, when the game cannot
+// be played, the folder already holds photos with the prefix, or a file
+// cannot be written (the photos already written are then removed).
 QStringList RenderPhotoSeries(const SgfGame& game, const QString& folder, const SeriesLook& look,
                               QString* error = nullptr);

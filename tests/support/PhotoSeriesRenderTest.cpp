@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cmath>
 
 #include "app/GameState.h"
@@ -83,6 +84,30 @@ TEST(PhotoSeries, ShowsEachStoneInTurnTakesCapturedStonesAwayAndRepeatsThePhotoO
     EXPECT_LT(MeanDifference(QImage(photos[6]), RenderBoardPhoto(setup).image), 1);
     setup.seed += 1;
     EXPECT_GT(MeanDifference(QImage(photos[6]), RenderBoardPhoto(setup).image), 4);
+}
+
+// The position repeated by the pass gets a photo of its own when a hand comes
+// in, and with a drifting exposure the photos' brightness wanders.
+TEST(PhotoSeries, AHandOrADriftingExposureMakesARepeatedPositionsPhotoNew) {
+    QTemporaryDir folder;
+    SgfGame game = EmptyGame(9);
+    game.moves = {{kBlack, false, 4, 4}, {kWhite, true, 0, 0}};
+    SeriesLook look = LookFor(9, {640, 480});
+    look.handRows = {{3, 4}};
+    const QStringList hand = RenderPhotoSeries(game, folder.filePath("hand"), look);
+    ASSERT_EQ(hand.size(), 3);
+    EXPECT_GT(MeanDifference(QImage(hand[2]), QImage(hand[1])), 1);
+
+    look.handRows.clear();
+    look.exposureDrift = 0.15;
+    const QStringList drift = RenderPhotoSeries(game, folder.filePath("drift"), look);
+    ASSERT_EQ(drift.size(), 3);
+    QImage black(look.photoSize, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    std::vector<double> brightness;
+    for (const QString& photo : drift) brightness.push_back(MeanDifference(QImage(photo), black));
+    EXPECT_GT(*std::ranges::max_element(brightness) - *std::ranges::min_element(brightness), 8);
+    EXPECT_NE(FileBytes(drift[2]), FileBytes(drift[1]));
 }
 
 TEST(PhotoSeries, RefusesAGameItCannotPlayAndAFolderWithPhotosAlready) {

@@ -60,3 +60,33 @@ QImage WoodTexture(QSize size, const WoodLook& look, std::mt19937& random) {
     }
     return wood;
 }
+
+QImage ClothTexture(QSize size, const ClothLook& look, std::mt19937& random) {
+    const ValueNoise noise(random);
+    const double angle = M_PI * Uniform(random);
+    QImage cloth(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(cloth.scanLine(y));
+        const double t = static_cast<double>(y) / size.height();
+        for (int x = 0; x < size.width(); ++x) {
+            const double s = static_cast<double>(x) / size.width();
+            // Folds run along one direction and wander a little; the light
+            // falls on one flank of each and leaves the other in shade.
+            const double across = s * std::cos(angle) + t * std::sin(angle);
+            const double along = t * std::cos(angle) - s * std::sin(angle);
+            const auto height = [&](double u) {
+                const double bend = noise.at(2 * along + 40, 2 * u + 40);
+                return noise.at(look.foldsAcross * u + bend, 0.25 * look.foldsAcross * along + 20);
+            };
+            const double step = 0.05 / look.foldsAcross;  // a twentieth of a fold
+            const double slope = (height(across + step) - height(across - step)) / 0.1;
+            const double fold = look.folds * (0.3 * (height(across) - 0.5) + 0.2 * slope);
+            const double fibre = look.fibre * (Uniform(random) - 0.5);
+            const double tone = 1 + fold + fibre;
+            row[x] = qRgb(ColourChannel(look.colour.red() * tone),
+                          ColourChannel(look.colour.green() * tone),
+                          ColourChannel(look.colour.blue() * tone));
+        }
+    }
+    return cloth;
+}

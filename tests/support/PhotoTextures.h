@@ -39,3 +39,14 @@ struct WoodLook {
 
 // Wood with its grain running from top to bottom.
 QImage WoodTexture(QSize size, const WoodLook& look, std::mt19937& random);
+
+// What a cloth on the table looks like.
+struct ClothLook {
+    QColor colour;       // its mean colour
+    double foldsAcross;  // soft folds across the texture's width
+    double folds;        // how much they lighten and darken it, 0 ... 1
+    double fibre;        // how much neighbouring texels differ, 0 ... 1
+};
+
+// Cloth lying in soft folds, with fine noise from its fibres.
+QImage ClothTexture(QSize size, const ClothLook& look, std::mt19937& random);

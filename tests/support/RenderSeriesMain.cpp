@@ -1,12 +1,16 @@
 // banmark-render-series GAME.sgf FOLDER: the photos a fixed camera would take
 // of the game, the empty board first, then one after each handicap stone and
-// each move.
+// each move. --wood kaya|yellow-kaya|maple and --table wood|cloth|felt choose
+// the board and what lies under it; --exposure-drift and --white-balance-drift
+// let the camera's automatic settings wander from photo to photo; each
+// --hand N:ROW puts a hand over the board's left edge at ROW in photo N.
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <optional>
 #include <type_traits>
 
@@ -22,11 +26,43 @@ struct Arguments {
     std::uint32_t seed = 1;
     double tilt = kSeriesTilt;
     QString prefix = QStringLiteral("IMG_");
+    BoardWood wood = BoardWood::kKaya;
+    TableCover table = TableCover::kDarkWood;
+    double exposureDrift = 0;
+    double whiteBalanceDrift = 0;
+    std::map<int, int> handRows;
 };
 
 constexpr char kUsage[] =
     "usage: banmark-render-series GAME.sgf FOLDER [--width W --height H] [--seed N] "
-    "[--tilt DEG] [--prefix P]\n";
+    "[--tilt DEG] [--prefix P] [--wood kaya|yellow-kaya|maple] [--table wood|cloth|felt] "
+    "[--exposure-drift X] [--white-balance-drift X] [--hand N:ROW ...]\n";
+
+// Reads an option's value into target when it is given; false when the value
+// is not one of names, which name target's values in order.
+template <typename Choice>
+bool ReadChoice(const QCommandLineParser& parser, const QString& option, const QStringList& names,
+                Choice& target) {
+    if (!parser.isSet(option)) return true;
+    const qsizetype index = names.indexOf(parser.value(option));
+    if (index < 0) return false;
+    target = static_cast<Choice>(index);
+    return true;
+}
+
+// Reads every --hand N:ROW; false when one is not two whole numbers.
+bool ReadHands(const QCommandLineParser& parser, std::map<int, int>& handRows) {
+    for (const QString& value : parser.values(QStringLiteral("hand"))) {
+        const QStringList parts = value.split(u':');
+        bool photoOk = false;
+        bool rowOk = false;
+        const int photo = parts.value(0).toInt(&photoOk);
+        const int row = parts.value(1).toInt(&rowOk);
+        if (parts.size() != 2 || !photoOk || !rowOk) return false;
+        handRows[photo] = row;
+    }
+    return true;
+}
 
 // Reads an option's value into target when it is given; false when the value
 // is not a number within [low, high], or not a whole one for a whole target.
@@ -45,7 +81,8 @@ bool ReadNumber(const QCommandLineParser& parser, const QString& option, double 
 
 std::optional<Arguments> ParseArguments(const QStringList& words) {
     QCommandLineParser parser;
-    for (const char* name : {"width", "height", "seed", "tilt", "prefix"})
+    for (const char* name : {"width", "height", "seed", "tilt", "prefix", "wood", "table",
+                             "exposure-drift", "white-balance-drift", "hand"})
         parser.addOption({QString::fromLatin1(name), QString(), QStringLiteral("value")});
     if (!parser.parse(words) || parser.positionalArguments().size() != 2) return std::nullopt;
     Arguments arguments;
@@ -53,11 +90,20 @@ std::optional<Arguments> ParseArguments(const QStringList& words) {
     arguments.folder = parser.positionalArguments().at(1);
     int width = arguments.photoSize.width();
     int height = arguments.photoSize.height();
-    const bool numbersRead = ReadNumber(parser, QStringLiteral("width"), 64, 10000, width) &&
-                             ReadNumber(parser, QStringLiteral("height"), 64, 10000, height) &&
-                             ReadNumber(parser, QStringLiteral("seed"), 0, 4e9, arguments.seed) &&
-                             ReadNumber(parser, QStringLiteral("tilt"), 0, 60, arguments.tilt);
-    if (!numbersRead) return std::nullopt;
+    const bool numbersRead =
+        ReadNumber(parser, QStringLiteral("width"), 64, 10000, width) &&
+        ReadNumber(parser, QStringLiteral("height"), 64, 10000, height) &&
+        ReadNumber(parser, QStringLiteral("seed"), 0, 4e9, arguments.seed) &&
+        ReadNumber(parser, QStringLiteral("tilt"), 0, 60, arguments.tilt) &&
+        ReadNumber(parser, QStringLiteral("exposure-drift"), 0, 0.9, arguments.exposureDrift) &&
+        ReadNumber(parser, QStringLiteral("white-balance-drift"), 0, 0.9,
+                   arguments.whiteBalanceDrift);
+    const bool choicesRead =
+        ReadChoice(parser, QStringLiteral("wood"), {"kaya", "yellow-kaya", "maple"},
+                   arguments.wood) &&
+        ReadChoice(parser, QStringLiteral("table"), {"wood", "cloth", "felt"}, arguments.table) &&
+        ReadHands(parser, arguments.handRows);
+    if (!numbersRead || !choicesRead) return std::nullopt;
     arguments.photoSize = {width, height};
     if (parser.isSet(QStringLiteral("prefix")))
         arguments.prefix = parser.value(QStringLiteral("prefix"));
@@ -91,6 +137,11 @@ int main(int argc, char* argv[]) {
     SeriesLook look = LookFor(game->boardSize, arguments->photoSize, arguments->tilt);
     look.seed = arguments->seed;
     look.prefix = arguments->prefix;
+    look.wood = arguments->wood;
+    look.table = arguments->table;
+    look.exposureDrift = arguments->exposureDrift;
+    look.whiteBalanceDrift = arguments->whiteBalanceDrift;
+    look.handRows = arguments->handRows;
     const QStringList photos = RenderPhotoSeries(*game, arguments->folder, look, &error);
     if (photos.isEmpty()) return Fail(error);
     std::printf("%lld photos written to %s\n", static_cast<long long>(photos.size()),

@@ -2,10 +2,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QPainter>
 #include <QTimer>
 #include <functional>
 
 #include "app/MoveText.h"
+#include "recognition/CalibratedReading.h"
 #include "ui/BoardDiagram.h"
 #include "ui/DetailsFrame.h"
 #include "ui/MainWindowTest.h"
@@ -352,4 +354,33 @@ TEST_F(RecognitionWindowsTest, DoubleClickOnThePhotoAnalysesThePoint) {
         }
     });
     QTest::mouseDClick(window->imgShow, Qt::LeftButton, {}, QPoint(100, 100));
+}
+
+TEST_F(RecognitionWindowsTest, TheCalibratedReadingShowsItsOwnFigures) {
+    startGame(9, 1);
+    GameState& state = program.state;
+    for (int i = 0; i < 9; ++i) {
+        for (int j = 0; j < 9; ++j) {
+            state.GridPoints(i, j, 0) = 160 + 60 * i;
+            state.GridPoints(i, j, 1) = 60 + 60 * j;
+        }
+    }
+    QImage photo(800, 600, QImage::Format_RGB32);
+    photo.fill(QColor(200, 190, 170));
+    program.recognition.Calibration = CalibrateBoard(photo, state);
+    QPainter(&photo).fillRect(QRect(375, 265, 55, 55), QColor(40, 40, 40));  // on (4, 4)
+    window->ShowPhoto(photo);
+    bool shown = false;
+    whileShown<frmDati>([&shown](frmDati* dati) {
+        shown = true;
+        EXPECT_TRUE(dati->lblLuminanza->isHidden());
+        EXPECT_EQ(dati->lblGobanVuoto->text(), "200 190 170");
+        EXPECT_EQ(dati->lblQuestaFoto->text(), "40 40 40");
+        EXPECT_EQ(dati->lblDifferenza->text(), "-79%");
+        EXPECT_EQ(dati->lblResult->text(), "Pietra NERA (E5)");
+        QTest::keyClick(dati, Qt::Key_A);
+    });
+    QTest::mouseDClick(window->imgShow, Qt::LeftButton, {},
+                       window->imgShow->toView(QPointF(405, 295)).toPoint());
+    EXPECT_TRUE(shown);
 }

@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include "app/GameState.h"
+#include "recognition/CalibratedReading.h"
+#include "support/BoardPhoto.h"
+#include "support/ClassificationCheck.h"
+
+namespace {
+
+// A game photographed on one board, read photo by photo against its first
+// (empty) photo on the board's true grid, each reading the position before
+// as Banmark keeps it.
+class PhotographedGame {
+public:
+    explicit PhotographedGame(const BoardPhotoSetup& board) : setup_(board) {
+        const BoardPhoto first = RenderBoardPhoto(setup_);
+        const int n = setup_.boardSize;
+        state_.BoardSize = n;
+        state_.GridMax = n - 1;
+        state_.MoveCount = 1;
+        for (int i = 0; i < n; ++i) {
+            for (int j = 0; j < n; ++j) {
+                state_.GridPoints(i, j, 0) = first.pointAt(i, j).toPoint().x();
+                state_.GridPoints(i, j, 1) = first.pointAt(i, j).toPoint().y();
+            }
+        }
+        calibration_ = CalibrateBoard(first.image, state_);
+    }
+
+    const BoardCalibration& calibration() const { return calibration_; }
+
+    // Photographs the stones under the given light (and hand), reads the
+    // photo as the next move and returns the points read wrong, "(i, j)"
+    // each; kept counts the points that were not clear.
+    std::string read(const std::vector<int>& stones, double exposure = 1,
+                     std::array<double, 3> whiteBalance = {1, 1, 1},
+                     std::optional<int> handRow = std::nullopt, int* kept = nullptr) {
+        BoardPhotoSetup setup = setup_;
+        setup.stones = stones;
+        setup.exposure = exposure;
+        setup.whiteBalance = whiteBalance;
+        setup.handRow = handRow;
+        const CalibratedReading reading =
+            ReadCalibrated(RenderBoardPhoto(setup).image, state_, calibration_, levels_);
+        levels_ = reading.levels;
+        QStringList wrong;
+        const int n = setup_.boardSize;
+        for (int i = 0; i < n; ++i) {
+            for (int j = 0; j < n; ++j) {
+                const PointReading& point = reading.points[LookIndex(i, j)];
+                state_.Positions(i, j, state_.MoveCount) = point.verdict;
+                if (kept && point.kept) ++*kept;
+                const int truth = stones.empty() ? kEmpty : stones[i + j * n];
+                if (point.verdict != truth) wrong << QStringLiteral("(%1, %2)").arg(i).arg(j);
+            }
+        }
+        ++state_.MoveCount;
+        return wrong.join(u' ').toStdString();
+    }
+
+private:
+    BoardPhotoSetup setup_;
+    GameState state_;
+    BoardCalibration calibration_;
+    StoneLevels levels_;
+};
+
+// The first count stones of `all` in scan order, the rest of the board empty.
+std::vector<int> firstStones(const std::vector<int>& all, int count) {
+    std::vector<int> some(all.size(), kEmpty);
+    for (std::size_t k = 0; k < all.size() && count > 0; ++k) {
+        if (all[k] == kEmpty) continue;
+        some[k] = all[k];
+        --count;
+    }
+    return some;
+}
+
+struct Board {
+    const char* name;
+    int boardSize;
+    QSize photo;
+    double tilt;
+    BoardWood wood;
+    TableCover table;
+};
+
+BoardPhotoSetup setupFor(const Board& board) {
+    BoardPhotoSetup setup;
+    setup.boardSize = board.boardSize;
+    setup.photoSize = board.photo;
+    setup.camera.tiltDegrees = board.tilt;
+    setup.camera.distance = 1.05;
+    setup.wood = board.wood;
+    setup.table = board.table;
+    return setup;
+}
+
+class CalibratedReadingOnBoards : public testing::TestWithParam<Board> {};
+
+}  // namespace
+
+TEST(CalibratedReading, TheFixedRuleStaysWhereItReadsTheEmptyBoard) {
+    BoardPhotoSetup kaya;
+    kaya.boardSize = 9;
+    kaya.photoSize = {1200, 900};
+    kaya.camera.distance = 2.5;  // near, the ink of a star point looks black to the fixed rule
+    const BoardPhoto orange = RenderBoardPhoto(kaya);
+    GameState state;
+    state.BoardSize = 9;
+    state.GridMax = 8;
+    for (int i = 0; i < 9; ++i) {
+        for (int j = 0; j < 9; ++j) {
+            state.GridPoints(i, j, 0) = orange.pointAt(i, j).toPoint().x();
+            state.GridPoints(i, j, 1) = orange.pointAt(i, j).toPoint().y();
+        }
+    }
+    EXPECT_FALSE(ChooseCalibration(orange.image, state));
+
+    BoardPhotoSetup maple = kaya;
+    maple.wood = BoardWood::kMaple;
+    EXPECT_TRUE(ChooseCalibration(RenderBoardPhoto(maple).image, state));
+}
+
+// A game goes on, a third of the board filled at the end, while the camera's
+// exposure and white balance change from photo to photo.
+TEST_P(CalibratedReadingOnBoards, EveryPointIsReadThroughChangesOfLight) {
+    const Board board = GetParam();
+    PhotographedGame game(setupFor(board));
+    const std::vector<int> all = ScatteredStones(board.boardSize, 7);
+    EXPECT_EQ(game.read({}), "");
+    EXPECT_EQ(game.read(firstStones(all, 1), 0.85, {1.05, 1, 0.9}), "");
+    EXPECT_EQ(game.read(firstStones(all, 2), 1.15, {0.95, 1, 1.1}), "");
+    EXPECT_EQ(game.read(firstStones(all, 12), 0.8, {1, 1.05, 1}), "");
+    EXPECT_EQ(game.read(all, 1.2, {1.08, 0.95, 0.95}), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cameras, CalibratedReadingOnBoards,
+    testing::Values(
+        Board{"PaleMapleOnAWhiteClothByAWebcam", 19, {640, 480}, 35, BoardWood::kMaple,
+              TableCover::kWhiteCloth},
+        Board{"YellowKayaOnBlueFelt", 13, {1600, 1200}, 20, BoardWood::kYellowKaya,
+              TableCover::kBlueFelt},
+        Board{"PaleMapleFromAbove", 9, {2400, 1800}, 0, BoardWood::kMaple,
+              TableCover::kBlueFelt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Handicap stones put down before the first photograph differ from the
+// board around them: they are the game's first black stones, and the empty
+// look under them comes from the board around.
+TEST(CalibratedReading, StonesOnTheFirstPhotoAreBlackStones) {
+    BoardPhotoSetup setup = setupFor({"", 19, {1600, 1200}, 10, BoardWood::kMaple,
+                                      TableCover::kWhiteCloth});
+    setup.stones.assign(19 * 19, kEmpty);
+    for (int k : {3 + 3 * 19, 15 + 15 * 19, 3 + 15 * 19, 15 + 3 * 19}) setup.stones[k] = kBlack;
+    PhotographedGame game(setup);
+    EXPECT_EQ(game.calibration().firstStones, std::vector<int>({60, 288, 72, 300}));
+
+    std::vector<int> stones = setup.stones;
+    EXPECT_EQ(game.read(stones), "");
+    stones[9 + 9 * 19] = kWhite;
+    EXPECT_EQ(game.read(stones, 1.1), "");
+}
+
+// A hand over the board's left edge while a stone goes down elsewhere: what
+// reaches in from outside the photo is no stone, and the points under it
+// keep what they showed before.
+TEST(CalibratedReading, AHandReachingInKeepsThePositionBefore) {
+    PhotographedGame game(setupFor({"", 19, {640, 480}, 35, BoardWood::kMaple,
+                                    TableCover::kWhiteCloth}));
+    std::vector<int> stones(19 * 19, kEmpty);
+    stones[2 + 6 * 19] = kBlack;  // next to the hand
+    EXPECT_EQ(game.read(stones), "");
+    stones[15 + 3 * 19] = kWhite;
+    int kept = 0;
+    EXPECT_EQ(game.read(stones, 1.1, {1, 1, 1}, 6, &kept), "");
+    EXPECT_GT(kept, 0);
+}
