@@ -13,8 +13,10 @@ namespace {
 
 // The limits, in spreads of the board points' noise and in shares of the
 // stones' level: a stone stands out by at least 6 spreads and is read once
-// its change reaches half of its colour's level; the board stays within 4
-// spreads or a third of the level. The band in between is unclear.
+// its change reaches 30% of its colour's level (a stone on the far edge of
+// a steep webcam photo shows far less than one near the camera); the board
+// stays within 4 spreads or a fifth of the level. The band in between is
+// unclear.
 constexpr float kStoneSpreads = 6;
 constexpr float kBoardSpreads = 4;
 constexpr float kStoneShare = 0.3f;
@@ -65,10 +67,6 @@ float change(const PointLook& seen, const PointLook& empty) {
 std::array<float, 3> chromaticity(const PointLook& look) {
     const float l = std::max(1.0f, look.luminance());
     return {(look.red - l) / l, (look.green - l) / l, (look.blue - l) / l};
-}
-
-float length(const std::array<float, 3>& v) {
-    return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
 }
 
 // 1 minus the share of the empty look's colour that the seen look keeps

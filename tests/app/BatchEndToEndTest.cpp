@@ -145,3 +145,31 @@ TEST_F(BatchEndToEndTest, NoBoardOrBadArgumentsEndWithTheirOwnStatus) {
     EXPECT_EQ(batch({"--rules", "Japanese", "--on-anomaly", "forse"}, series).status, 2);
     EXPECT_EQ(batch({}, {series.last(), series.first()}).status, 2);  // no rules, wrong order
 }
+
+// What real photographs showed: a pale, nearly grey board that the fixed
+// colour rule reads as stones everywhere, a white cloth or a blue felt, the
+// camera's exposure and white balance changing from photo to photo, a
+// webcam at a steep angle and a hand over the board's edge.
+TEST_F(BatchEndToEndTest, AGameOnAPaleBoardUnderAWebcamWithAHandInOnePhoto) {
+    // Forty moves, the ko and captures among them. Further on, this small a
+    // photo misses a white stone on the far edge now and then (move 58).
+    SgfGame game = NineteenLineGame();
+    game.moves.resize(40);
+    SeriesLook look = LookFor(19, {640, 480}, 35);
+    look.wood = BoardWood::kMaple;
+    look.table = TableCover::kWhiteCloth;
+    look.exposureDrift = 0.15;
+    look.whiteBalanceDrift = 0.05;
+    look.handRows = {{9, 6}};
+    EXPECT_EQ(recordOf(game, photograph(game, look), {}).moves, gtpMoves(game.moves, 19));
+}
+
+TEST_F(BatchEndToEndTest, AGameOnAYellowBoardOnBlueFeltUnderDriftingLight) {
+    const SgfGame game = ThirteenLineGame();
+    SeriesLook look = LookFor(13, {1200, 900}, 20);
+    look.wood = BoardWood::kYellowKaya;
+    look.table = TableCover::kBlueFelt;
+    look.exposureDrift = 0.15;
+    look.whiteBalanceDrift = 0.05;
+    EXPECT_EQ(recordOf(game, photograph(game, look), {}).moves, gtpMoves(game.moves, 13));
+}

@@ -59,9 +59,12 @@ protected:
     QStringList photograph(const SgfGame& game, const QString& folder = "partita",
                            QSize size = {}) {
         if (size.isEmpty()) size = game.boardSize == 19 ? QSize(1600, 1200) : QSize(1200, 900);
+        return photograph(game, LookFor(game.boardSize, size), folder);
+    }
+    QStringList photograph(const SgfGame& game, const SeriesLook& look,
+                           const QString& folder = "partita") {
         QString error;
-        const QStringList made =
-            RenderPhotoSeries(game, photos.path() + folder, LookFor(game.boardSize, size), &error);
+        const QStringList made = RenderPhotoSeries(game, photos.path() + folder, look, &error);
         EXPECT_FALSE(made.isEmpty()) << error.toStdString();
         return made;
     }
@@ -84,11 +87,15 @@ protected:
     // Runs the batch on the game's photographs and checks the SGF it wrote
     // against the game: GNU Go reads it and plays every move again.
     GnuGoReplay recordOf(const SgfGame& game, const QStringList& extra = {}) {
+        return recordOf(game, photograph(game), extra);
+    }
+    GnuGoReplay recordOf(const SgfGame& game, const QStringList& series,
+                         const QStringList& extra) {
         const BatchRun run =
             batch(QStringList{"--rules", game.rules.isEmpty() ? "Japanese" : game.rules,
                               "--black-side", "S", "--no-kifu"} +
                       extra,
-                  photograph(game));
+                  series);
         EXPECT_EQ(run.status, 0) << run.err.toStdString();
         EXPECT_EQ(run.files().size(), 1) << run.out.toStdString();
         if (run.files().isEmpty()) return {};
