@@ -28,6 +28,7 @@ QString CalibrationKey(const GameState& state, const QString& firstPrepared);
 // detection find (with Ctrl held the votes are saved as a picture under
 // outputBase), or, when the detection failed or Esc stopped it, a 19-line
 // default; the user checks it. Then the star points, the board's colour
-// and the way the game is read (see ChooseCalibration) are taken from it. False when the user gave up at the grid check.
+// and the way the game is read (see ChooseCalibration) are taken from it. False when the user gave
+// up at the grid check.
 bool EstablishGrid(Program& program, const std::optional<GivenGrid>& given,
                    const QString& outputBase, bool ctrlHeld, UserPort& port);

@@ -4,10 +4,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "recognition/ColourWindow.h"
 #include "recognition/Classification.h"
+#include "recognition/ColourWindow.h"
 #include "recognition/LightField.h"
 #include "recognition/ReachingIn.h"
+#include "util/Median.h"
 
 namespace {
 
@@ -32,32 +33,25 @@ constexpr float kLeastNoise = 0.01f;
 // around it; even a pale board's knots and a printed seam are not.
 constexpr float kFirstStoneRatio = 0.5f;
 
-float median(std::vector<float> values) {
-    if (values.empty()) return 0;
-    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-    std::nth_element(values.begin(), middle, values.end());
-    return *middle;
-}
-
 // The robust spread of the values around their median (1.4826 MAD: the
 // standard deviation for normal noise).
 float spread(const std::vector<float>& values) {
-    const float centre = median(values);
+    const float centre = Median(values);
     std::vector<float> distances;
     for (float v : values) distances.push_back(std::abs(v - centre));
-    return 1.4826f * median(distances);
+    return 1.4826f * Median(distances);
 }
 
 // The same on one side of the median only (sign -1 below, +1 above): the
 // shadows beside the stones darken the board, never brighten it, and must
 // not widen the white stones' limits.
 float sideSpread(const std::vector<float>& values, float sign) {
-    const float centre = median(values);
+    const float centre = Median(values);
     std::vector<float> distances;
     for (float v : values) {
         if (sign * (v - centre) >= 0) distances.push_back(sign * (v - centre));
     }
-    return 1.4826f * median(distances);
+    return 1.4826f * Median(distances);
 }
 
 float change(const PointLook& seen, const PointLook& empty) {
@@ -89,7 +83,7 @@ PointLook channelMedian(const BoardLooks& looks, int gridMax) {
             blue.push_back(look.blue);
         }
     }
-    return {median(red), median(green), median(blue)};
+    return {Median(red), Median(green), Median(blue)};
 }
 
 // The places that should show the bare board now: every cell centre, and
@@ -101,8 +95,8 @@ std::vector<LightField::Sample> boardSamples(const BoardLooks& points, const Cel
     const int g = state.GridMax;
     for (int a = 0; a <= g + 1; ++a) {
         for (int b = 0; b <= g + 1; ++b)
-            samples.push_back({a - 0.5, b - 0.5, cells[CellIndex(a, b)],
-                               calibration.cells[CellIndex(a, b)]});
+            samples.push_back(
+                {a - 0.5, b - 0.5, cells[CellIndex(a, b)], calibration.cells[CellIndex(a, b)]});
     }
     for (int i = 0; i <= g; ++i) {
         for (int j = 0; j <= g; ++j) {
@@ -128,7 +122,7 @@ std::vector<float> changesWhere(const CalibratedReading& reading, const GameStat
 }
 
 float levelOr(const std::vector<float>& changes, float known) {
-    return changes.empty() ? known : median(changes);
+    return changes.empty() ? known : Median(changes);
 }
 
 // A colour's level: the median change of the points that held it before;
@@ -138,7 +132,7 @@ float levelOr(const std::vector<float>& changes, float known) {
 float levelFor(const CalibratedReading& reading, const GameState& state, int value, float known,
                float noise) {
     const std::vector<float> held = changesWhere(reading, state, value);
-    if (!held.empty()) return median(held);
+    if (!held.empty()) return Median(held);
     if (known != 0) return known;
     const float sign = value == kBlack ? -1.0f : 1.0f;
     float strongest = 0;
@@ -230,8 +224,8 @@ BoardCalibration CalibrateBoard(const QImage& firstPhoto, const GameState& state
     std::vector<float> changes;
     for (const LightField::Sample& s : samples)
         changes.push_back(change(s.now, board.Apply(flat, s.i, s.j)));
-    const float darkest =
-        std::min(std::log(kFirstStoneRatio), -kStoneSpreads * std::max(kLeastNoise, spread(changes)));
+    const float darkest = std::min(std::log(kFirstStoneRatio),
+                                   -kStoneSpreads * std::max(kLeastNoise, spread(changes)));
     for (int i = 0; i <= state.GridMax; ++i) {
         for (int j = 0; j <= state.GridMax; ++j) {
             const int k = LookIndex(i, j);
@@ -275,10 +269,9 @@ CalibratedReading ReadCalibrated(const QImage& picture, const GameState& state,
         }
     }
     reading.limits = limitsFor(reading, state, levels);
-    const std::vector<bool> reached =
-        ReachingIn(MapBlocks(photo, calibration.blocks.side), calibration.blocks,
-                   std::min(reading.limits.blackStone, reading.limits.whiteStone),
-                   WidenedGrid(state, 1));
+    const std::vector<bool> reached = ReachingIn(
+        MapBlocks(photo, calibration.blocks.side), calibration.blocks,
+        std::min(reading.limits.blackStone, reading.limits.whiteStone), WidenedGrid(state, 1));
     for (int i = 0; i <= state.GridMax; ++i) {
         for (int j = 0; j <= state.GridMax; ++j) {
             PointReading& p = reading.points[LookIndex(i, j)];

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "util/Median.h"
+
 namespace {
 
 // Below this many board points only a constant gain is fitted.
@@ -17,13 +19,6 @@ constexpr double kLeastSpread = 0.015;
 double channel(const PointLook& look, int c) {
     const float values[3] = {look.red, look.green, look.blue};
     return std::max(1.0f, values[c]);
-}
-
-double median(std::vector<double> values) {
-    if (values.empty()) return 0;
-    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-    std::nth_element(values.begin(), middle, values.end());
-    return *middle;
 }
 
 // Solves the n x n system a x = b in place by Gaussian elimination with
@@ -79,7 +74,7 @@ LightField LightField::Fit(const std::vector<Sample>& samples, int gridMax) {
         for (const Sample& s : samples)
             observed.push_back(std::log(channel(s.now, c) / channel(s.empty, c)));
         Terms& fit = field.coefficients_[c];
-        fit = {median(observed), 0, 0, 0, 0, 0};
+        fit = {Median(observed), 0, 0, 0, 0, 0};
         for (int round = 0; round < kRounds; ++round) {
             std::vector<double> residuals;
             std::vector<double> sizes;
@@ -87,7 +82,7 @@ LightField LightField::Fit(const std::vector<Sample>& samples, int gridMax) {
                 residuals.push_back(observed[k] - field.logGain(c, samples[k].i, samples[k].j));
                 sizes.push_back(std::abs(residuals.back()));
             }
-            const double spread = std::max(kLeastSpread, 1.4826 * median(sizes));
+            const double spread = std::max(kLeastSpread, 1.4826 * Median(sizes));
             std::array<std::array<double, kTerms>, kTerms> normal{};
             Terms right{};
             for (std::size_t k = 0; k < samples.size(); ++k) {

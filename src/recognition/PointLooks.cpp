@@ -27,12 +27,14 @@ QPointF extendedPoint(const GameState& state, int i, int j) {
     const auto at = [&state](int a, int b) {
         return QPointF(state.GridPoints(a, b, 0), state.GridPoints(a, b, 1));
     };
-    const QPointF base = at(ci, cj);
-    const int di = i - ci;
-    const int dj = j - cj;
-    const int si = di > 0 ? 1 : -1;
-    const int sj = dj > 0 ? 1 : -1;
-    return base + std::abs(di) * (base - at(ci - si, cj)) + std::abs(dj) * (base - at(ci, cj - sj));
+    QPointF point = at(ci, cj);
+    // Only the sides actually beyond the border step back into the grid: a
+    // point on the border has no neighbour on its outer side.
+    if (const int di = i - ci; di != 0)
+        point += std::abs(di) * (at(ci, cj) - at(ci - (di > 0 ? 1 : -1), cj));
+    if (const int dj = j - cj; dj != 0)
+        point += std::abs(dj) * (at(ci, cj) - at(ci, cj - (dj > 0 ? 1 : -1)));
+    return point;
 }
 
 }  // namespace
@@ -42,8 +44,10 @@ LookArea PointArea(const GameState& state, int i, int j) {
     const int ni = i < half ? i + 1 : i - 1;  // neighbours towards the centre
     const int nj = j < half ? j + 1 : j - 1;
     const auto& p = state.GridPoints;
-    const int across = std::max(std::abs(p(ni, j, 0) - p(i, j, 0)), std::abs(p(i, nj, 0) - p(i, j, 0)));
-    const int down = std::max(std::abs(p(ni, j, 1) - p(i, j, 1)), std::abs(p(i, nj, 1) - p(i, j, 1)));
+    const int across =
+        std::max(std::abs(p(ni, j, 0) - p(i, j, 0)), std::abs(p(i, nj, 0) - p(i, j, 0)));
+    const int down =
+        std::max(std::abs(p(ni, j, 1) - p(i, j, 1)), std::abs(p(i, nj, 1) - p(i, j, 1)));
     const auto reach = [](int extent) {
         return std::max(kSmallestReach, static_cast<int>(std::lround(kAreaHalfSide * extent)));
     };
@@ -90,16 +94,17 @@ CellLooks SampleCellLooks(const QImage& picture, const GameState& state) {
     CellLooks looks{};
     for (int a = 0; a <= state.GridMax + 1; ++a) {
         for (int b = 0; b <= state.GridMax + 1; ++b) {
-            const QPointF centre = (extendedPoint(state, a - 1, b - 1) + extendedPoint(state, a, b) +
-                                    extendedPoint(state, a - 1, b) + extendedPoint(state, a, b - 1)) /
-                                   4;
-            const float spacing = DimensionePietra(state, std::min(a, state.GridMax),
-                                                   std::min(b, state.GridMax));
-            const int reach = std::max(kSmallestReach,
-                                       static_cast<int>(std::lround(kCellHalfSide * spacing)));
-            looks[CellIndex(a, b)] = SampleArea(
-                photo, {static_cast<int>(std::lround(centre.x())),
-                        static_cast<int>(std::lround(centre.y())), reach, reach});
+            const QPointF centre =
+                (extendedPoint(state, a - 1, b - 1) + extendedPoint(state, a, b) +
+                 extendedPoint(state, a - 1, b) + extendedPoint(state, a, b - 1)) /
+                4;
+            const float spacing =
+                DimensionePietra(state, std::min(a, state.GridMax), std::min(b, state.GridMax));
+            const int reach =
+                std::max(kSmallestReach, static_cast<int>(std::lround(kCellHalfSide * spacing)));
+            looks[CellIndex(a, b)] =
+                SampleArea(photo, {static_cast<int>(std::lround(centre.x())),
+                                   static_cast<int>(std::lround(centre.y())), reach, reach});
         }
     }
     return looks;

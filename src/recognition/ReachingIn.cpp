@@ -2,11 +2,12 @@
 
 #include <QImage>
 #include <QPolygonF>
-#include <array>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "recognition/ColourWindow.h"
+#include "util/Median.h"
 
 namespace {
 
@@ -23,12 +24,6 @@ LogRatios logRatios(const PointLook& now, const PointLook& empty) {
         return std::log(std::max(least, seen) / std::max(least, was));
     };
     return {ratio(now.red, empty.red), ratio(now.green, empty.green), ratio(now.blue, empty.blue)};
-}
-
-float median(std::vector<float> values) {
-    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-    std::nth_element(values.begin(), middle, values.end());
-    return *middle;
 }
 
 // Which blocks changed against the light of their tile; the blocks on the
@@ -54,7 +49,7 @@ std::vector<bool> changedBlocks(const BlockMap& now, const BlockMap& empty, floa
                 for (int c = 0; c < 3; ++c) {
                     std::vector<float> values;
                     for (int k : tile) values.push_back(ratios[k][c]);
-                    const float light = median(values);
+                    const float light = Median(values);
                     for (int k : tile) {
                         if (std::abs(ratios[k][c] - light) > limit) changed[k] = true;
                     }

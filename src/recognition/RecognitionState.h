@@ -10,10 +10,10 @@
 
 // How the position of a photograph differs from the one before it.
 struct PositionChanges {
-    int newWhite = 0;    // white now, empty before
-    int newBlack = 0;    // black now, empty before
-    int goneWhite = 0;   // empty now, white before
-    int goneBlack = 0;   // empty now, black before
+    int newWhite = 0;            // white now, empty before
+    int newBlack = 0;            // black now, empty before
+    int goneWhite = 0;           // empty now, white before
+    int goneBlack = 0;           // empty now, black before
     bool colourChanged = false;  // a stone is now of the other colour
 };
 

@@ -63,16 +63,15 @@ frmDati::frmDati(QWidget* parent) : QDialog(parent) {
                          },
                          0);
     // The reading against the game's empty board has figures of its own.
-    calibratedRows_ =
-        addRows(grid,
-                {
-                    {"lblGV", "Goban vuoto ..", lblGobanVuoto, "lblGobanVuoto"},
-                    {"lblQF", "Questa foto ...", lblQuestaFoto, "lblQuestaFoto"},
-                    {"lblLD", "Luminosità ....", lblDifferenza, "lblDifferenza"},
-                    {"lblPC", "Perdita colore", lblPerditaColore, "lblPerditaColore"},
-                    {"lblSG", "Soglie N / B ..", lblSoglie, "lblSoglie"},
-                },
-                7);
+    calibratedRows_ = addRows(grid,
+                              {
+                                  {"lblGV", "Goban vuoto ..", lblGobanVuoto, "lblGobanVuoto"},
+                                  {"lblQF", "Questa foto ...", lblQuestaFoto, "lblQuestaFoto"},
+                                  {"lblLD", "Luminosità ....", lblDifferenza, "lblDifferenza"},
+                                  {"lblPC", "Perdita colore", lblPerditaColore, "lblPerditaColore"},
+                                  {"lblSG", "Soglie N / B ..", lblSoglie, "lblSoglie"},
+                              },
+                              7);
     auto* fraDivisorio = named(new QFrame, "fraDivisorio");
     fraDivisorio->setFrameShape(QFrame::HLine);
     grid->addWidget(fraDivisorio, 12, 0, 1, 3);
@@ -101,8 +100,7 @@ void frmDati::Show(const PointAnalysis& analysis, const QString& place, const QR
 
 void frmDati::ShowCalibrated(const CalibratedAnalysis& analysis, const QString& place,
                              const QRect& anchor) {
-    lblGobanVuoto->setText(
-        colourText(analysis.emptyRed, analysis.emptyGreen, analysis.emptyBlue));
+    lblGobanVuoto->setText(colourText(analysis.emptyRed, analysis.emptyGreen, analysis.emptyBlue));
     lblQuestaFoto->setText(colourText(analysis.seenRed, analysis.seenGreen, analysis.seenBlue));
     lblDifferenza->setText(signedPercent(analysis.brightness));
     lblPerditaColore->setText(QString::number(analysis.greyness) + u'%');

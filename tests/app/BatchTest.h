@@ -89,8 +89,7 @@ protected:
     GnuGoReplay recordOf(const SgfGame& game, const QStringList& extra = {}) {
         return recordOf(game, photograph(game), extra);
     }
-    GnuGoReplay recordOf(const SgfGame& game, const QStringList& series,
-                         const QStringList& extra) {
+    GnuGoReplay recordOf(const SgfGame& game, const QStringList& series, const QStringList& extra) {
         const BatchRun run =
             batch(QStringList{"--rules", game.rules.isEmpty() ? "Japanese" : game.rules,
                               "--black-side", "S", "--no-kifu"} +

@@ -24,6 +24,5 @@ TEST(PositionLog, EachPhotoKeepsItsLastReadingInRowsFromTheTop) {
     const QString empty = ". . . . . . . . .\n";
     EXPECT_EQ(QString::fromUtf8(log.Text()),
               "IMG_0002.jpg\n" + empty.repeated(8) + "W . . . . . . . B\n" +  //
-                  "IMG_0003.jpg\n. . B . . . . . .\n" + empty.repeated(7) +
-                  "W . . . . . . . .\n");
+                  "IMG_0003.jpg\n. . B . . . . . .\n" + empty.repeated(7) + "W . . . . . . . .\n");
 }

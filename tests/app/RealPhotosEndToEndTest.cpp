@@ -63,9 +63,9 @@ protected:
 TEST_F(RealPhotosEndToEndTest, AWebcamSeriesGivesEveryPositionAndTheGame) {
     const QDir series(kRealPhotos + "/t2");
     const QString positions = photos.path() + "positions.txt";
-    const BatchRun run = batch({"--rules", "Chinese", "--black-side", "S", "--no-kifu",
-                                "--positions", positions},
-                               linkSeries(series));
+    const BatchRun run =
+        batch({"--rules", "Chinese", "--black-side", "S", "--no-kifu", "--positions", positions},
+              linkSeries(series));
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     // Nothing was asked but Black's side.
     EXPECT_FALSE(run.err.contains(" -> ")) << run.err.toStdString();

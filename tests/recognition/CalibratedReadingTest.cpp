@@ -138,20 +138,27 @@ TEST_P(CalibratedReadingOnBoards, EveryPointIsReadThroughChangesOfLight) {
 INSTANTIATE_TEST_SUITE_P(
     Cameras, CalibratedReadingOnBoards,
     testing::Values(
-        Board{"PaleMapleOnAWhiteClothByAWebcam", 19, {640, 480}, 35, BoardWood::kMaple,
+        Board{"PaleMapleOnAWhiteClothByAWebcam",
+              19,
+              {640, 480},
+              35,
+              BoardWood::kMaple,
               TableCover::kWhiteCloth},
-        Board{"YellowKayaOnBlueFelt", 13, {1600, 1200}, 20, BoardWood::kYellowKaya,
+        Board{"YellowKayaOnBlueFelt",
+              13,
+              {1600, 1200},
+              20,
+              BoardWood::kYellowKaya,
               TableCover::kBlueFelt},
-        Board{"PaleMapleFromAbove", 9, {2400, 1800}, 0, BoardWood::kMaple,
-              TableCover::kBlueFelt}),
+        Board{"PaleMapleFromAbove", 9, {2400, 1800}, 0, BoardWood::kMaple, TableCover::kBlueFelt}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Handicap stones put down before the first photograph differ from the
 // board around them: they are the game's first black stones, and the empty
 // look under them comes from the board around.
 TEST(CalibratedReading, StonesOnTheFirstPhotoAreBlackStones) {
-    BoardPhotoSetup setup = setupFor({"", 19, {1600, 1200}, 10, BoardWood::kMaple,
-                                      TableCover::kWhiteCloth});
+    BoardPhotoSetup setup =
+        setupFor({"", 19, {1600, 1200}, 10, BoardWood::kMaple, TableCover::kWhiteCloth});
     setup.stones.assign(19 * 19, kEmpty);
     for (int k : {3 + 3 * 19, 15 + 15 * 19, 3 + 15 * 19, 15 + 3 * 19}) setup.stones[k] = kBlack;
     PhotographedGame game(setup);
@@ -167,8 +174,8 @@ TEST(CalibratedReading, StonesOnTheFirstPhotoAreBlackStones) {
 // reaches in from outside the photo is no stone, and the points under it
 // keep what they showed before.
 TEST(CalibratedReading, AHandReachingInKeepsThePositionBefore) {
-    PhotographedGame game(setupFor({"", 19, {640, 480}, 35, BoardWood::kMaple,
-                                    TableCover::kWhiteCloth}));
+    PhotographedGame game(
+        setupFor({"", 19, {640, 480}, 35, BoardWood::kMaple, TableCover::kWhiteCloth}));
     std::vector<int> stones(19 * 19, kEmpty);
     stones[2 + 6 * 19] = kBlack;  // next to the hand
     EXPECT_EQ(game.read(stones), "");

@@ -1,8 +1,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QPainter>
+#include <QPushButton>
 #include <QTimer>
 #include <functional>
 
