@@ -1,10 +1,14 @@
 // Finding the grid on the first photograph of a series: the line voting over
 // every edge pixel, then the detection on the votes. Measured on a rendered
-// 1600 x 1200 photograph of an empty 19 x 19 board, tilted by 15 degrees.
+// 1600 x 1200 photograph of an empty 19 x 19 board, tilted by 15 degrees;
+// then following the grid onto the next photograph, with the camera still
+// and with the camera knocked by (30, -20) pixels and 1 degree.
 #include <benchmark/benchmark.h>
 
 #include "app/GameState.h"
+#include "geometry/GridCompletion.h"
 #include "geometry/GridDetection.h"
+#include "geometry/GridFollowing.h"
 #include "geometry/LineVoting.h"
 #include "support/BoardPhoto.h"
 #include "support/ScriptedUserPort.h"
@@ -17,9 +21,16 @@ struct Setup {
         BoardPhotoSetup setup;
         setup.camera.tiltDegrees = 15;
         photo = RenderBoardPhoto(setup).image;
+        setup.seed = 2;
+        still = RenderBoardPhoto(setup).image;
+        setup.camera.shift = QPointF(30, -20);
+        setup.camera.rotationDegrees = 1;
+        knocked = RenderBoardPhoto(setup).image;
     }
     AngleTables angles;
     QImage photo;
+    QImage still;
+    QImage knocked;
     ScriptedUserPort port;
     const bool noAbort = false;
 };
@@ -55,5 +66,39 @@ void BM_VoteAndDetect(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_VoteAndDetect)->Unit(benchmark::kMillisecond);
+
+// The whole detection as a run does it: the voting, the detection and the
+// check for a larger grid around the one detected.
+void BM_VoteDetectAndComplete(benchmark::State& state) {
+    Setup& s = setup();
+    for (auto _ : state) {
+        LineVotes votes;
+        VoteGridLines(s.photo, s.angles, votes, s.port, s.noAbort);
+        GameState grid;
+        if (FindGrid(votes, s.angles, s.photo.size(), grid)) CompleteGrid(s.photo, grid);
+    }
+}
+BENCHMARK(BM_VoteDetectAndComplete)->Unit(benchmark::kMillisecond);
+
+void followOnto(benchmark::State& state, const QImage& next) {
+    Setup& s = setup();
+    LineVotes votes;
+    VoteGridLines(s.photo, s.angles, votes, s.port, s.noAbort);
+    GameState grid;
+    if (!FindGrid(votes, s.angles, s.photo.size(), grid)) return state.SkipWithError("no grid");
+    const std::optional<FollowedGrid> start = StartFollowing(s.photo, grid);
+    if (!start) return state.SkipWithError("no lines");
+    for (auto _ : state) {
+        GameState followedState = grid;
+        FollowedGrid followed = *start;
+        benchmark::DoNotOptimize(FollowGrid(next, followedState, followed));
+    }
+}
+
+void BM_FollowStillCamera(benchmark::State& state) { followOnto(state, setup().still); }
+BENCHMARK(BM_FollowStillCamera)->Unit(benchmark::kMillisecond);
+
+void BM_FollowKnockedCamera(benchmark::State& state) { followOnto(state, setup().knocked); }
+BENCHMARK(BM_FollowKnockedCamera)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -34,6 +34,17 @@ Answer policyAnswer(const MessageBoxRequest& request, const BatchAnswers& answer
     return request.defaultButton;
 }
 
+// "X0,Y0,XG0,YG0,XGG,YGG,X0G,Y0G": (0, 0), (G, 0), (G, G), (0, G).
+QString cornerList(const GameState& state) {
+    const int g = state.GridMax;
+    QStringList numbers;
+    for (const auto& [i, j] : {std::pair{0, 0}, {g, 0}, {g, g}, {0, g}}) {
+        numbers << QString::number(state.GridPoints(i, j, 0))
+                << QString::number(state.GridPoints(i, j, 1));
+    }
+    return numbers.join(u',');
+}
+
 }  // namespace
 
 void BatchPort::report(const QString& line) {
@@ -63,8 +74,10 @@ bool BatchPort::CalibrateGrid(GridCalibration& calibration) {
         if (program_.state.BoardSize == *answers_.boardSize) break;
         calibration.CycleSize();
     }
-    // The caption of the window's button, without its access key mark.
-    report(QStringLiteral("Griglia: ") + oneLine(calibration.Caption()).remove(u'&'));
+    // The caption of the window's button, without its access key mark, and
+    // the corners as --corners takes them, to give the grid back on a later run.
+    report(QStringLiteral("Griglia: ") + oneLine(calibration.Caption()).remove(u'&') +
+           QStringLiteral(" Angoli: ") + cornerList(program_.state));
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <map>
 
 #include "util/FixedTable.h"
 
@@ -43,6 +44,9 @@ struct GameState {
     // from the left edge of the photograph and j the horizontal lines from
     // its top. Entries beyond GridMax are never read.
     FixedTable<int, kMaxLines, kMaxLines, 2> GridPoints;
+    // The grid each photograph was read with, by the path of its prepared
+    // copy (as in Moves): the board can move between photographs.
+    std::map<QString, FixedTable<int, kMaxLines, kMaxLines, 2>> PhotoGrids;
 
     // Mean colour of the board, red + 256 * green + 65536 * blue.
     int BoardColour = 0;

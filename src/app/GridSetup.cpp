@@ -2,6 +2,7 @@
 
 #include "app/Program.h"
 #include "geometry/GridCalibration.h"
+#include "geometry/GridCompletion.h"
 #include "geometry/GridDetection.h"
 #include "geometry/GridModel.h"
 #include "geometry/LineVoting.h"
@@ -35,6 +36,7 @@ void detectGrid(Program& program, const QString& outputBase, bool ctrlHeld, User
     if (program.AbortRequested) return;
     program.AbortRequested =
         !FindGrid(program.lineVotes, program.angles, photo.size(), program.state);
+    if (!program.AbortRequested) CompleteGrid(photo, program.state);
 }
 
 }  // namespace
@@ -74,5 +76,6 @@ bool EstablishGrid(Program& program, const std::optional<GivenGrid>& given,
     rec.HoshiList = HoshiListFor(state.BoardSize);
     state.BoardColour = MeanBoardColour(state, rec.Photo);
     rec.Calibration = ChooseCalibration(rec.Photo, state);
+    rec.Followed = StartFollowing(rec.Photo, state);
     return true;
 }

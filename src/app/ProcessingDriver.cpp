@@ -148,12 +148,14 @@ private:
         if (!rec_.RetryPhoto) {
             if (!loadCurrentPhoto()) return Step::Next;
             rec_.RetryStep = 0;
+            if (rec_.Followed) FollowGrid(rec_.Photo, state_, *rec_.Followed);
         }
         ++photoCount_;
         return classifyAndInfer();
     }
 
     Step classifyAndInfer() {
+        state_.PhotoGrids[state_.CurrentPhoto] = state_.GridPoints;
         PositionChanges changes = ClassifyIntersections(state_, rec_, port_, windows_);
         if (rec_.HandicapCollecting && changes.newWhite > 0) {
             rec_.HandicapCollecting = false;
@@ -171,6 +173,7 @@ private:
             case InferenceResult::Recalibrated:
                 // The empty board is looked at again at the corrected grid.
                 rec_.Calibration = ChooseCalibration(rec_.FirstPhoto, state_);
+                rec_.Followed = StartFollowing(rec_.Photo, state_);
                 rec_.RetryPhoto = false;  // read afresh, as a new photograph
                 return Step::Again;
             case InferenceResult::Continue:

@@ -42,9 +42,10 @@ void placeBorderPoint(GameState& state, Corner s, Corner e, Corner target, float
     const int sOther = state.GridPoints(s.i, s.j, other),
               eOther = state.GridPoints(e.i, e.j, other);
 
-    if (const std::optional<double> share = BorderShare(ratio, k, state.GridMax))
+    if (const std::optional<double> offset =
+            BorderOffset(std::abs(eMain - sMain), ratio, k, state.GridMax))
         state.GridPoints(target.i, target.j, main) =
-            static_cast<int>(roundHalfEven(sMain + std::abs(eMain - sMain) * *share));
+            static_cast<int>(roundHalfEven(sMain + *offset));
     if (sMain == eMain) return;  // no straight side to follow: the other coordinate stays
     const long long product = static_cast<long long>(sOther - eOther) *
                               (state.GridPoints(target.i, target.j, main) - eMain);
@@ -102,11 +103,12 @@ void BuildGridModel(GameState& state, bool interior) {
     if (interior) buildInterior(state);
 }
 
-std::optional<double> BorderShare(float ratio, int k, int gridMax) {
-    if (std::fabs(ratio - 1.0f) <= 0.001f) return static_cast<double>(k) / gridMax;
+std::optional<double> BorderOffset(int span, float ratio, int k, int gridMax) {
+    // Whole numbers first, so that a tie at .5 stays exact and rounds to even.
+    if (std::fabs(ratio - 1.0f) <= 0.001f) return static_cast<double>(span * k) / gridMax;
     const float denominator = 1.0f - ratio * ratio;
     const double share =
         (1.0 - std::pow(ratio, static_cast<double>(k) / (gridMax / 2))) / denominator;
     if (!std::isfinite(share)) return std::nullopt;
-    return share;
+    return span * share;
 }

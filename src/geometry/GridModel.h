@@ -17,8 +17,8 @@ struct GameState;
 // (a division by zero) keeps what it held.
 void BuildGridModel(GameState& state, bool interior);
 
-// How far along a side border point k (0 ... gridMax) lies, as a share of
-// the side's span, when the side's far half is ratio times its near half:
-// the spacings form a geometric progression. std::nullopt when it cannot be
-// computed.
-std::optional<double> BorderShare(float ratio, int k, int gridMax);
+// How far along a side of span pixels border point k (0 ... gridMax) lies,
+// when the side's far half is ratio times its near half: the spacings form a
+// geometric progression. Evenly spaced sides give span * k / gridMax with the
+// product taken first. std::nullopt when it cannot be computed.
+std::optional<double> BorderOffset(int span, float ratio, int k, int gridMax);

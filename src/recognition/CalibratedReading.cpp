@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "geometry/GridFit.h"
 #include "recognition/Classification.h"
 #include "recognition/ColourWindow.h"
 #include "recognition/LightField.h"
@@ -212,6 +213,8 @@ BoardCalibration CalibrateBoard(const QImage& firstPhoto, const GameState& state
     const BoardLooks looks = SamplePointLooks(firstPhoto, state);
     calibration.cells = SampleCellLooks(firstPhoto, state);
     calibration.blocks = MapBlocks(firstPhoto, blockSide(state));
+    if (const std::optional<GridFrame> grid = FrameOfGrid(state))
+        calibration.gridToPhoto = grid->toPhoto;
     // The board as a smooth field of light over one colour, fitted to all
     // points and cells; a stone does not fit it.
     const PointLook flat = channelMedian(looks, state.GridMax);
@@ -237,6 +240,29 @@ BoardCalibration CalibrateBoard(const QImage& firstPhoto, const GameState& state
     }
     return calibration;
 }
+
+namespace {
+
+// Whether the grid lies where it lay on the first photograph, within the
+// few pixels the automatic retries shift it by, at the photograph's corners.
+bool gridInPlace(const BlockMap& blocks, const BoardCalibration& calibration,
+                 const GameState& state) {
+    const std::optional<GridFrame> grid = FrameOfGrid(state);
+    if (!grid || !calibration.gridToPhoto) return true;
+    const std::optional<Homography> toGrid = grid->toPhoto.inverted();
+    if (!toGrid) return true;
+    const Homography toEmpty = *calibration.gridToPhoto * *toGrid;
+    const double width = blocks.side * blocks.columns, height = blocks.side * blocks.rows;
+    for (const QPointF corner : {QPointF(0, 0), QPointF(width, 0), QPointF(width, height),
+                                 QPointF(0, height)}) {
+        const QPointF moved = toEmpty.map(corner) - corner;
+        constexpr double kRetryShifts = 3;
+        if (std::hypot(moved.x(), moved.y()) > kRetryShifts) return false;
+    }
+    return true;
+}
+
+}  // namespace
 
 std::optional<BoardCalibration> ChooseCalibration(const QImage& firstPhoto,
                                                   const GameState& state) {
@@ -269,9 +295,15 @@ CalibratedReading ReadCalibrated(const QImage& picture, const GameState& state,
         }
     }
     reading.limits = limitsFor(reading, state, levels);
-    const std::vector<bool> reached = ReachingIn(
-        MapBlocks(photo, calibration.blocks.side), calibration.blocks,
-        std::min(reading.limits.blackStone, reading.limits.whiteStone), WidenedGrid(state, 1));
+    // What reaches in is told by comparing the photograph with the empty
+    // board block by block, which holds only while the camera and the board
+    // stay where they were: once they move, the photograph is read as it is.
+    const std::vector<bool> reached =
+        gridInPlace(calibration.blocks, calibration, state)
+            ? ReachingIn(MapBlocks(photo, calibration.blocks.side), calibration.blocks,
+                         std::min(reading.limits.blackStone, reading.limits.whiteStone),
+                         WidenedGrid(state, 1))
+            : std::vector<bool>(calibration.blocks.looks.size(), false);
     for (int i = 0; i <= state.GridMax; ++i) {
         for (int j = 0; j <= state.GridMax; ++j) {
             PointReading& p = reading.points[LookIndex(i, j)];

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "geometry/Homography.h"
 #include "recognition/PointLooks.h"
 #include "recognition/ReachingIn.h"
 
@@ -21,6 +22,9 @@ struct BoardCalibration {
     CellLooks cells{};
     // The whole photograph in blocks of a third of the grid spacing.
     BlockMap blocks;
+    // Where the grid lay on the first photograph, to tell when the camera or
+    // the board has moved since.
+    std::optional<Homography> gridToPhoto;
     // The black stones already on the first photograph (handicap stones
     // put down before it), as LookIndex values in scan order.
     std::vector<int> firstStones;

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/GameState.h"
+#include "geometry/GridFollowing.h"
 #include "recognition/CalibratedReading.h"
 
 // How the position of a photograph differs from the one before it.
@@ -27,6 +28,9 @@ struct RecognitionState {
     // That photograph itself, once loaded.
     QImage FirstPhoto;
 
+    // Where the grid was last seen on the board's lines; std::nullopt when
+    // the lines of the first photograph could not be found.
+    std::optional<FollowedGrid> Followed;
     // How this game's empty board looks, when the photographs are read
     // against it; std::nullopt: read with the fixed colour rule.
     std::optional<BoardCalibration> Calibration;

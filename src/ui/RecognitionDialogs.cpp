@@ -16,6 +16,27 @@
 #include "ui/frmMain.h"
 #include "ui/frmWarning.h"
 
+namespace {
+
+// Lays the grid a photograph was read with over the game's grid while a
+// point of it is inspected: the board may have moved since.
+class RecordedGrid {
+public:
+    RecordedGrid(GameState& state, const QString& photo) : state_(state), kept_(state.GridPoints) {
+        const auto found = state.PhotoGrids.find(photo);
+        if (found != state.PhotoGrids.end()) state.GridPoints = found->second;
+    }
+    ~RecordedGrid() { state_.GridPoints = kept_; }
+    RecordedGrid(const RecordedGrid&) = delete;
+    RecordedGrid& operator=(const RecordedGrid&) = delete;
+
+private:
+    GameState& state_;
+    const decltype(GameState::GridPoints) kept_;
+};
+
+}  // namespace
+
 int frmMain::AskAnomalyChoice(const std::array<QString, 6>& situationLines) {
     if (errore_ == nullptr) errore_ = new frmErrore(port(), this);
     // The board frame, or the picture in its place while the board is hidden.
@@ -31,6 +52,7 @@ QString frmMain::CorrectMoves(GameState& state, const QString& lastRecognised) {
 void frmMain::InspectPoint(QPointF photoPoint) {
     if (!cmdRicalibrato->isHidden()) return;  // the grid check uses the mouse itself
     const QImage& photo = imgShow->photo();
+    const RecordedGrid grid(program_.state, warning_ ? warning_->PhotoShown() : QString());
     const QPoint pixel = photoPoint.toPoint();
     const auto searchStart = static_cast<float>(photo.width() + photo.height());
     const QString place = IntersectionSuffix(program_.state, pixel.x(), pixel.y(), searchStart);

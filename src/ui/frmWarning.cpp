@@ -264,8 +264,11 @@ std::optional<QPoint> frmWarning::markShownMove() {
     const MovePoint point = PointOfMove(label, state.BoardSize);
     const int move = MoveWithText(state, ShownMove, label);
     if (move > 0 && !state.Moves(move, 2).isEmpty()) {
-        const QPointF centre(state.GridPoints(point.i, point.j, 0),
-                             state.GridPoints(point.i, point.j, 1));
+        // The grid that photograph was read with: the board may have moved since.
+        const auto recorded = state.PhotoGrids.find(state.Moves(move, 0));
+        const auto& grid =
+            recorded != state.PhotoGrids.end() ? recorded->second : state.GridPoints;
+        const QPointF centre(grid(point.i, point.j, 0), grid(point.i, point.j, 1));
         main_.imgShow->setStoneMarker(centre, DimensionePietra(state, point.i, point.j));
     } else {
         main_.imgShow->hideStoneMarker();

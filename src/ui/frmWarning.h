@@ -33,6 +33,9 @@ public:
     // typed ("" for none); in correction mode the result is "" and
     // state.WarningCancelled tells whether the user cancelled.
     QString Correct(GameState& state, const QString& lastRecognised, const QRect& anchor);
+    // The prepared photograph the window shows on the main window while it
+    // is open; "" for the photograph under analysis.
+    QString PhotoShown() const { return isVisible() ? photoOnMain_ : QString(); }
 
     BoardDiagram* picSfondo = nullptr;
     QPushButton* cmdFirst = nullptr;

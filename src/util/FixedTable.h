@@ -15,6 +15,7 @@ public:
 
     T& operator()(int i, int j, int k = 0) { return cells_[offset(i, j, k)]; }
     const T& operator()(int i, int j, int k = 0) const { return cells_[offset(i, j, k)]; }
+    bool operator==(const FixedTable& other) const { return cells_ == other.cells_; }
 
 private:
     static std::size_t offset(int i, int j, int k) {

@@ -173,3 +173,18 @@ TEST_F(BatchEndToEndTest, AGameOnAYellowBoardOnBlueFeltUnderDriftingLight) {
     look.whiteBalanceDrift = 0.05;
     EXPECT_EQ(recordOf(game, photograph(game, look), {}).moves, gtpMoves(game.moves, 13));
 }
+
+// A hand-held camera over a folding board: the picture moves by up to 30
+// pixels and turns by up to a degree from one photo to the next.
+TEST_F(BatchEndToEndTest, AGameUnderAKnockedCameraOnAFoldingBoard) {
+    SgfGame game = NineteenLineGame();
+    game.moves.resize(30);
+    SeriesLook look = LookFor(19, {1600, 1200}, 0);
+    look.wood = BoardWood::kMaple;
+    look.table = TableCover::kBlueFelt;
+    look.seam = true;
+    look.borderLine = true;
+    look.knockPixels = 30;
+    look.knockDegrees = 1;
+    EXPECT_EQ(recordOf(game, photograph(game, look), {}).moves, gtpMoves(game.moves, 19));
+}

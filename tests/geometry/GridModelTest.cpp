@@ -43,8 +43,18 @@ TEST(GridModel, AParallelogramIsEvenlyDivided) {
 
 TEST(GridModel, SidesFollowAGeometricProgression) {
     for (int k = 0; k <= 18; ++k)
-        EXPECT_NEAR(*BorderShare(0.8f, k, 18), (1 - std::pow(0.8, k / 9.0)) / (1 - 0.64), 1e-6);
-    EXPECT_DOUBLE_EQ(*BorderShare(1.0005f, 3, 12), 0.25);  // within 0.001 of 1: even
+        EXPECT_NEAR(*BorderOffset(100, 0.8f, k, 18),
+                    100 * (1 - std::pow(0.8, k / 9.0)) / (1 - 0.64), 1e-4);
+    EXPECT_DOUBLE_EQ(*BorderOffset(102, 1.0005f, 7, 12), 59.5);  // within 0.001 of 1: even
+}
+
+TEST(GridModel, EvenSidesRoundTiesToEven) {
+    GameState state;
+    setCorners(state, 13, {1, 1}, {103, 1}, {103, 103}, {1, 103});
+    BuildGridModel(state, true);
+    EXPECT_EQ(gridPoint(state, 7, 0).x(), 60);  // 1 + 714 / 12 = 60.5
+    EXPECT_EQ(gridPoint(state, 0, 7).y(), 60);
+    EXPECT_EQ(gridPoint(state, 5, 12).x(), 44);  // 1 + 510 / 12 = 43.5
 }
 
 TEST(GridModel, APerspectiveGridIsCoveredToAPixel) {

@@ -20,8 +20,11 @@ constexpr double kMargin = 0.7;  // board beyond the outer lines
 constexpr double kThickness = 1.0;
 constexpr double kLineWidth = 0.045;
 constexpr double kStarRadius = 0.1;
+constexpr double kSeamWidth = 0.035;
 
 const QColor kInk(30, 24, 18);
+// The shadowed gap between a folding board's halves.
+const QColor kSeamShade(52, 34, 20);
 
 // How a board of the wood looks: its top and its darker sides.
 struct WoodFinish {
@@ -153,8 +156,26 @@ void PaintGlare(QPainter& painter, const QRectF& board, std::mt19937& random) {
     painter.drawRect(board);
 }
 
-void PaintBoardTop(QPainter& painter, const BoardView& view, int boardSize, const WoodLook& look,
-                   std::mt19937& random) {
+// The printed line around the grid, parallel to its outer lines.
+void PaintBorderLine(QPainter& painter, int boardSize) {
+    const double last = boardSize - 1;
+    painter.setPen(QPen(kInk, kLineWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(-kBorderLineOutside, -kBorderLineOutside, last + 2 * kBorderLineOutside,
+                            last + 2 * kBorderLineOutside));
+}
+
+// A folding board's fold, across the whole top from the left edge to the right.
+void PaintSeam(QPainter& painter, int boardSize) {
+    const QRectF board = BoardRect(boardSize);
+    const double row = (boardSize - 1) / 2.0 + kSeamBelowCentre;
+    painter.setPen(QPen(kSeamShade, kSeamWidth, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QPointF(board.left(), row), QPointF(board.right(), row));
+}
+
+void PaintBoardTop(QPainter& painter, const BoardView& view, const BoardPhotoSetup& setup,
+                   const WoodLook& look, std::mt19937& random) {
+    const int boardSize = setup.boardSize;
     const QImage wood = WoodTexture({1024, 1024}, look, random);
     const double last = boardSize - 1;
     painter.save();
@@ -172,6 +193,8 @@ void PaintBoardTop(QPainter& painter, const BoardView& view, int boardSize, cons
     painter.setBrush(kInk);
     for (const QPointF& star : StarPoints(boardSize))
         painter.drawEllipse(star, kStarRadius, kStarRadius);
+    if (setup.borderLine) PaintBorderLine(painter, boardSize);
+    if (setup.seam) PaintSeam(painter, boardSize);
     PaintGlare(painter, BoardRect(boardSize), random);
     painter.restore();
 }
@@ -298,7 +321,7 @@ BoardPhoto RenderBoardPhoto(const BoardPhotoSetup& setup) {
     PaintTable(painter, view, setup.photoSize, setup.table, random);
     PaintBoardShadow(painter, view, setup.boardSize, setup.photoSize);
     PaintBoardSides(painter, view, setup.boardSize, finish.sides);
-    PaintBoardTop(painter, view, setup.boardSize, finish.top, random);
+    PaintBoardTop(painter, view, setup, finish.top, random);
     PaintStones(painter, view, setup.boardSize, setup.stones, random);
     if (setup.handRow) PaintHand(painter, view, setup.photoSize, *setup.handRow);
     painter.end();

@@ -20,6 +20,11 @@ struct Camera {
     // whichever it reaches first; seen straight on, that is 80% of the
     // shorter side. 1.5: the camera stands 1.5 times as far back.
     double distance = 1.0;
+    // Moves the whole picture by this many photo pixels, after the turn and
+    // the centring: a camera knocked sideways.
+    QPointF shift{0, 0};
+
+    bool operator==(const Camera&) const = default;
 };
 
 // The wood of the board.
@@ -59,7 +64,22 @@ struct BoardPhotoSetup {
     // none: no hand. Only the hand and its shadow differ from the photo
     // without it.
     std::optional<int> handRow = std::nullopt;
+    // A folding board's fold: a thin dark seam across the whole board, wood
+    // edge to wood edge, kSeamBelowCentre spacings below the centre row.
+    bool seam = false;
+    // A printed line around the grid, kBorderLineOutside spacings outside
+    // the outer lines and drawn like them.
+    bool borderLine = false;
 };
+
+// Where the seam and the border line lie, in grid spacings.
+inline constexpr double kSeamBelowCentre = 0.15;
+inline constexpr double kBorderLineOutside = 0.12;
+
+// The grid's four corner intersections on a photo, clockwise from the top
+// left: (0, 0), (last, 0), (last, last), (0, last), i counting the columns
+// from the board's left and j the rows from its top.
+using GridCorners = std::array<QPointF, 4>;
 
 // A rendered photo and where its intersections truly are.
 struct BoardPhoto {
@@ -71,6 +91,10 @@ struct BoardPhoto {
     std::vector<QPointF> points;
 
     QPointF pointAt(int i, int j) const { return points[i + j * boardSize]; }
+    GridCorners gridCorners() const {
+        const int last = boardSize - 1;
+        return {pointAt(0, 0), pointAt(last, 0), pointAt(last, last), pointAt(0, last)};
+    }
 };
 
 // The smallest rectangle around the board, its top and its sides, in the

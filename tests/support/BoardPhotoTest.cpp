@@ -131,3 +131,24 @@ TEST(BoardPhoto, AMapleBoardIsNearlyGreyAndAHandChangesOnlyTheLeftColumns) {
     }
     EXPECT_EQ(changed, 0);
 }
+
+// The seam and the border line darken the wood where they are said to lie:
+// the seam from one wood edge to the other, the line on each side of the grid.
+TEST(BoardPhoto, TheSeamAndTheBorderLineLieWhereTheySay) {
+    BoardPhotoSetup setup;
+    setup.boardSize = 9;
+    setup.photoSize = {640, 480};
+    const BoardPhoto plain = RenderBoardPhoto(setup);
+    setup.seam = setup.borderLine = true;
+    const BoardPhoto marked = RenderBoardPhoto(setup);
+    const BoardView view(9, setup.photoSize, setup.camera);
+    const double seam = 4 + kSeamBelowCentre;
+    const double out = kBorderLineOutside;
+    const std::pair<double, double> marks[] = {{-0.65, seam}, {3.5, seam},    {8.65, seam},
+                                               {-out, 2.5},   {8 + out, 5.5}, {1.5, -out},
+                                               {6.5, 8 + out}};
+    for (const auto& [i, j] : marks) {
+        const QPointF at = view.project(i, j);
+        EXPECT_LT(Brightness(marked, at), Brightness(plain, at) - 60) << i << "," << j;
+    }
+}

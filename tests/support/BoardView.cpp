@@ -26,13 +26,14 @@ BoardView::BoardView(int boardSize, QSize photoSize, const Camera& camera)
       sinTurn_(std::sin(Radians(camera.rotationDegrees))),
       distance_(kNearDistance * centre_ * camera.distance) {
     // The focal length that makes the grid fill the photo at distance 1.0,
-    // then the shift that centres the grid at the true distance.
+    // then the shift that centres the grid at the true distance, and the
+    // camera's own shift on top.
     const QRectF nearGrid = gridOutline(kNearDistance * centre_).boundingRect();
     focal_ = kFill *
              std::min(photoSize.width() / nearGrid.width(), photoSize.height() / nearGrid.height());
     const QRectF grid = gridOutline(distance_).boundingRect();
     const QPointF photoCentre((photoSize.width() - 1) / 2.0, (photoSize.height() - 1) / 2.0);
-    shift_ = photoCentre - focal_ * grid.center();
+    shift_ = photoCentre - focal_ * grid.center() + camera.shift;
 }
 
 QPointF BoardView::project(double i, double j, double z) const {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/GameState.h"
+#include "geometry/GridCompletion.h"
 #include "geometry/GridDetection.h"
 #include "geometry/LineVoting.h"
 #include "support/ScriptedUserPort.h"
@@ -38,6 +39,7 @@ DetectionOutcome DetectOnPhoto(const BoardPhoto& photo) {
     GameState state;
     DetectionOutcome outcome;
     outcome.found = FindGrid(votes, angles, photo.image.size(), state);
+    if (outcome.found) CompleteGrid(photo.image, state);
     outcome.boardSize = state.BoardSize;
     if (!outcome.found) return outcome;
     if (outcome.boardSize != photo.boardSize) {

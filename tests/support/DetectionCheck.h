@@ -4,7 +4,8 @@
 
 #include "support/BoardPhoto.h"
 
-// Runs the line voting and the grid detection on a rendered photograph and
+// Runs the line voting and the grid detection, with the check for a larger
+// grid around the one detected, on a rendered photograph and
 // measures how far the detected grid lies from the truth.
 struct DetectionOutcome {
     bool found = false;

@@ -1,16 +1,18 @@
 #pragma once
 
+#include <QByteArray>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <map>
+#include <vector>
 
 #include "support/BoardPhoto.h"
 #include "support/SgfGame.h"
 
 // How every photo of a series is taken. The whole series shares it, so the
-// board, its wood and the camera stay put. The renderer draws the stones'
+// board, its wood and, unless knocked, the camera stay put. The renderer draws the stones'
 // small offsets and the exposure from one random sequence after the board,
 // so those still shift a little from one photo to the next.
 struct SeriesLook {
@@ -29,6 +31,17 @@ struct SeriesLook {
     // The photos (numbered from 1) that show a hand over the board's left
     // edge, each with the row the hand reaches to.
     std::map<int, int> handRows;
+    // A hand-held camera knocked between photos: from the second photo on,
+    // each photo's picture is shifted by up to knockPixels in x and in y
+    // and turned by up to knockDegrees, drawn afresh for every photo from
+    // the series' seed. The shift is held back, and the turn halved, where
+    // the board would leave the photo.
+    double knockPixels = 0;
+    double knockDegrees = 0;
+    // A folding board's seam and a printed border line, as BoardPhotoSetup
+    // draws them.
+    bool seam = false;
+    bool borderLine = false;
 };
 
 // The camera's lean in the series looks: a phone held over the table is
@@ -47,11 +60,17 @@ inline constexpr double kSeriesSpacing = 44;
 // target.
 SeriesLook LookFor(int boardSize, QSize photoSize, double tiltDegrees = kSeriesTilt);
 
+// Writes bytes into the file at path; false, with the reason, when it cannot.
+bool WriteBytes(const QString& path, const QByteArray& bytes, QString& reason);
+
 // Writes one photo per position of SeriesPositions into folder (made if
 // missing) as <prefix>0001.jpg onwards; a repeated position repeats the
-// photo's bytes unless the exposure drifts or a hand comes or goes. Returns
-// the paths in order; nothing, with the reason in error, when the game cannot
-// be played, the folder already holds photos with the prefix, or a file
-// cannot be written (the photos already written are then removed).
+// photo's bytes unless the exposure drifts, a hand comes or goes, or the
+// camera is knocked. Returns the paths in order, and the true grid corners
+// of each photo in the same order in corners; nothing, with the reason in
+// error, when the game cannot be played, the folder already holds photos with
+// the prefix, or a file cannot be written (the photos already written are
+// then removed, and corners is left alone).
 QStringList RenderPhotoSeries(const SgfGame& game, const QString& folder, const SeriesLook& look,
-                              QString* error = nullptr);
+                              QString* error = nullptr,
+                              std::vector<GridCorners>* corners = nullptr);

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLineF>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
@@ -157,6 +158,32 @@ TEST(SeriesLook, KeepsTheSpacingNearTheTargetAndTheGridIsFound) {
             const DetectionOutcome outcome = DetectOnPhoto(RenderBoardPhoto(setup));
             EXPECT_EQ(outcome.boardSize, boardSize) << photoSize.width();
             EXPECT_LT(outcome.worstError, 0.1) << outcome.describe().toStdString();
+        }
+    }
+}
+
+// Knocked further than the photo has room for: the pass's photo is new, the
+// grid moves, and on every photo the reported corners sit on its dark
+// crossings beside light wood, well inside the photo.
+TEST(PhotoSeries, AKnockedCameraMovesTheGridAndTheReportedCornersFollowIt) {
+    QTemporaryDir folder;
+    SgfGame game = EmptyGame(9);
+    game.moves = {{kBlack, false, 4, 4}, {kWhite, true, 0, 0}};
+    SeriesLook look = LookFor(9, {640, 480});
+    look.knockPixels = 300;
+    look.knockDegrees = 3;
+    std::vector<GridCorners> corners;
+    const QStringList photos = RenderPhotoSeries(game, folder.path(), look, nullptr, &corners);
+    ASSERT_EQ(corners.size(), 3u);
+    EXPECT_NE(FileBytes(photos[2]), FileBytes(photos[1]));
+    EXPECT_GT(QLineF(corners[2][0], corners[1][0]).length(), 2);
+    for (int k = 0; k < 3; ++k) {
+        const QImage photo(photos[k]);
+        const QPointF centre = (corners[k][0] + corners[k][2]) / 2;
+        for (const QPointF corner : corners[k]) {
+            EXPECT_TRUE(QRectF(25, 25, 590, 430).contains(corner)) << k;
+            EXPECT_LT(qGray(photo.pixel(corner.toPoint())), 100) << k;
+            EXPECT_GT(qGray(photo.pixel((corner + (centre - corner) / 8).toPoint())), 150) << k;
         }
     }
 }

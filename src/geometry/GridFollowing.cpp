@@ -1,0 +1,116 @@
+#include "geometry/GridFollowing.h"
+
+#include <QImage>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "app/GameState.h"
+#include "geometry/GridSettling.h"
+
+namespace {
+
+// How far across the lines each search reaches, in grid spacings.
+constexpr double kFirstReach = 0.2;
+constexpr double kNearReach = 0.3;
+constexpr double kLastReach = 0.1;
+// The largest move of the board from one photograph to the next that is
+// looked for, in grid spacings.
+constexpr double kLargestShift = 1.2;
+constexpr double kLargestScale = 0.08;
+// Below this share of the support the grid had, the lines do not show well
+// enough where the grid stands; below the second, nowhere.
+constexpr double kSupportKept = 0.75;
+constexpr double kSupportFound = 0.5;
+
+std::array<QPointF, 4> corners(const GridFrame& frame) {
+    const Homography& h = frame.toPhoto;
+    return {h.map(frame.firstColumn, frame.firstRow), h.map(frame.lastColumn, frame.firstRow),
+            h.map(frame.lastColumn, frame.lastRow), h.map(frame.firstColumn, frame.lastRow)};
+}
+
+double spacing(const GridFrame& frame) {
+    const double u = (frame.firstColumn + frame.lastColumn) / 2.0;
+    const double v = (frame.firstRow + frame.lastRow) / 2.0;
+    const QPointF step = frame.toPhoto.map(u + 0.5, v) - frame.toPhoto.map(u - 0.5, v);
+    return std::hypot(step.x(), step.y());
+}
+
+// Whether every corner stayed within a pixel, or a twentieth of a spacing.
+bool unmoved(const GridFrame& now, const GridFrame& before) {
+    const double tolerance = std::max(1.0, spacing(before) / 20);
+    const std::array<QPointF, 4> a = corners(now), b = corners(before);
+    for (std::size_t c = 0; c < a.size(); ++c) {
+        const QPointF d = a[c] - b[c];
+        if (std::hypot(d.x(), d.y()) > tolerance) return false;
+    }
+    return true;
+}
+
+// The frame turned by degrees about its middle.
+GridFrame turned(const GridFrame& frame, double degrees) {
+    const QPointF middle = frame.toPhoto.map((frame.firstColumn + frame.lastColumn) / 2.0,
+                                             (frame.firstRow + frame.lastRow) / 2.0);
+    const double c = std::cos(degrees * M_PI / 180), s = std::sin(degrees * M_PI / 180);
+    GridFrame result = frame;
+    result.toPhoto = Homography::Translation(middle.x(), middle.y()) *
+                     Homography({c, -s, 0, s, c, 0, 0, 0, 1}) *
+                     Homography::Translation(-middle.x(), -middle.y()) * frame.toPhoto;
+    return result;
+}
+
+std::optional<FrameFit> searchAfterMove(const Brightness& photo, const GridFrame& start) {
+    GridFrame moved = start;
+    moved.toPhoto = BestMove(photo, start, kLargestShift, kLargestScale) * start.toPhoto;
+    // Onto the lines with a point between each two intersections, then
+    // with three for the last tenth of a spacing.
+    const std::optional<FrameFit> coarse = RefineFrame(photo, moved, kNearReach, 1);
+    if (!coarse) return std::nullopt;
+    return RefineFrame(photo, coarse->frame, kLastReach);
+}
+
+// The board moved farther than the line search reaches: the best move of
+// the frame as it was, or, when that finds the lines poorly, turned too.
+std::optional<FrameFit> searchAfterMove(const Brightness& photo, const FrameFit& before) {
+    std::optional<FrameFit> best = searchAfterMove(photo, before.frame);
+    constexpr double kTurns[] = {-2, 2, -4, 4, -6, 6};
+    for (double degrees : kTurns) {
+        if (best && best->support >= kSupportKept * before.support) break;
+        const std::optional<FrameFit> fit = searchAfterMove(photo, turned(before.frame, degrees));
+        if (fit && (!best || fit->support > best->support)) best = fit;
+    }
+    return best;
+}
+
+}  // namespace
+
+std::optional<FollowedGrid> StartFollowing(const QImage& photo, const GameState& state) {
+    const std::optional<GridFrame> frame = FrameOfGrid(state);
+    if (!frame) return std::nullopt;
+    const std::optional<FrameFit> fit = RefineFrame(Brightness(photo), *frame, kFirstReach);
+    if (!fit) return std::nullopt;
+    return FollowedGrid{*fit};
+}
+
+bool FollowGrid(const QImage& photo, GameState& state, FollowedGrid& followed) {
+    const Brightness brightness(photo);
+    const FrameFit& before = followed.fit;
+    // A first look with one point between each two intersections: enough
+    // to tell that the board has not moved.
+    const std::optional<FrameFit> near = RefineFrame(brightness, before.frame, kNearReach, 1);
+    if (near && near->support >= kSupportKept * before.support &&
+        unmoved(near->frame, before.frame)) {
+        // Stones cover more of the lines as the game goes on.
+        followed.fit.support = near->support;
+        return false;
+    }
+    std::optional<FrameFit> found = searchAfterMove(brightness, before);
+    if (!found) found = near;
+    if (!found) return false;
+    const FrameFit settled = SettleFrame(brightness, *found, before.frame.columns());
+    if (settled.support < kSupportFound * before.support || unmoved(settled.frame, before.frame))
+        return false;
+    WriteGrid(settled.frame, state);
+    followed.fit = settled;
+    return true;
+}

@@ -1,0 +1,120 @@
+// The grid on the board's lines: the whole board found around a block the
+// detection took for the grid, and the grid followed from photo to photo
+// when the camera is knocked, on rendered folding boards with a seam and a
+// printed border.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "app/GameState.h"
+#include "geometry/GridCompletion.h"
+#include "geometry/GridFollowing.h"
+#include "support/BoardPhoto.h"
+
+namespace {
+
+BoardPhotoSetup foldingBoard(std::uint32_t seed) {
+    BoardPhotoSetup setup;
+    setup.wood = BoardWood::kMaple;
+    setup.table = TableCover::kBlueFelt;
+    setup.seam = true;
+    setup.borderLine = true;
+    setup.seed = seed;
+    setup.stones.assign(19 * 19, kEmpty);
+    for (int k : {3 + 3 * 19, 15 + 3 * 19, 3 + 15 * 19, 15 + 15 * 19, 9 + 9 * 19})
+        setup.stones[k] = kBlack;  // handicap stones already on the board
+    return setup;
+}
+
+// Sets the game's grid to the block of intersections (first ... first + g)
+// of the photo, both ways.
+void useBlock(GameState& state, const BoardPhoto& photo, int first, int g) {
+    state.BoardSize = g + 1;
+    state.GridMax = g;
+    for (int i = 0; i <= g; ++i) {
+        for (int j = 0; j <= g; ++j) {
+            const QPoint p = photo.pointAt(first + i, first + j).toPoint();
+            state.GridPoints(i, j, 0) = p.x();
+            state.GridPoints(i, j, 1) = p.y();
+        }
+    }
+}
+
+// The largest distance of a grid corner from the photo's true corner, in
+// grid spacings.
+double cornerError(const GameState& state, const BoardPhoto& photo) {
+    const GridCorners truth = photo.gridCorners();
+    const double spacing = std::hypot(truth[1].x() - truth[0].x(), truth[1].y() - truth[0].y()) /
+                           (photo.boardSize - 1);
+    const int g = state.GridMax;
+    const QPoint found[] = {{state.GridPoints(0, 0, 0), state.GridPoints(0, 0, 1)},
+                            {state.GridPoints(g, 0, 0), state.GridPoints(g, 0, 1)},
+                            {state.GridPoints(g, g, 0), state.GridPoints(g, g, 1)},
+                            {state.GridPoints(0, g, 0), state.GridPoints(0, g, 1)}};
+    double worst = 0;
+    for (int c = 0; c < 4; ++c)
+        worst = std::max(worst, std::hypot(found[c].x() - truth[c].x(),
+                                           found[c].y() - truth[c].y()) / spacing);
+    return worst;
+}
+
+}  // namespace
+
+TEST(GridCompletion, ABlockOfTheBoardGrowsToTheWholeGrid) {
+    const BoardPhoto photo = RenderBoardPhoto(foldingBoard(3));
+    for (const auto& [first, g] : {std::pair{5, 8}, {0, 8}, {6, 12}}) {
+        GameState state;
+        useBlock(state, photo, first, g);
+        CompleteGrid(photo.image, state);
+        EXPECT_EQ(state.BoardSize, 19) << first << "+" << g;
+        EXPECT_LT(cornerError(state, photo), 0.25) << first << "+" << g;
+    }
+    // A grid one row too low, its bottom line beyond the board.
+    GameState state;
+    useBlock(state, photo, 0, 18);
+    for (int i = 0; i <= 18; ++i) {
+        for (int j = 0; j <= 18; ++j) {
+            const QPointF below = j < 18 ? photo.pointAt(i, j + 1)
+                                         : 2 * photo.pointAt(i, 18) - photo.pointAt(i, 17);
+            state.GridPoints(i, j, 0) = below.toPoint().x();
+            state.GridPoints(i, j, 1) = below.toPoint().y();
+        }
+    }
+    CompleteGrid(photo.image, state);
+    EXPECT_LT(cornerError(state, photo), 0.25) << "one row too low";
+}
+
+TEST(GridCompletion, TheWholeBoardsGridStaysAsDetected) {
+    BoardPhotoSetup setup = foldingBoard(4);
+    setup.boardSize = 13;
+    setup.stones.clear();
+    const BoardPhoto photo = RenderBoardPhoto(setup);
+    GameState state;
+    useBlock(state, photo, 0, 12);
+    const auto detected = state.GridPoints;
+    CompleteGrid(photo.image, state);
+    EXPECT_EQ(state.BoardSize, 13);
+    EXPECT_TRUE(state.GridPoints == detected);
+}
+
+TEST(GridFollowing, AKnockedCameraIsFollowedAndAStillOneLeavesTheGrid) {
+    BoardPhotoSetup setup = foldingBoard(5);
+    const BoardPhoto first = RenderBoardPhoto(setup);
+    GameState state;
+    useBlock(state, first, 0, 18);
+    std::optional<FollowedGrid> followed = StartFollowing(first.image, state);
+    ASSERT_TRUE(followed);
+
+    setup.seed = 6;  // the same board, new noise
+    const auto before = state.GridPoints;
+    EXPECT_FALSE(FollowGrid(RenderBoardPhoto(setup).image, state, *followed));
+    EXPECT_TRUE(state.GridPoints == before);
+
+    for (const auto& [dx, dy, turn] : {std::tuple{30.0, -20.0, 1.0}, {-12.0, 25.0, -0.5}}) {
+        setup.camera.shift = QPointF(dx, dy);
+        setup.camera.rotationDegrees = turn;
+        const BoardPhoto knocked = RenderBoardPhoto(setup);
+        EXPECT_TRUE(FollowGrid(knocked.image, state, *followed));
+        EXPECT_LT(cornerError(state, knocked), 0.1) << dx << "," << dy;
+    }
+}
