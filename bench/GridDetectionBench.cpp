@@ -75,7 +75,7 @@ void BM_VoteDetectAndComplete(benchmark::State& state) {
         LineVotes votes;
         VoteGridLines(s.photo, s.angles, votes, s.port, s.noAbort);
         GameState grid;
-        if (FindGrid(votes, s.angles, s.photo.size(), grid)) CompleteGrid(s.photo, grid);
+        benchmark::DoNotOptimize(DetectBoardGrid(s.photo, votes, s.angles, grid));
     }
 }
 BENCHMARK(BM_VoteDetectAndComplete)->Unit(benchmark::kMillisecond);

@@ -35,8 +35,7 @@ void detectGrid(Program& program, const QString& outputBase, bool ctrlHeld, User
     }
     if (program.AbortRequested) return;
     program.AbortRequested =
-        !FindGrid(program.lineVotes, program.angles, photo.size(), program.state);
-    if (!program.AbortRequested) CompleteGrid(photo, program.state);
+        !DetectBoardGrid(photo, program.lineVotes, program.angles, program.state);
 }
 
 }  // namespace

@@ -1,6 +1,10 @@
 #include "geometry/GridCompletion.h"
 
+#include <QImage>
+
 #include "app/GameState.h"
+#include "geometry/GridDetection.h"
+#include "geometry/GridSearch.h"
 #include "geometry/GridSettling.h"
 
 namespace {
@@ -18,15 +22,23 @@ bool sameLines(const GridFrame& a, const GridFrame& b) {
 
 }  // namespace
 
-void CompleteGrid(const QImage& photo, GameState& state) {
+bool CompleteGrid(const QImage& photo, GameState& state) {
     const std::optional<GridFrame> detected = FrameOfGrid(state);
-    if (!detected) return;
+    if (!detected) return false;
     const Brightness brightness(photo);
     const std::optional<FrameFit> fit = RefineFrame(brightness, *detected, kFirstReach);
-    if (!fit) return;
-    const GridFrame settled = SettleFrame(brightness, *fit, kMaxLines).frame;
-    if (sameLines(settled, *detected) || settled.columns() != settled.rows() ||
-        !isBoardSize(settled.columns()))
-        return;
-    WriteGrid(settled, state);
+    if (!fit) return false;
+    const FrameFit settled = SettleFrame(brightness, *fit, kMaxLines);
+    const GridFrame& lines = settled.frame;
+    if (sameLines(lines, *detected) || lines.columns() != lines.rows() ||
+        !isBoardSize(lines.columns()))
+        return ShowsABoard(brightness, *fit);
+    WriteGrid(lines, state);
+    return ShowsABoard(brightness, settled);
+}
+
+bool DetectBoardGrid(const QImage& photo, const LineVotes& votes, const AngleTables& angles,
+                     GameState& state) {
+    if (FindGrid(votes, angles, photo.size(), state) && CompleteGrid(photo, state)) return true;
+    return SearchGrid(photo, state);
 }

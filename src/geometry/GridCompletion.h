@@ -1,5 +1,7 @@
 #pragma once
 
+#include "geometry/VoteTable.h"
+
 class QImage;
 struct GameState;
 
@@ -8,5 +10,12 @@ struct GameState;
 // inside a larger board), or its outer line lies on no line while one runs
 // a spacing beyond the other side, the grid becomes the board's whole grid.
 // It changes only when the result is a square grid of 9, 13 or 19 lines
-// other than the one detected.
-void CompleteGrid(const QImage& photo, GameState& state);
+// other than the one detected. False when the grid's lines show no board
+// (ShowsABoard): a grid the votes pulled out of a table.
+bool CompleteGrid(const QImage& photo, GameState& state);
+
+// The whole detection on the first photograph: the grid the line votes give,
+// completed as above; when they give none, the search of GridSearch.h.
+// False when neither finds a board.
+bool DetectBoardGrid(const QImage& photo, const LineVotes& votes, const AngleTables& angles,
+                     GameState& state);

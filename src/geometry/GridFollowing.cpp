@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "app/GameState.h"
 #include "geometry/GridSettling.h"
@@ -18,6 +19,7 @@ constexpr double kLastReach = 0.1;
 // looked for, in grid spacings.
 constexpr double kLargestShift = 1.2;
 constexpr double kLargestScale = 0.08;
+constexpr double kLargestTurn = 15;
 // Below this share of the support the grid had, the lines do not show well
 // enough where the grid stands; below the second, nowhere.
 constexpr double kSupportKept = 0.75;
@@ -47,6 +49,19 @@ bool unmoved(const GridFrame& now, const GridFrame& before) {
     return true;
 }
 
+// The part of the photograph the frame covers.
+QRectF coveredArea(const GridFrame& frame) {
+    const std::array<QPointF, 4> c = corners(frame);
+    double left = c[0].x(), right = left, top = c[0].y(), bottom = top;
+    for (const QPointF& p : c) {
+        left = std::min(left, p.x());
+        right = std::max(right, p.x());
+        top = std::min(top, p.y());
+        bottom = std::max(bottom, p.y());
+    }
+    return QRectF(QPointF(left, top), QPointF(right, bottom));
+}
+
 // The frame turned by degrees about its middle.
 GridFrame turned(const GridFrame& frame, double degrees) {
     const QPointF middle = frame.toPhoto.map((frame.firstColumn + frame.lastColumn) / 2.0,
@@ -70,11 +85,15 @@ std::optional<FrameFit> searchAfterMove(const Brightness& photo, const GridFrame
 }
 
 // The board moved farther than the line search reaches: the best move of
-// the frame as it was, or, when that finds the lines poorly, turned too.
-std::optional<FrameFit> searchAfterMove(const Brightness& photo, const FrameFit& before) {
-    std::optional<FrameFit> best = searchAfterMove(photo, before.frame);
-    constexpr double kTurns[] = {-2, 2, -4, 4, -6, 6};
-    for (double degrees : kTurns) {
+// the frame turned as the photograph's edges say; when that finds the lines
+// poorly, turned a little more or less, and unturned in case something
+// else's edges misled the measure.
+std::optional<FrameFit> searchAfterMove(const Brightness& photo, const FrameFit& before,
+                                        double turn) {
+    std::optional<FrameFit> best;
+    std::vector<double> turns = {turn, turn - 2, turn + 2, turn - 4, turn + 4};
+    if (std::abs(turn) > 4) turns.push_back(0);
+    for (double degrees : turns) {
         if (best && best->support >= kSupportKept * before.support) break;
         const std::optional<FrameFit> fit = searchAfterMove(photo, turned(before.frame, degrees));
         if (fit && (!best || fit->support > best->support)) best = fit;
@@ -89,7 +108,7 @@ std::optional<FollowedGrid> StartFollowing(const QImage& photo, const GameState&
     if (!frame) return std::nullopt;
     const std::optional<FrameFit> fit = RefineFrame(Brightness(photo), *frame, kFirstReach);
     if (!fit) return std::nullopt;
-    return FollowedGrid{*fit};
+    return FollowedGrid{*fit, MeasureEdgeOrientations(Brightness(photo), coveredArea(fit->frame))};
 }
 
 bool FollowGrid(const QImage& photo, GameState& state, FollowedGrid& followed) {
@@ -104,13 +123,15 @@ bool FollowGrid(const QImage& photo, GameState& state, FollowedGrid& followed) {
         followed.fit.support = near->support;
         return false;
     }
-    std::optional<FrameFit> found = searchAfterMove(brightness, before);
+    const EdgeOrientations edges = MeasureEdgeOrientations(brightness, coveredArea(before.frame));
+    const double turn = TurnBetween(followed.edges, edges, kLargestTurn);
+    std::optional<FrameFit> found = searchAfterMove(brightness, before, turn);
     if (!found) found = near;
     if (!found) return false;
     const FrameFit settled = SettleFrame(brightness, *found, before.frame.columns());
     if (settled.support < kSupportFound * before.support || unmoved(settled.frame, before.frame))
         return false;
     WriteGrid(settled.frame, state);
-    followed.fit = settled;
+    followed = {settled, edges};
     return true;
 }

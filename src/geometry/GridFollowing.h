@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "geometry/GridFit.h"
+#include "geometry/LineTurn.h"
 
 class QImage;
 struct GameState;
@@ -11,6 +12,9 @@ struct GameState;
 // showed there: what the next photograph's grid is looked for from.
 struct FollowedGrid {
     FrameFit fit;
+    // The edges of that photograph where the grid lies, to tell how far the
+    // next one has turned.
+    EdgeOrientations edges{};
 };
 
 // Fits the game's grid, as confirmed on the first photograph, to that

@@ -83,3 +83,27 @@ private:
 FrameFit SettleFrame(const Brightness& photo, const FrameFit& fit, int maxLines) {
     return Settler(photo, fit, maxLines).run();
 }
+
+bool ShowsABoard(const Brightness& photo, const FrameFit& fit) {
+    constexpr double kLeastSupport = 0.5;
+    const GridFrame& f = fit.frame;
+    const auto onPhoto = [&](QPointF a, QPointF b) {
+        return photo.contains(a) && photo.contains(b);
+    };
+    if (fit.support < kLeastSupport ||
+        !onPhoto(f.toPhoto.map(f.firstColumn, f.firstRow),
+                 f.toPhoto.map(f.lastColumn, f.lastRow)) ||
+        !onPhoto(f.toPhoto.map(f.lastColumn, f.firstRow), f.toPhoto.map(f.firstColumn, f.lastRow)))
+        return false;
+    for (const int u : {f.firstColumn - 1, f.lastColumn + 1}) {
+        if (onPhoto(f.toPhoto.map(u, f.firstRow), f.toPhoto.map(u, f.lastRow)) &&
+            LineSupport(photo, f, true, u, fit.lineStrength) < 0.5 * fit.support)
+            return true;
+    }
+    for (const int v : {f.firstRow - 1, f.lastRow + 1}) {
+        if (onPhoto(f.toPhoto.map(f.firstColumn, v), f.toPhoto.map(f.lastColumn, v)) &&
+            LineSupport(photo, f, false, v, fit.lineStrength) < 0.5 * fit.support)
+            return true;
+    }
+    return false;
+}

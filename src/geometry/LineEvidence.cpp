@@ -5,6 +5,14 @@
 #include <cmath>
 #include <cstdlib>
 
+namespace {
+
+int brightnessOf(QRgb pixel) {
+    return (qRed(pixel) * 5 + qGreen(pixel) * 9 + qBlue(pixel) * 2) / 16;
+}
+
+}  // namespace
+
 Brightness::Brightness(const QImage& photo)
     : image_(photo.format() == QImage::Format_RGB32 || photo.format() == QImage::Format_ARGB32
                  ? photo
@@ -14,13 +22,21 @@ int Brightness::at(QPointF p) const {
     // Clamped first, so that adding a half and truncating rounds to the nearest.
     const int x = static_cast<int>(std::clamp(p.x(), 0.0, image_.width() - 1.0) + 0.5);
     const int y = static_cast<int>(std::clamp(p.y(), 0.0, image_.height() - 1.0) + 0.5);
-    const QRgb pixel = reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x];
-    return (qRed(pixel) * 5 + qGreen(pixel) * 9 + qBlue(pixel) * 2) / 16;
+    return brightnessOf(reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x]);
+}
+
+std::vector<int> Brightness::area(const QRect& area) const {
+    std::vector<int> values;
+    values.reserve(std::size_t(area.width()) * area.height());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x) values.push_back(brightnessOf(row[x]));
+    }
+    return values;
 }
 
 bool Brightness::contains(QPointF p) const {
-    return p.x() >= 0 && p.y() >= 0 && p.x() <= image_.width() - 1 &&
-           p.y() <= image_.height() - 1;
+    return p.x() >= 0 && p.y() >= 0 && p.x() <= image_.width() - 1 && p.y() <= image_.height() - 1;
 }
 
 std::vector<int> LineResponses(const Brightness& photo, QPointF at, QPointF across, int reach,
@@ -35,7 +51,8 @@ std::vector<int> LineResponses(const Brightness& photo, QPointF at, QPointF acro
     std::vector<int> responses(2 * reach + 1);
     for (int o = 0; o <= 2 * reach; ++o) {
         const int centre = o + side;
-        responses[o] = (std::min(profile[centre - side], profile[centre + side]) - profile[centre]) / 3;
+        responses[o] =
+            (std::min(profile[centre - side], profile[centre + side]) - profile[centre]) / 3;
     }
     return responses;
 }

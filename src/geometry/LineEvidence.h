@@ -13,7 +13,10 @@ public:
 
     // The pixel nearest to p; points beyond the photograph read its edge.
     int at(QPointF p) const;
+    // The pixels of an area on the photograph, row by row.
+    std::vector<int> area(const QRect& area) const;
     bool contains(QPointF p) const;
+    QRect bounds() const { return image_.rect(); }
 
 private:
     QImage image_;

@@ -30,6 +30,10 @@ constexpr float kFirstStoneSpreads = 2 * kStoneSpreads;
 constexpr float kApart = 2;
 // The noise never counts as less than 1%: the JPEG's rounding alone gives it.
 constexpr float kLeastNoise = 0.01f;
+// Nor the colour's, in the chromaticity the tint measures it in. A point
+// within twice that of the board's colour keeps it.
+constexpr float kLeastTint = 0.005f;
+constexpr float kBoardTintSpreads = 2;
 // On the first photograph a stone is less than half as bright as the board
 // around it; even a pale board's knots and a printed seam are not.
 constexpr float kFirstStoneRatio = 0.5f;
@@ -62,6 +66,12 @@ float change(const PointLook& seen, const PointLook& empty) {
 std::array<float, 3> chromaticity(const PointLook& look) {
     const float l = std::max(1.0f, look.luminance());
     return {(look.red - l) / l, (look.green - l) / l, (look.blue - l) / l};
+}
+
+float tint(const PointLook& seen, const PointLook& empty) {
+    const auto s = chromaticity(seen);
+    const auto e = chromaticity(empty);
+    return std::hypot(s[0] - e[0], s[1] - e[1], s[2] - e[2]);
 }
 
 // 1 minus the share of the empty look's colour that the seen look keeps
@@ -109,17 +119,18 @@ std::vector<LightField::Sample> boardSamples(const BoardLooks& points, const Cel
     return samples;
 }
 
-// The changes of the points that held the given value before.
-std::vector<float> changesWhere(const CalibratedReading& reading, const GameState& state,
-                                int value) {
-    std::vector<float> changes;
+// The changes (or another measure) of the points that held the given value
+// before.
+std::vector<float> readingsWhere(const CalibratedReading& reading, const GameState& state,
+                                 int value, float PointReading::*measure = &PointReading::change) {
+    std::vector<float> values;
     for (int i = 0; i <= state.GridMax; ++i) {
         for (int j = 0; j <= state.GridMax; ++j) {
             if (state.Positions(i, j, state.MoveCount - 1) == value)
-                changes.push_back(reading.points[LookIndex(i, j)].change);
+                values.push_back(reading.points[LookIndex(i, j)].*measure);
         }
     }
-    return changes;
+    return values;
 }
 
 float levelOr(const std::vector<float>& changes, float known) {
@@ -132,13 +143,13 @@ float levelOr(const std::vector<float>& changes, float known) {
 // noise and twice as far as any other point: one stone, and the board.
 float levelFor(const CalibratedReading& reading, const GameState& state, int value, float known,
                float noise) {
-    const std::vector<float> held = changesWhere(reading, state, value);
+    const std::vector<float> held = readingsWhere(reading, state, value);
     if (!held.empty()) return Median(held);
     if (known != 0) return known;
     const float sign = value == kBlack ? -1.0f : 1.0f;
     float strongest = 0;
     float runnerUp = 0;
-    for (float c : changesWhere(reading, state, kEmpty)) {
+    for (float c : readingsWhere(reading, state, kEmpty)) {
         if (sign * c > strongest) {
             runnerUp = strongest;
             strongest = sign * c;
@@ -152,7 +163,7 @@ float levelFor(const CalibratedReading& reading, const GameState& state, int val
 
 ReadingLimits limitsFor(const CalibratedReading& reading, const GameState& state,
                         const StoneLevels& levels) {
-    const std::vector<float> board = changesWhere(reading, state, kEmpty);
+    const std::vector<float> board = readingsWhere(reading, state, kEmpty);
     const float noise = std::max(kLeastNoise, spread(board));
     const float darker = std::max(kLeastNoise, sideSpread(board, -1));
     const float brighter = std::max(kLeastNoise, sideSpread(board, 1));
@@ -167,14 +178,28 @@ ReadingLimits limitsFor(const CalibratedReading& reading, const GameState& state
     limits.whiteStone = stoneLimit(white, brighter);
     limits.blackBoard = std::max(kBoardSpreads * darker, kBoardShare * black);
     limits.whiteBoard = std::max(kBoardSpreads * brighter, kBoardShare * white);
+    // The tints are distances, so their median is their noise.
+    const float tintNoise =
+        std::max(kLeastTint, Median(readingsWhere(reading, state, kEmpty, &PointReading::tint)));
+    const float whiteTint =
+        levelOr(readingsWhere(reading, state, kWhite, &PointReading::tint), levels.whiteTint);
+    if (whiteTint >= kStoneSpreads * tintNoise) {
+        limits.whiteTintStone = std::max(kStoneSpreads * tintNoise, kStoneShare * whiteTint);
+        limits.whiteTintBoard = kBoardTintSpreads * tintNoise;
+    }
     return limits;
 }
 
 // What the point shows by itself, std::nullopt when that is not clear.
 std::optional<int> clearVerdict(const PointReading& p, const ReadingLimits& limits) {
     if (p.change < -limits.blackStone) return kBlack;
-    if (p.change > limits.whiteStone) return kWhite;
+    if (p.change > limits.whiteStone) {
+        if (p.tint < limits.whiteTintBoard) return std::nullopt;  // the board, brighter
+        return kWhite;
+    }
     if (p.change >= -limits.blackBoard && p.change <= limits.whiteBoard) return kEmpty;
+    if (limits.whiteTintStone > 0 && p.change > 0 && p.tint >= limits.whiteTintStone)
+        return kWhite;  // a white stone seen dimly
     return std::nullopt;
 }
 
@@ -195,15 +220,20 @@ StoneLevels levelsRead(const CalibratedReading& reading, const GameState& state,
                        const StoneLevels& known) {
     std::vector<float> black;
     std::vector<float> white;
+    std::vector<float> whiteTints;
     for (int i = 0; i <= state.GridMax; ++i) {
         for (int j = 0; j <= state.GridMax; ++j) {
             const PointReading& p = reading.points[LookIndex(i, j)];
             if (p.kept) continue;
             if (p.verdict == kBlack) black.push_back(p.change);
-            if (p.verdict == kWhite) white.push_back(p.change);
+            if (p.verdict == kWhite) {
+                white.push_back(p.change);
+                whiteTints.push_back(p.tint);
+            }
         }
     }
-    return {levelOr(black, known.black), levelOr(white, known.white)};
+    return {levelOr(black, known.black), levelOr(white, known.white),
+            levelOr(whiteTints, known.whiteTint)};
 }
 
 }  // namespace
@@ -253,8 +283,8 @@ bool gridInPlace(const BlockMap& blocks, const BoardCalibration& calibration,
     if (!toGrid) return true;
     const Homography toEmpty = *calibration.gridToPhoto * *toGrid;
     const double width = blocks.side * blocks.columns, height = blocks.side * blocks.rows;
-    for (const QPointF corner : {QPointF(0, 0), QPointF(width, 0), QPointF(width, height),
-                                 QPointF(0, height)}) {
+    for (const QPointF corner :
+         {QPointF(0, 0), QPointF(width, 0), QPointF(width, height), QPointF(0, height)}) {
         const QPointF moved = toEmpty.map(corner) - corner;
         constexpr double kRetryShifts = 3;
         if (std::hypot(moved.x(), moved.y()) > kRetryShifts) return false;
@@ -292,6 +322,7 @@ CalibratedReading ReadCalibrated(const QImage& picture, const GameState& state,
             p.seen = light.Undo(points[LookIndex(i, j)], i, j);
             p.change = change(p.seen, p.empty);
             p.greyness = greyness(p.seen, p.empty);
+            p.tint = tint(p.seen, p.empty);
         }
     }
     reading.limits = limitsFor(reading, state, levels);

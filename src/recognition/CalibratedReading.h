@@ -36,6 +36,9 @@ struct BoardCalibration {
 struct StoneLevels {
     float black = 0;
     float white = 0;
+    // How far the white stones' colour stands from the board's, as the
+    // points' tint measures it; 0 while no white stone has been read.
+    float whiteTint = 0;
 };
 
 // Where one photograph's reading draws its lines, in the same measure. A
@@ -47,6 +50,16 @@ struct ReadingLimits {
     float whiteStone = 0;
     float blackBoard = 0;
     float whiteBoard = 0;
+    // Where this game's white stones show a colour of their own against the
+    // board (a bluish white on maple), the colour tells too. A point as
+    // bright as a white stone whose tint stays below whiteTintBoard is the
+    // board in brighter light (the board's pale edge doubled into a corner
+    // by a shaken camera), and is not clear. A point in the unclear band
+    // above the board's whose tint reaches whiteTintStone is a white stone
+    // seen dimly (blurred by the shake, or in a shadow). Both 0 where the
+    // white stones share the board's colour.
+    float whiteTintStone = 0;
+    float whiteTintBoard = 0;
 };
 
 // What the reading saw at one intersection.
@@ -59,6 +72,9 @@ struct PointReading {
     // How much of the board's colour the point lost: 0 the board's colour,
     // 1 neutral grey.
     float greyness = 0;
+    // How far the point's colour stands from the empty look's: the distance
+    // between their chromaticities, 0 for the same colour at any brightness.
+    float tint = 0;
     // kBlack, kWhite or kEmpty.
     int verdict = kEmpty;
     // The point was neither clearly a stone nor clearly the board, or what

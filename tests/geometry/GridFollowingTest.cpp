@@ -53,8 +53,8 @@ double cornerError(const GameState& state, const BoardPhoto& photo) {
                             {state.GridPoints(0, g, 0), state.GridPoints(0, g, 1)}};
     double worst = 0;
     for (int c = 0; c < 4; ++c)
-        worst = std::max(worst, std::hypot(found[c].x() - truth[c].x(),
-                                           found[c].y() - truth[c].y()) / spacing);
+        worst = std::max(
+            worst, std::hypot(found[c].x() - truth[c].x(), found[c].y() - truth[c].y()) / spacing);
     return worst;
 }
 
@@ -74,8 +74,8 @@ TEST(GridCompletion, ABlockOfTheBoardGrowsToTheWholeGrid) {
     useBlock(state, photo, 0, 18);
     for (int i = 0; i <= 18; ++i) {
         for (int j = 0; j <= 18; ++j) {
-            const QPointF below = j < 18 ? photo.pointAt(i, j + 1)
-                                         : 2 * photo.pointAt(i, 18) - photo.pointAt(i, 17);
+            const QPointF below =
+                j < 18 ? photo.pointAt(i, j + 1) : 2 * photo.pointAt(i, 18) - photo.pointAt(i, 17);
             state.GridPoints(i, j, 0) = below.toPoint().x();
             state.GridPoints(i, j, 1) = below.toPoint().y();
         }
@@ -110,7 +110,9 @@ TEST(GridFollowing, AKnockedCameraIsFollowedAndAStillOneLeavesTheGrid) {
     EXPECT_FALSE(FollowGrid(RenderBoardPhoto(setup).image, state, *followed));
     EXPECT_TRUE(state.GridPoints == before);
 
-    for (const auto& [dx, dy, turn] : {std::tuple{30.0, -20.0, 1.0}, {-12.0, 25.0, -0.5}}) {
+    // The last, a phone turned in the hand.
+    for (const auto& [dx, dy, turn] :
+         {std::tuple{30.0, -20.0, 1.0}, {-12.0, 25.0, -0.5}, {15.0, 10.0, 9.0}}) {
         setup.camera.shift = QPointF(dx, dy);
         setup.camera.rotationDegrees = turn;
         const BoardPhoto knocked = RenderBoardPhoto(setup);

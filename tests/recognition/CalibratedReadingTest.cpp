@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "app/GameState.h"
 #include "recognition/CalibratedReading.h"
 #include "support/BoardPhoto.h"
@@ -28,20 +30,33 @@ public:
     }
 
     const BoardCalibration& calibration() const { return calibration_; }
+    const CalibratedReading& lastReading() const { return last_; }
 
-    // Photographs the stones under the given light (and hand), reads the
-    // photo as the next move and returns the points read wrong, "(i, j)"
-    // each; kept counts the points that were not clear.
-    std::string read(const std::vector<int>& stones, double exposure = 1,
-                     std::array<double, 3> whiteBalance = {1, 1, 1},
-                     std::optional<int> handRow = std::nullopt, int* kept = nullptr) {
+    // Photographs the stones under the given light (and hand).
+    BoardPhoto photograph(const std::vector<int>& stones, double exposure = 1,
+                          std::array<double, 3> whiteBalance = {1, 1, 1},
+                          std::optional<int> handRow = std::nullopt) const {
         BoardPhotoSetup setup = setup_;
         setup.stones = stones;
         setup.exposure = exposure;
         setup.whiteBalance = whiteBalance;
         setup.handRow = handRow;
-        const CalibratedReading reading =
-            ReadCalibrated(RenderBoardPhoto(setup).image, state_, calibration_, levels_);
+        return RenderBoardPhoto(setup);
+    }
+
+    // Photographs the stones, reads the photo as the next move and returns
+    // the points read wrong, "(i, j)" each; kept counts the points that
+    // were not clear.
+    std::string read(const std::vector<int>& stones, double exposure = 1,
+                     std::array<double, 3> whiteBalance = {1, 1, 1},
+                     std::optional<int> handRow = std::nullopt, int* kept = nullptr) {
+        return readPhoto(photograph(stones, exposure, whiteBalance, handRow).image, stones, kept);
+    }
+
+    std::string readPhoto(const QImage& photo, const std::vector<int>& stones,
+                          int* kept = nullptr) {
+        last_ = ReadCalibrated(photo, state_, calibration_, levels_);
+        const CalibratedReading& reading = last_;
         levels_ = reading.levels;
         QStringList wrong;
         const int n = setup_.boardSize;
@@ -63,6 +78,7 @@ private:
     GameState state_;
     BoardCalibration calibration_;
     StoneLevels levels_;
+    CalibratedReading last_;
 };
 
 // The first count stones of `all` in scan order, the rest of the board empty.
@@ -183,4 +199,49 @@ TEST(CalibratedReading, AHandReachingInKeepsThePositionBefore) {
     int kept = 0;
     EXPECT_EQ(game.read(stones, 1.1, {1, 1, 1}, 6, &kept), "");
     EXPECT_GT(kept, 0);
+}
+
+// The light of a square of the photo, reach pixels either way of p,
+// multiplied by gain: the colour stays.
+void lightSquare(QImage& image, QPointF p, double reach, double gain) {
+    for (int y = int(p.y() - reach); y <= int(p.y() + reach); ++y) {
+        for (int x = int(p.x() - reach); x <= int(p.x() + reach); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            const auto lit = [gain](int v) { return std::min(255, int(v * gain)); };
+            image.setPixelColor(x, y, QColor(lit(c.red()), lit(c.green()), lit(c.blue())));
+        }
+    }
+}
+
+// Where this game's white stones show a colour of their own (bluish white
+// on pale maple), the colour tells what the brightness does not: light
+// falling brighter on a corner of the board, or the board's pale edge
+// doubled into it by a shaken camera, keeps the board's colour and is no
+// stone; a white stone in a shadow, hardly brighter than the board, keeps
+// its own and is one.
+TEST(CalibratedReading, TheWhiteStonesColourTellsWhereTheirBrightnessDoesNot) {
+    PhotographedGame game(
+        setupFor({"", 19, {1600, 1200}, 10, BoardWood::kMaple, TableCover::kBlueFelt}));
+    std::vector<int> stones(19 * 19, kEmpty);
+    stones[3 + 3 * 19] = kBlack;
+    EXPECT_EQ(game.read(stones), "");
+    stones[15 + 3 * 19] = kWhite;
+    EXPECT_EQ(game.read(stones), "");
+    stones[15 + 15 * 19] = kBlack;
+    BoardPhoto photo = game.photograph(stones);
+    const double spacing = photo.pointAt(1, 18).x() - photo.pointAt(0, 18).x();
+    lightSquare(photo.image, photo.pointAt(0, 18), 0.4 * spacing, 1.25);
+    EXPECT_EQ(game.readPhoto(photo.image, stones), "");
+
+    stones[9 + 12 * 19] = kWhite;
+    // The shadow takes the stone's brightness down to the middle of the
+    // band where the brightness alone is not clear.
+    PhotographedGame unshaded = game;
+    EXPECT_EQ(unshaded.read(stones), "");
+    const CalibratedReading& bright = unshaded.lastReading();
+    const double shade = (bright.limits.whiteBoard + bright.limits.whiteStone) / 2 -
+                         bright.points[LookIndex(9, 12)].change;
+    photo = game.photograph(stones);
+    lightSquare(photo.image, photo.pointAt(9, 12), 0.4 * spacing, std::exp(shade));
+    EXPECT_EQ(game.readPhoto(photo.image, stones), "");
 }

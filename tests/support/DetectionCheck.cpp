@@ -38,8 +38,7 @@ DetectionOutcome DetectOnPhoto(const BoardPhoto& photo) {
     VoteGridLines(photo.image, angles, votes, port, false);
     GameState state;
     DetectionOutcome outcome;
-    outcome.found = FindGrid(votes, angles, photo.image.size(), state);
-    if (outcome.found) CompleteGrid(photo.image, state);
+    outcome.found = DetectBoardGrid(photo.image, votes, angles, state);
     outcome.boardSize = state.BoardSize;
     if (!outcome.found) return outcome;
     if (outcome.boardSize != photo.boardSize) {

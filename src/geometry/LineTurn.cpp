@@ -1,0 +1,119 @@
+#include "geometry/LineTurn.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr int kBins = std::tuple_size_v<EdgeOrientations>;
+constexpr double kBinDegrees = 90.0 / kBins;
+// The side of the square cells, in pixels, whose edges are taken together,
+// and the pixels between the points looked at in them.
+constexpr int kCell = 8;
+constexpr int kStride = 2;
+
+int wrapped(int bin) { return ((bin % kBins) + kBins) % kBins; }
+
+// Smoothed over a degree either way, so that a small change of perspective
+// still overlaps.
+EdgeOrientations smoothed(const EdgeOrientations& raw) {
+    EdgeOrientations result{};
+    constexpr int kWidth = 2;
+    for (int b = 0; b < kBins; ++b) {
+        for (int d = -kWidth; d <= kWidth; ++d)
+            result[b] += raw[wrapped(b + d)] * (kWidth + 1 - std::abs(d));
+    }
+    return result;
+}
+
+// The brightness of a part of the photograph, read once.
+class BrightnessPatch {
+public:
+    BrightnessPatch(const Brightness& photo, const QRect& area)
+        : width_(area.width()), values_(photo.area(area)) {}
+
+    // The gradient at (x, y) of the patch, a pixel inside its edge, by
+    // Scharr's kernel: lines at any angle come out at their own angle,
+    // where the difference of two neighbours leans them towards the pixel
+    // rows and columns.
+    std::pair<int, int> gradientAt(int x, int y) const {
+        const auto at = [&](int dx, int dy) {
+            return values_[std::size_t(y + dy) * width_ + x + dx];
+        };
+        const int gx =
+            3 * (at(1, -1) - at(-1, -1)) + 10 * (at(1, 0) - at(-1, 0)) + 3 * (at(1, 1) - at(-1, 1));
+        const int gy =
+            3 * (at(-1, 1) - at(-1, -1)) + 10 * (at(0, 1) - at(0, -1)) + 3 * (at(1, 1) - at(1, -1));
+        return {gx, gy};
+    }
+
+private:
+    int width_;
+    std::vector<int> values_;
+};
+
+double overlap(const EdgeOrientations& before, const EdgeOrientations& now, int shift) {
+    double sum = 0;
+    for (int b = 0; b < kBins; ++b) sum += before[b] * now[wrapped(b + shift)];
+    return sum;
+}
+
+}  // namespace
+
+EdgeOrientations MeasureEdgeOrientations(const Brightness& photo, const QRectF& area) {
+    EdgeOrientations raw{};
+    const QRect inside = area.toAlignedRect() & photo.bounds();
+    if (inside.width() < kCell + 2 || inside.height() < kCell + 2) return raw;
+    const BrightnessPatch patch(photo, inside);
+    // The kernel reaches a pixel beyond each point.
+    for (int top = 1; top + kCell < inside.height(); top += kCell) {
+        for (int left = 1; left + kCell < inside.width(); left += kCell) {
+            // The cell's structure tensor: the edges of a line on both of
+            // its sides add up to the way across it.
+            double xx = 0, yy = 0, xy = 0;
+            for (int y = top; y < top + kCell; y += kStride) {
+                for (int x = left; x < left + kCell; x += kStride) {
+                    const auto [gx, gy] = patch.gradientAt(x, y);
+                    xx += double(gx) * gx;
+                    yy += double(gy) * gy;
+                    xy += double(gx) * gy;
+                }
+            }
+            // How much more the edges run one way than the other, and the
+            // way across them, folded onto [0, 90) degrees and shared
+            // between the two nearest bins.
+            const double strength = std::hypot(xx - yy, 2 * xy);
+            if (strength == 0) continue;
+            const double degrees = 0.5 * std::atan2(2 * xy, xx - yy) * 180 / M_PI;
+            const double bins = std::fmod(degrees + 360, 90.0) / kBinDegrees;
+            const int low = static_cast<int>(bins);
+            const double share = bins - low;
+            raw[wrapped(low)] += strength * (1 - share);
+            raw[wrapped(low + 1)] += strength * share;
+        }
+    }
+    return smoothed(raw);
+}
+
+double DominantEdgeOrientation(const EdgeOrientations& edges) {
+    return (std::max_element(edges.begin(), edges.end()) - edges.begin()) * kBinDegrees;
+}
+
+double TurnBetween(const EdgeOrientations& before, const EdgeOrientations& now, double maxDegrees) {
+    const int reach = static_cast<int>(maxDegrees / kBinDegrees);
+    int best = 0;
+    for (int shift = -reach; shift <= reach; ++shift) {
+        if (overlap(before, now, shift) > overlap(before, now, best)) best = shift;
+    }
+    double bins = best;
+    if (best > -reach && best < reach) {
+        // The top of the parabola through the best shift and its neighbours.
+        const double left = overlap(before, now, best - 1), mid = overlap(before, now, best),
+                     right = overlap(before, now, best + 1);
+        const double curvature = left - 2 * mid + right;
+        if (curvature < 0) bins += 0.5 * (left - right) / curvature;
+    }
+    return bins * kBinDegrees;
+}
