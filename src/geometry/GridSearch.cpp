@@ -10,6 +10,7 @@
 #include "geometry/GridDetection.h"
 #include "geometry/GridSettling.h"
 #include "geometry/LineTurn.h"
+#include "util/Numbers.h"
 
 namespace {
 
@@ -91,9 +92,7 @@ std::optional<std::pair<double, double>> spacingOf(const std::vector<double>& re
     for (int lag = smallest; lag <= largest; ++lag) {
         const double left = repeat[lag - 1], mid = repeat[lag], right = repeat[lag + 1];
         if (mid < kRepeatShare * clearest || mid < left || mid <= right) continue;
-        const double curvature = left - 2 * mid + right;
-        const double refined = curvature < 0 ? lag + 0.5 * (left - right) / curvature : lag;
-        return std::pair{refined, mid};
+        return std::pair{lag + parabolaPeak(left, mid, right), mid};
     }
     return std::nullopt;
 }

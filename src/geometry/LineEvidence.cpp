@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "util/Numbers.h"
+
 namespace {
 
 int brightnessOf(QRgb pixel) {
@@ -75,11 +77,7 @@ std::optional<LineHit> NearestStrongLine(const std::vector<int>& responses, int 
             best = o;
     }
     double offset = best - reach;
-    if (best > 0 && best < last) {
-        // The top of the parabola through the peak and its neighbours.
-        const double left = responses[best - 1], mid = responses[best], right = responses[best + 1];
-        const double curvature = left - 2 * mid + right;
-        if (curvature < 0) offset += 0.5 * (left - right) / curvature;
-    }
+    if (best > 0 && best < last)  // the top of the parabola through the peak and its neighbours
+        offset += parabolaPeak(responses[best - 1], responses[best], responses[best + 1]);
     return LineHit{offset, responses[best]};
 }

@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "util/Numbers.h"
+
 namespace {
 
 constexpr int kBins = std::tuple_size_v<EdgeOrientations>;
@@ -108,12 +110,9 @@ double TurnBetween(const EdgeOrientations& before, const EdgeOrientations& now, 
         if (overlap(before, now, shift) > overlap(before, now, best)) best = shift;
     }
     double bins = best;
-    if (best > -reach && best < reach) {
-        // The top of the parabola through the best shift and its neighbours.
-        const double left = overlap(before, now, best - 1), mid = overlap(before, now, best),
-                     right = overlap(before, now, best + 1);
-        const double curvature = left - 2 * mid + right;
-        if (curvature < 0) bins += 0.5 * (left - right) / curvature;
-    }
+    if (best > -reach &&
+        best < reach)  // the top of the parabola through the best and its neighbours
+        bins += parabolaPeak(overlap(before, now, best - 1), overlap(before, now, best),
+                             overlap(before, now, best + 1));
     return bins * kBinDegrees;
 }

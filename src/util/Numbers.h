@@ -22,6 +22,14 @@ inline long long roundHalfEven(double value) {
     return static_cast<long long>(roundHalfEvenWhole(value));
 }
 
+// Where the parabola through three evenly spaced samples peaks, as an offset
+// from the middle one (-0.5 ... 0.5 when the middle one is the largest); 0
+// when the samples do not bend down.
+inline double parabolaPeak(double left, double mid, double right) {
+    const double curvature = left - 2 * mid + right;
+    return curvature < 0 ? 0.5 * (left - right) / curvature : 0.0;
+}
+
 // One of the digits 0 ... 9 (not the digits of other scripts).
 inline bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
