@@ -9,8 +9,8 @@
 #include "imaging/Converter.h"
 #include "imaging/PhotoPaths.h"
 #include "imaging/PhotoPreparation.h"
-#include "support/GoGame.h"
-#include "support/PhotoSeriesRender.h"
+#include "render/GoGame.h"
+#include "render/PhotoSeriesRender.h"
 #include "support/TempProgramDir.h"
 
 namespace {

@@ -3,9 +3,9 @@
 // over it, classified on its true grid.
 #include <benchmark/benchmark.h>
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 #include "recognition/Classification.h"
-#include "support/BoardPhoto.h"
+#include "render/BoardPhoto.h"
 #include "support/ClassificationCheck.h"
 #include "support/ScriptedUserPort.h"
 

@@ -5,12 +5,12 @@
 // and with the camera knocked by (30, -20) pixels and 1 degree.
 #include <benchmark/benchmark.h>
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 #include "geometry/GridCompletion.h"
 #include "geometry/GridDetection.h"
 #include "geometry/GridFollowing.h"
 #include "geometry/LineVoting.h"
-#include "support/BoardPhoto.h"
+#include "render/BoardPhoto.h"
 #include "support/ScriptedUserPort.h"
 
 namespace {
@@ -51,8 +51,7 @@ void BM_DetectGrid(benchmark::State& state) {
     Setup& s = setup();
     LineVotes votes;
     VoteGridLines(s.photo, s.angles, votes, s.port, s.noAbort);
-    GameState grid;
-    for (auto _ : state) benchmark::DoNotOptimize(FindGrid(votes, s.angles, s.photo.size(), grid));
+    for (auto _ : state) benchmark::DoNotOptimize(FindGrid(votes, s.angles, s.photo.size()));
 }
 BENCHMARK(BM_DetectGrid)->Unit(benchmark::kMillisecond);
 
@@ -61,8 +60,7 @@ void BM_VoteAndDetect(benchmark::State& state) {
     for (auto _ : state) {
         LineVotes votes;
         VoteGridLines(s.photo, s.angles, votes, s.port, s.noAbort);
-        GameState grid;
-        benchmark::DoNotOptimize(FindGrid(votes, s.angles, s.photo.size(), grid));
+        benchmark::DoNotOptimize(FindGrid(votes, s.angles, s.photo.size()));
     }
 }
 BENCHMARK(BM_VoteAndDetect)->Unit(benchmark::kMillisecond);
@@ -74,8 +72,7 @@ void BM_VoteDetectAndComplete(benchmark::State& state) {
     for (auto _ : state) {
         LineVotes votes;
         VoteGridLines(s.photo, s.angles, votes, s.port, s.noAbort);
-        GameState grid;
-        benchmark::DoNotOptimize(DetectBoardGrid(s.photo, votes, s.angles, grid));
+        benchmark::DoNotOptimize(DetectBoardGrid(s.photo, votes, s.angles));
     }
 }
 BENCHMARK(BM_VoteDetectAndComplete)->Unit(benchmark::kMillisecond);
@@ -84,8 +81,10 @@ void followOnto(benchmark::State& state, const QImage& next) {
     Setup& s = setup();
     LineVotes votes;
     VoteGridLines(s.photo, s.angles, votes, s.port, s.noAbort);
+    const std::optional<BoardGrid> found = FindGrid(votes, s.angles, s.photo.size());
+    if (!found) return state.SkipWithError("no grid");
     GameState grid;
-    if (!FindGrid(votes, s.angles, s.photo.size(), grid)) return state.SkipWithError("no grid");
+    grid.setGrid(*found);
     const std::optional<FollowedGrid> start = StartFollowing(s.photo, grid);
     if (!start) return state.SkipWithError("no lines");
     for (auto _ : state) {

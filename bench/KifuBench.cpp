@@ -5,15 +5,15 @@
 
 #include <QTemporaryDir>
 
-#include "app/GameDetails.h"
-#include "app/GameState.h"
-#include "app/MoveText.h"
+#include "game/GameDetails.h"
+#include "game/GameState.h"
+#include "game/MoveText.h"
 #include "imaging/Converter.h"
 #include "output/KifuLayout.h"
 #include "output/KifuSheet.h"
 #include "output/SgfFile.h"
 #include "output/SgfMoves.h"
-#include "support/GoGame.h"
+#include "render/GoGame.h"
 #include "support/ScriptedUserPort.h"
 
 namespace {

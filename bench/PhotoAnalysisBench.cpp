@@ -13,9 +13,9 @@
 #include "recognition/CalibratedReading.h"
 #include "recognition/Classification.h"
 #include "recognition/MoveInference.h"
-#include "support/PhotoSeriesRender.h"
+#include "render/PhotoSeriesRender.h"
+#include "render/TestGames.h"
 #include "support/ScriptedUserPort.h"
-#include "support/TestGames.h"
 
 namespace {
 
@@ -32,7 +32,8 @@ void FindTheGrid(Program& program, const QImage& emptyBoard) {
     ScriptedUserPort port;
     FillAngleTables(program.angles);
     VoteGridLines(emptyBoard, program.angles, program.lineVotes, port, program.AbortRequested);
-    FindGrid(program.lineVotes, program.angles, emptyBoard.size(), program.state);
+    if (const auto grid = FindGrid(program.lineVotes, program.angles, emptyBoard.size()))
+        program.state.setGrid(*grid);
 }
 
 void BM_AnalysePhoto(benchmark::State& state) {
@@ -57,7 +58,8 @@ void BM_AnalysePhoto(benchmark::State& state) {
         s.CurrentPhoto = photos[kMoveShown];
         rec.Photo = LoadPhoto(s.CurrentPhoto).image;
         const PositionChanges changes = ClassifyIntersections(s, rec, port, port);
-        InferMoves(program, changes, port, port);
+        GameRecord game = program.record();
+        InferMoves(game, changes, port, port);
     }
     if (s.MoveCount != kMoveShown + 1) state.SkipWithError("the move was not recorded");
 }

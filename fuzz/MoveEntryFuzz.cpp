@@ -5,8 +5,8 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include "FuzzCheck.h"
-#include "app/GameState.h"
-#include "app/MoveText.h"
+#include "game/GameState.h"
+#include "game/MoveText.h"
 #include "recognition/MoveEntry.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <QTemporaryDir>
 
 #include "FuzzCheck.h"
-#include "app/BatchPort.h"
 #include "app/Program.h"
 #include "app/SettingsFile.h"
+#include "batch/BatchPort.h"
 #include "util/Numbers.h"
 
 namespace {

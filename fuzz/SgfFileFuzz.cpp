@@ -5,12 +5,12 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include "FuzzCheck.h"
-#include "app/GameDetails.h"
-#include "app/GameState.h"
-#include "app/MoveText.h"
+#include "game/GameDetails.h"
+#include "game/GameState.h"
+#include "game/MoveText.h"
 #include "output/SgfFile.h"
 #include "output/SgfMoves.h"
-#include "support/SgfGame.h"
+#include "render/SgfGame.h"
 
 namespace {
 

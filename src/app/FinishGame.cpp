@@ -1,8 +1,8 @@
 #include "app/FinishGame.h"
 
 #include "app/Program.h"
-#include "app/ProgramFiles.h"
-#include "app/UserPort.h"
+#include "app/WorkingFiles.h"
+#include "game/UserPort.h"
 #include "geometry/BlackSide.h"
 #include "imaging/Converter.h"
 #include "output/KifuLayout.h"
@@ -10,6 +10,7 @@
 #include "output/SgfFile.h"
 #include "output/SgfMoves.h"
 #include "util/Numbers.h"
+#include "util/ProgramFiles.h"
 
 namespace {
 
@@ -73,7 +74,7 @@ OutputParagraph kifuParagraph(Program& program, const SgfRecord& record, const Q
 
 }  // namespace
 
-SgfRecord GameRecord(const Program& program, int moveCount) {
+SgfRecord SgfRecordOf(const Program& program, int moveCount) {
     const SgfOrientation orientation{program.state.GridMax, program.BlackSide};
     SgfRecord record;
     record.boardSize = program.state.BoardSize;
@@ -92,7 +93,7 @@ FinishedGame FinishGame(Program& program, const QString& firstPhoto, int photoCo
         long value = 0;
         port.ShowProgress(value, -1);
     }
-    const SgfRecord record = GameRecord(program, program.state.MoveCount);
+    const SgfRecord record = SgfRecordOf(program, program.state.MoveCount);
     const QString base = BuildOutputName(firstPhoto, program.details, program.state.ProgramDir);
     FinishedGame finished{countsText(photoCount, program.state.MoveCount), true};
     const auto add = [&finished](const OutputParagraph& paragraph) {

@@ -15,7 +15,7 @@ class UserPort;
 struct SgfRecord;
 
 // The game record of moves 1 ... moveCount, turned to Black's side.
-SgfRecord GameRecord(const Program& program, int moveCount);
+SgfRecord SgfRecordOf(const Program& program, int moveCount);
 
 // The end of a game: asks for Black's side when an output is wanted, writes
 // the SGF file and the kifu sheet the options ask for, shows a summary of

@@ -34,8 +34,9 @@ void detectGrid(Program& program, const QString& outputBase, bool ctrlHeld, User
         SaveVoteImage(program.lineVotes, outputBase, FindConverter(program.state.ProgramDir), port);
     }
     if (program.AbortRequested) return;
-    program.AbortRequested =
-        !DetectBoardGrid(photo, program.lineVotes, program.angles, program.state);
+    const std::optional<BoardGrid> grid = DetectBoardGrid(photo, program.lineVotes, program.angles);
+    if (grid) program.state.setGrid(*grid);
+    program.AbortRequested = !grid;
 }
 
 }  // namespace

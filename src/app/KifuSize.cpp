@@ -1,6 +1,6 @@
 #include "app/KifuSize.h"
 
-#include "app/UserPort.h"
+#include "game/UserPort.h"
 #include "util/Numbers.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QChar>
 
-#include "app/OutputOptions.h"
+#include "game/OutputOptions.h"
 
 class UserPort;
 

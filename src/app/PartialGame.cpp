@@ -14,7 +14,7 @@ std::optional<QString> SavePartialGame(Program& program, const QString& firstPho
     ChooseBlackSide(program.BlackSide, port);
     const QString base = BuildOutputName(firstPhoto, program.details, program.state.ProgramDir) +
                          QStringLiteral(" (parziale)");
-    if (!WriteSgfFile(base, GameRecord(program, recorded), program.details, port))
+    if (!WriteSgfFile(base, SgfRecordOf(program, recorded), program.details, port))
         return std::nullopt;
     return base + QStringLiteral(".sgf");
 }

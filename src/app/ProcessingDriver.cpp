@@ -4,8 +4,9 @@
 
 #include "app/Program.h"
 #include "app/SeriesSelection.h"
-#include "app/UserPort.h"
-#include "app/Version.h"
+#include "game/UserPort.h"
+#include "game/Version.h"
+#include "geometry/GridCalibration.h"
 #include "imaging/Converter.h"
 #include "imaging/PhotoList.h"
 #include "imaging/PhotoLoading.h"
@@ -16,6 +17,7 @@
 #include "recognition/Classification.h"
 #include "recognition/GameOpening.h"
 #include "recognition/MoveInference.h"
+#include "recognition/MoveRecording.h"
 
 namespace {
 
@@ -35,6 +37,7 @@ public:
         : program_(program),
           state_(program.state),
           rec_(program.recognition),
+          game_(program.record()),
           request_(request),
           series_(std::move(series)),
           port_(port),
@@ -159,7 +162,7 @@ private:
         PositionChanges changes = ClassifyIntersections(state_, rec_, port_, windows_);
         if (rec_.HandicapCollecting && changes.newWhite > 0) {
             rec_.HandicapCollecting = false;
-            if (!SettleGameStart(program_, port_)) return Step::Abandon;
+            if (!SettleGameStart(game_, port_)) return Step::Abandon;
             // The stones were counted against the empty board; counted again
             // against the position before White's first stone, only that
             // stone is new, and no retry is spent on the start of the game.
@@ -167,10 +170,12 @@ private:
         }
         // Until White's first stone the photographs are only classified.
         if (rec_.HandicapCollecting) return Step::Next;
-        switch (InferMoves(program_, changes, port_, windows_)) {
+        switch (InferMoves(game_, changes, port_, windows_)) {
             case InferenceResult::Abandoned:
                 return Step::Abandon;
-            case InferenceResult::Recalibrated:
+            case InferenceResult::Recalibrate:
+                program_.AbortRequested = false;
+                if (!VerifyGrid(state_, rec_.Photo.size(), false, port_)) return Step::Abandon;
                 // The empty board is looked at again at the corrected grid.
                 rec_.Calibration = ChooseCalibration(rec_.FirstPhoto, state_);
                 rec_.Followed = StartFollowing(rec_.Photo, state_);
@@ -202,6 +207,7 @@ private:
     Program& program_;
     GameState& state_;
     RecognitionState& rec_;
+    GameRecord game_;
     const ProcessingRequest& request_;
     const SelectedSeries series_;
     UserPort& port_;

@@ -1,8 +1,8 @@
 #include "app/Program.h"
 
-#include "app/ProgramFiles.h"
 #include "app/SettingsFile.h"
-#include "app/UserPort.h"
+#include "app/WorkingFiles.h"
+#include "game/UserPort.h"
 
 void Program::Load(UserPort& port) {
     CtrlHeld = false;

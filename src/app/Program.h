@@ -1,12 +1,13 @@
 #pragma once
 
-#include "app/GameDetails.h"
-#include "app/GameState.h"
-#include "app/OutputOptions.h"
+#include "game/GameDetails.h"
+#include "game/GameState.h"
+#include "game/OutputOptions.h"
 #include "geometry/AngleTables.h"
 #include "geometry/VoteTable.h"
 #include "imaging/PhotoList.h"
 #include "imaging/ScriptRunner.h"
+#include "recognition/MoveRecording.h"
 #include "recognition/RecognitionState.h"
 
 class UserPort;
@@ -44,6 +45,9 @@ public:
     bool CtrlHeld = false;
     // Esc was pressed during the line voting, or the grid could not be found.
     bool AbortRequested = false;
+
+    // The parts of the state that recording the game's moves works on.
+    GameRecord record() { return {state, recognition, details, BlackSide}; }
 
     // The start-up steps that do not depend on the window: no board known
     // yet, the angle tables filled, the settings read (and rewritten when

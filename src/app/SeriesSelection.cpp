@@ -1,7 +1,7 @@
 #include "app/SeriesSelection.h"
 
 #include "app/Program.h"
-#include "app/UserPort.h"
+#include "game/UserPort.h"
 #include "imaging/PhotoPaths.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <QFile>
 
 #include "app/KifuSize.h"
-#include "app/UserPort.h"
-#include "app/Version.h"
+#include "game/UserPort.h"
+#include "game/Version.h"
 #include "util/Numbers.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 #include "util/Numbers.h"
 
 namespace {

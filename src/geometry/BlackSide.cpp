@@ -2,8 +2,8 @@
 
 #include <QtCore/qnamespace.h>
 
-#include "app/GameState.h"
-#include "app/UserPort.h"
+#include "game/GameState.h"
+#include "game/UserPort.h"
 #include "util/Geometry.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "geometry/GridCalibration.h"
 
-#include "app/GameState.h"
-#include "app/UserPort.h"
+#include "game/GameState.h"
+#include "game/UserPort.h"
 #include "geometry/GridModel.h"
 #include "util/Geometry.h"
 #include "util/Numbers.h"

@@ -2,7 +2,6 @@
 
 #include <QImage>
 
-#include "app/GameState.h"
 #include "geometry/GridDetection.h"
 #include "geometry/GridSearch.h"
 #include "geometry/GridSettling.h"
@@ -22,8 +21,8 @@ bool sameLines(const GridFrame& a, const GridFrame& b) {
 
 }  // namespace
 
-bool CompleteGrid(const QImage& photo, GameState& state) {
-    const std::optional<GridFrame> detected = FrameOfGrid(state);
+bool CompleteGrid(const QImage& photo, BoardGrid& grid) {
+    const std::optional<GridFrame> detected = FrameOfGrid(grid);
     if (!detected) return false;
     const Brightness brightness(photo);
     const std::optional<FrameFit> fit = RefineFrame(brightness, *detected, kFirstReach);
@@ -33,12 +32,13 @@ bool CompleteGrid(const QImage& photo, GameState& state) {
     if (sameLines(lines, *detected) || lines.columns() != lines.rows() ||
         !isBoardSize(lines.columns()))
         return ShowsABoard(brightness, *fit);
-    WriteGrid(lines, state);
+    grid = GridOfFrame(lines);
     return ShowsABoard(brightness, settled);
 }
 
-bool DetectBoardGrid(const QImage& photo, const LineVotes& votes, const AngleTables& angles,
-                     GameState& state) {
-    if (FindGrid(votes, angles, photo.size(), state) && CompleteGrid(photo, state)) return true;
-    return SearchGrid(photo, state);
+std::optional<BoardGrid> DetectBoardGrid(const QImage& photo, const LineVotes& votes,
+                                         const AngleTables& angles) {
+    std::optional<BoardGrid> voted = FindGrid(votes, angles, photo.size());
+    if (voted && CompleteGrid(photo, *voted)) return voted;
+    return SearchGrid(photo);
 }

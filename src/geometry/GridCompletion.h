@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
+
+#include "game/GameState.h"
 #include "geometry/VoteTable.h"
 
 class QImage;
-struct GameState;
 
 // Checks the grid the detection accepted against the photograph's lines:
 // when the lines go on at the same spacing beyond it (a 9- or 13-line run
@@ -12,10 +14,10 @@ struct GameState;
 // It changes only when the result is a square grid of 9, 13 or 19 lines
 // other than the one detected. False when the grid's lines show no board
 // (ShowsABoard): a grid the votes pulled out of a table.
-bool CompleteGrid(const QImage& photo, GameState& state);
+bool CompleteGrid(const QImage& photo, BoardGrid& grid);
 
 // The whole detection on the first photograph: the grid the line votes give,
 // completed as above; when they give none, the search of GridSearch.h.
-// False when neither finds a board.
-bool DetectBoardGrid(const QImage& photo, const LineVotes& votes, const AngleTables& angles,
-                     GameState& state);
+// std::nullopt when neither finds a board.
+std::optional<BoardGrid> DetectBoardGrid(const QImage& photo, const LineVotes& votes,
+                                         const AngleTables& angles);

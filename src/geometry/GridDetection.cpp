@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 #include "geometry/FamilySpacing.h"
 #include "geometry/VotePeaks.h"
 #include "util/Geometry.h"
@@ -36,12 +36,12 @@ struct FamilyPair {
 class GridDetector {
 public:
     GridDetector(bool secondPass, const LineVotes& votes, const AngleTables& angles, QSize photo,
-                 GameState& state)
+                 BoardGrid& grid)
         : secondPass_(secondPass),
           votes_(votes),
           angles_(angles),
           photo_(photo),
-          state_(state),
+          grid_(grid),
           block_(OffsetBlock(photo)),
           candidateCentre_(votes.HoughDiagonal / 2 + 1) {
         const int d2 = static_cast<int>(
@@ -67,7 +67,7 @@ private:
     const LineVotes& votes_;
     const AngleTables& angles_;
     QSize photo_;
-    GameState& state_;
+    BoardGrid& grid_;
     int block_;
     int candidateCentre_;
     int secondLevelRows_ = 0;
@@ -223,8 +223,7 @@ bool GridDetector::acceptGridSize(const std::array<Family, 2>& families,
         if (runs[0].firstWindow == 0 || runs[1].firstWindow == 0 || runs[0].deviation >= 1.0f ||
             runs[1].deviation >= 1.0f || rowFamily < 0)
             continue;
-        state_.BoardSize = gridMax + 1;
-        state_.GridMax = gridMax;
+        grid_.boardSize = gridMax + 1;
         rowFamily_ = rowFamily;
         firstRowLine_ = runs[rowFamily].firstWindow - 1;
         firstColumnLine_ = runs[1 - rowFamily].firstWindow - 1;
@@ -235,7 +234,7 @@ bool GridDetector::acceptGridSize(const std::array<Family, 2>& families,
 
 bool GridDetector::writeGridPoints(const Family& columns, const Family& rows, int firstColumn,
                                    int firstRow) {
-    const int gridMax = state_.GridMax;
+    const int gridMax = grid_.gridMax();
     for (int i = 0; i <= gridMax; ++i) {
         for (int j = 0; j <= gridMax; ++j) {
             if (firstColumn + i >= static_cast<int>(columns.size()) ||
@@ -250,8 +249,8 @@ bool GridDetector::writeGridPoints(const Family& columns, const Family& rows, in
             const std::optional<QPoint> point =
                 IntersectPolarLines(column.offset, column.angle, row.offset, row.angle, angles_);
             if (!point) return false;
-            state_.GridPoints(i, j, 0) = point->x() + photo_.width() / 2;
-            state_.GridPoints(i, j, 1) = point->y() + photo_.height() / 2;
+            grid_.points(i, j, 0) = point->x() + photo_.width() / 2;
+            grid_.points(i, j, 1) = point->y() + photo_.height() / 2;
         }
     }
     return true;
@@ -295,23 +294,24 @@ std::optional<QPoint> IntersectPolarLines(float r1, float t1, float r2, float t2
     return QPoint(*x, *y);
 }
 
-bool DetectGrid(bool secondPass, const LineVotes& votes, const AngleTables& angles, QSize photo,
-                GameState& state) {
-    return GridDetector(secondPass, votes, angles, photo, state).run();
+std::optional<BoardGrid> DetectGrid(bool secondPass, const LineVotes& votes,
+                                    const AngleTables& angles, QSize photo) {
+    BoardGrid grid;
+    if (!GridDetector(secondPass, votes, angles, photo, grid).run()) return std::nullopt;
+    return grid;
 }
 
-bool FindGrid(const LineVotes& votes, const AngleTables& angles, QSize photo, GameState& state) {
-    const bool found = DetectGrid(false, votes, angles, photo, state) ||
-                       DetectGrid(true, votes, angles, photo, state);
-    if (found) OrientGrid(state);
+std::optional<BoardGrid> FindGrid(const LineVotes& votes, const AngleTables& angles,
+                                  QSize photo) {
+    std::optional<BoardGrid> found = DetectGrid(false, votes, angles, photo);
+    if (!found) found = DetectGrid(true, votes, angles, photo);
+    if (found) OrientGrid(*found);
     return found;
 }
 
-void OrientGrid(GameState& state) {
-    const int g = state.GridMax;
-    auto corner = [&](int i, int j) {
-        return QPoint(state.GridPoints(i, j, 0), state.GridPoints(i, j, 1));
-    };
+void OrientGrid(BoardGrid& grid) {
+    const int g = grid.gridMax();
+    auto corner = [&](int i, int j) { return QPoint(grid.points(i, j, 0), grid.points(i, j, 1)); };
     const QPoint alongI = corner(g, 0) - corner(0, 0);
     const QPoint alongJ = corner(0, g) - corner(0, 0);
     const bool transpose = std::abs(alongI.x()) < std::abs(alongJ.x());
@@ -319,15 +319,15 @@ void OrientGrid(GameState& state) {
     const bool mirrorJ = (transpose ? alongI.y() : alongJ.y()) < 0;
     if (!transpose && !mirrorI && !mirrorJ) return;
 
-    FixedTable<int, kMaxLines, kMaxLines, 2> turned;
+    GridTable turned;
     for (int i = 0; i <= g; ++i) {
         for (int j = 0; j <= g; ++j) {
             int from = mirrorI ? g - i : i;
             int to = mirrorJ ? g - j : j;
             if (transpose) std::swap(from, to);
-            turned(i, j, 0) = state.GridPoints(from, to, 0);
-            turned(i, j, 1) = state.GridPoints(from, to, 1);
+            turned(i, j, 0) = grid.points(from, to, 0);
+            turned(i, j, 1) = grid.points(from, to, 1);
         }
     }
-    state.GridPoints = turned;
+    grid.points = turned;
 }

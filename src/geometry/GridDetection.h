@@ -4,9 +4,8 @@
 #include <QSize>
 #include <optional>
 
+#include "game/GameState.h"
 #include "geometry/VoteTable.h"
-
-struct GameState;
 
 // A detected line in photograph terms: signed offset from the centre and
 // angle index of the angle tables.
@@ -36,19 +35,19 @@ std::optional<QPoint> IntersectPolarLines(float r1, float t1, float r2, float t2
 // Finds the board's grid in the line votes of the photograph: candidate
 // lines from the vote peaks, the two families of roughly parallel lines from
 // a vote over the candidates, spurious lines removed by their spacing, and
-// the longest evenly progressing run of 9, 13 or 19 lines in both families.
-// On success writes BoardSize, GridMax and GridPoints and returns true. A
-// failure leaves whatever was already written. The second pass works on the
-// votes turned by 45 degrees, for boards photographed at about 45 degrees.
-bool DetectGrid(bool secondPass, const LineVotes& votes, const AngleTables& angles, QSize photo,
-                GameState& state);
+// the longest evenly progressing run of 9, 13 or 19 lines in both families;
+// std::nullopt when there is none. The second pass works on the votes
+// turned by 45 degrees, for boards photographed at about 45 degrees.
+std::optional<BoardGrid> DetectGrid(bool secondPass, const LineVotes& votes,
+                                    const AngleTables& angles, QSize photo);
 
 // Both passes: the second runs whenever the first fails, whatever the
 // reason. The grid found is then oriented with OrientGrid.
-bool FindGrid(const LineVotes& votes, const AngleTables& angles, QSize photo, GameState& state);
+std::optional<BoardGrid> FindGrid(const LineVotes& votes, const AngleTables& angles,
+                                  QSize photo);
 
 // Numbers the grid's lines the way the grid model and the recognition
 // expect: column i from the left of the photograph, row j from its top. The
 // second pass, on turned votes, can find the right lines numbered along
 // other directions (rows as columns, or from the bottom up).
-void OrientGrid(GameState& state);
+void OrientGrid(BoardGrid& grid);

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 #include "util/Median.h"
 #include "util/Numbers.h"
 
@@ -147,12 +147,10 @@ void dropFaintLines(Search& search, int strength) {
 
 }  // namespace
 
-std::optional<GridFrame> FrameOfGrid(const GameState& state) {
-    const int g = state.GridMax;
+std::optional<GridFrame> FrameOfGrid(const BoardGrid& grid) {
+    const int g = grid.gridMax();
     if (g <= 0) return std::nullopt;
-    auto corner = [&](int i, int j) {
-        return QPointF(state.GridPoints(i, j, 0), state.GridPoints(i, j, 1));
-    };
+    auto corner = [&](int i, int j) { return QPointF(grid.points(i, j, 0), grid.points(i, j, 1)); };
     const std::optional<Homography> toPhoto = HomographyThrough(
         {QPointF(0, 0), QPointF(g, 0), QPointF(g, g), QPointF(0, g)},
         {corner(0, 0), corner(g, 0), corner(g, g), corner(0, g)});
@@ -160,16 +158,17 @@ std::optional<GridFrame> FrameOfGrid(const GameState& state) {
     return GridFrame{*toPhoto, 0, g, 0, g};
 }
 
-void WriteGrid(const GridFrame& frame, GameState& state) {
-    state.BoardSize = std::min(frame.columns(), frame.rows());
-    state.GridMax = state.BoardSize - 1;
-    for (int i = 0; i <= state.GridMax; ++i) {
-        for (int j = 0; j <= state.GridMax; ++j) {
+BoardGrid GridOfFrame(const GridFrame& frame) {
+    BoardGrid grid;
+    grid.boardSize = std::min(frame.columns(), frame.rows());
+    for (int i = 0; i <= grid.gridMax(); ++i) {
+        for (int j = 0; j <= grid.gridMax(); ++j) {
             const QPointF p = frame.toPhoto.map(frame.firstColumn + i, frame.firstRow + j);
-            state.GridPoints(i, j, 0) = static_cast<int>(roundHalfEven(p.x()));
-            state.GridPoints(i, j, 1) = static_cast<int>(roundHalfEven(p.y()));
+            grid.points(i, j, 0) = static_cast<int>(roundHalfEven(p.x()));
+            grid.points(i, j, 1) = static_cast<int>(roundHalfEven(p.y()));
         }
     }
+    return grid;
 }
 
 std::optional<FrameFit> RefineFrame(const Brightness& photo, const GridFrame& frame, double reach,

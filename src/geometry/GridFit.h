@@ -3,10 +3,9 @@
 #include <QPointF>
 #include <optional>
 
+#include "game/GameState.h"
 #include "geometry/Homography.h"
 #include "geometry/LineEvidence.h"
-
-struct GameState;
 
 // A grid on the photograph as the line search sees it: where each grid
 // coordinate (u, v) appears, and the lines it holds, columns u = firstColumn
@@ -32,13 +31,12 @@ struct FrameFit {
     int lineStrength = 0;
 };
 
-// The frame of the game's current grid, from its four corners; std::nullopt
-// while no usable grid is known.
-std::optional<GridFrame> FrameOfGrid(const GameState& state);
+// The frame of a grid, from its four corners; std::nullopt for no usable grid.
+std::optional<GridFrame> FrameOfGrid(const BoardGrid& grid);
 
-// Writes the frame's lines as the game's grid: its size and every
-// intersection, rounded to the nearest pixel (ties to even).
-void WriteGrid(const GridFrame& frame, GameState& state);
+// The frame's lines as a board's grid: its size and every intersection,
+// rounded to the nearest pixel (ties to even).
+BoardGrid GridOfFrame(const GridFrame& frame);
 
 // Looks for the lines near each line of the frame, up to reach grid
 // spacings across it, at probesPerSegment points between each two

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 #include "geometry/GridSettling.h"
 
 namespace {
@@ -104,7 +104,7 @@ std::optional<FrameFit> searchAfterMove(const Brightness& photo, const FrameFit&
 }  // namespace
 
 std::optional<FollowedGrid> StartFollowing(const QImage& photo, const GameState& state) {
-    const std::optional<GridFrame> frame = FrameOfGrid(state);
+    const std::optional<GridFrame> frame = FrameOfGrid(state.grid());
     if (!frame) return std::nullopt;
     const std::optional<FrameFit> fit = RefineFrame(Brightness(photo), *frame, kFirstReach);
     if (!fit) return std::nullopt;
@@ -131,7 +131,7 @@ bool FollowGrid(const QImage& photo, GameState& state, FollowedGrid& followed) {
     const FrameFit settled = SettleFrame(brightness, *found, before.frame.columns());
     if (settled.support < kSupportFound * before.support || unmoved(settled.frame, before.frame))
         return false;
-    WriteGrid(settled.frame, state);
+    state.setGrid(GridOfFrame(settled.frame));
     followed = {settled, edges};
     return true;
 }

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <optional>
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 #include "util/Geometry.h"
 #include "util/Numbers.h"
 

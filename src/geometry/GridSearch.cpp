@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 #include "geometry/GridDetection.h"
 #include "geometry/GridSettling.h"
 #include "geometry/LineTurn.h"
@@ -161,7 +161,7 @@ bool isBoardSize(int lines) { return lines == 9 || lines == 13 || lines == 19; }
 
 }  // namespace
 
-bool SearchGrid(const QImage& photo, GameState& state) {
+std::optional<BoardGrid> SearchGrid(const QImage& photo) {
     const Brightness brightness(photo);
     const QPointF middle(photo.width() / 2.0, photo.height() / 2.0);
     const int reach = static_cast<int>(kMiddleReach * std::min(photo.width(), photo.height()));
@@ -169,17 +169,17 @@ bool SearchGrid(const QImage& photo, GameState& state) {
     const double main = DominantEdgeOrientation(MeasureEdgeOrientations(brightness, around));
     Family first = familyNear(brightness, middle, main, reach, photo.size());
     Family second = familyNear(brightness, middle, main + 90, reach, photo.size());
-    if (first.clearness <= 0 || second.clearness <= 0) return false;
+    if (first.clearness <= 0 || second.clearness <= 0) return std::nullopt;
     // The columns run down the photograph: their normal is the more level.
     if (std::abs(first.across.x()) < std::abs(second.across.x())) std::swap(first, second);
     const std::optional<FrameFit> block =
         RefineFrame(brightness, blockOf(first, second, middle), kBlockReach);
-    if (!block || block->support < kLeastSupport) return false;
+    if (!block || block->support < kLeastSupport) return std::nullopt;
     const FrameFit board = SettleFrame(brightness, *block, kMaxLines);
     if (board.frame.columns() != board.frame.rows() || !isBoardSize(board.frame.columns()) ||
         !ShowsABoard(brightness, board))
-        return false;
-    WriteGrid(board.frame, state);
-    OrientGrid(state);
-    return true;
+        return std::nullopt;
+    BoardGrid grid = GridOfFrame(board.frame);
+    OrientGrid(grid);
+    return grid;
 }

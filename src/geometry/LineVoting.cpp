@@ -4,7 +4,7 @@
 #include <array>
 #include <vector>
 
-#include "app/UserPort.h"
+#include "game/UserPort.h"
 #include "util/Geometry.h"
 #include "util/Numbers.h"
 

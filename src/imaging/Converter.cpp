@@ -7,8 +7,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include "app/ProgramFiles.h"
-#include "app/Version.h"
+#include "game/Version.h"
+#include "util/ProgramFiles.h"
 
 namespace {
 

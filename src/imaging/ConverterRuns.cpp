@@ -3,11 +3,11 @@
 #include <QFile>
 #include <QImage>
 
-#include "app/ProgramFiles.h"
-#include "app/UserPort.h"
-#include "app/Version.h"
+#include "game/UserPort.h"
+#include "game/Version.h"
 #include "imaging/Converter.h"
 #include "imaging/ShellAndWait.h"
+#include "util/ProgramFiles.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <QDir>
 #include <QFile>
 
-#include "app/ProgramFiles.h"
-#include "app/UserPort.h"
+#include "game/UserPort.h"
 #include "imaging/Converter.h"
 #include "imaging/ScriptRunner.h"
+#include "util/ProgramFiles.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QRegularExpression>
 #include <chrono>
 
-#include "app/UserPort.h"
+#include "game/UserPort.h"
 #include "imaging/Converter.h"
 
 namespace {

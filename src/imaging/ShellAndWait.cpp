@@ -3,7 +3,7 @@
 #include <QProcess>
 #include <QTime>
 
-#include "app/UserPort.h"
+#include "game/UserPort.h"
 #include "imaging/Converter.h"
 #include "util/Numbers.h"
 

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QtMath>
 
-#include "app/MoveText.h"
+#include "game/MoveText.h"
 #include "util/Numbers.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <vector>
 
-#include "app/GameDetails.h"
+#include "game/GameDetails.h"
 #include "output/KifuDrawing.h"
 #include "output/KifuLayout.h"
 #include "util/Numbers.h"

@@ -4,8 +4,8 @@
 #include <array>
 #include <vector>
 
-#include "app/GameState.h"
-#include "app/MoveText.h"
+#include "game/GameState.h"
+#include "game/MoveText.h"
 #include "imaging/ConverterRuns.h"
 #include "output/KifuDrawing.h"
 #include "output/KifuForm.h"

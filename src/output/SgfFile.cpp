@@ -3,12 +3,12 @@
 #include <QSaveFile>
 #include <QStringList>
 
-#include "app/GameDetails.h"
-#include "app/ProgramFiles.h"
-#include "app/UserPort.h"
-#include "app/Version.h"
+#include "game/GameDetails.h"
+#include "game/UserPort.h"
+#include "game/Version.h"
 #include "imaging/Converter.h"
 #include "imaging/PhotoPaths.h"
+#include "util/ProgramFiles.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "output/SgfMoves.h"
 
-#include "app/GameDetails.h"
-#include "app/GameState.h"
-#include "app/MoveText.h"
+#include "game/GameDetails.h"
+#include "game/GameState.h"
+#include "game/MoveText.h"
 #include "util/Numbers.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 #include "util/Geometry.h"
 #include "util/Numbers.h"
 

@@ -243,7 +243,7 @@ BoardCalibration CalibrateBoard(const QImage& firstPhoto, const GameState& state
     const BoardLooks looks = SamplePointLooks(firstPhoto, state);
     calibration.cells = SampleCellLooks(firstPhoto, state);
     calibration.blocks = MapBlocks(firstPhoto, blockSide(state));
-    if (const std::optional<GridFrame> grid = FrameOfGrid(state))
+    if (const std::optional<GridFrame> grid = FrameOfGrid(state.grid()))
         calibration.gridToPhoto = grid->toPhoto;
     // The board as a smooth field of light over one colour, fitted to all
     // points and cells; a stone does not fit it.
@@ -277,7 +277,7 @@ namespace {
 // few pixels the automatic retries shift it by, at the photograph's corners.
 bool gridInPlace(const BlockMap& blocks, const BoardCalibration& calibration,
                  const GameState& state) {
-    const std::optional<GridFrame> grid = FrameOfGrid(state);
+    const std::optional<GridFrame> grid = FrameOfGrid(state.grid());
     if (!grid || !calibration.gridToPhoto) return true;
     const std::optional<Homography> toGrid = grid->toPhoto.inverted();
     if (!toGrid) return true;

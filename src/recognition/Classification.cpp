@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "app/GameState.h"
-#include "app/MoveText.h"
-#include "app/UserPort.h"
+#include "game/GameState.h"
+#include "game/MoveText.h"
+#include "game/RecognitionWindows.h"
+#include "game/UserPort.h"
 #include "recognition/ColourWindow.h"
-#include "recognition/RecognitionWindows.h"
 #include "util/Geometry.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <cmath>
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 
 namespace {
 

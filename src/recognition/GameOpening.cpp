@@ -1,10 +1,10 @@
 #include "recognition/GameOpening.h"
 
-#include "app/GameDetails.h"
-#include "app/MoveText.h"
-#include "app/Program.h"
-#include "app/UserPort.h"
+#include "game/GameDetails.h"
+#include "game/MoveText.h"
+#include "game/UserPort.h"
 #include "recognition/GameStart.h"
+#include "recognition/MoveRecording.h"
 
 namespace {
 
@@ -26,10 +26,9 @@ void startWithBlackPass(GameState& state) {
     state.FirstEditableMove = 1;
 }
 
-int firstWhiteMove(int blackStones, const Program& program) {
+int firstWhiteMove(int blackStones, const GameRecord& game) {
     if (blackStones <= 1) return 2;
-    const bool fixed =
-        HandicapIsSetUp(program.details.rules) && program.recognition.HandicapOnHoshi;
+    const bool fixed = HandicapIsSetUp(game.details.rules) && game.recognition.HandicapOnHoshi;
     return fixed ? 1 : blackStones + 1;
 }
 
@@ -45,10 +44,10 @@ QString placeBlackStones(GameState& state, const QString& handicapList) {
     return text;
 }
 
-void numberMoves(Program& program, int blackStones) {
-    GameState& state = program.state;
-    RecognitionState& rec = program.recognition;
-    state.MoveCount = firstWhiteMove(blackStones, program);
+void numberMoves(GameRecord& game, int blackStones) {
+    GameState& state = game.state;
+    RecognitionState& rec = game.recognition;
+    state.MoveCount = firstWhiteMove(blackStones, game);
     state.FirstEditableMove = state.MoveCount;
     for (int i = 0; i <= state.GridMax; ++i) {
         for (int j = 0; j <= state.GridMax; ++j) {
@@ -68,15 +67,15 @@ void numberMoves(Program& program, int blackStones) {
 
 }  // namespace
 
-bool SettleGameStart(Program& program, UserPort& port) {
-    int code = program.recognition.HandicapCount;
-    CheckGameStart(code, program.recognition.HandicapOnHoshi, program.details, port);
+bool SettleGameStart(GameRecord& game, UserPort& port) {
+    int code = game.recognition.HandicapCount;
+    CheckGameStart(code, game.recognition.HandicapOnHoshi, game.details, port);
     port.ShowGameDetails();
     if (code == kAbandonRun) return false;
     if (code == kBlackPassedFirst) {
-        startWithBlackPass(program.state);
+        startWithBlackPass(game.state);
         return true;
     }
-    numberMoves(program, code);
+    numberMoves(game, code);
     return true;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-class Program;
 class UserPort;
+struct GameRecord;
 
 // The start of a game, settled once, at the photograph that shows White's
 // first stone (classified under move 1): the start-of-game checks compare
@@ -12,4 +12,4 @@ class UserPort;
 // stone is move 1 and White's move 2. When Black passed before White's
 // first stone, move 1 is that pass; when White simply moved first, move 1
 // stays empty. Returns false when the run cannot go on under the rules set.
-bool SettleGameStart(Program& program, UserPort& port);
+bool SettleGameStart(GameRecord& game, UserPort& port);

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/GameDetails.h"
-#include "app/UserPort.h"
+#include "game/GameDetails.h"
+#include "game/UserPort.h"
 #include "imaging/Converter.h"
 
 namespace {

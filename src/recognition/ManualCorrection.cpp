@@ -1,6 +1,6 @@
 #include "recognition/ManualCorrection.h"
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/MoveText.h"
+#include "game/MoveText.h"
 #include "util/Numbers.h"
 
 namespace {

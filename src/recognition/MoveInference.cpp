@@ -3,14 +3,12 @@
 #include <QFile>
 #include <QImage>
 
-#include "app/MoveText.h"
-#include "app/Program.h"
-#include "app/UserPort.h"
-#include "geometry/GridCalibration.h"
+#include "game/MoveText.h"
+#include "game/RecognitionWindows.h"
+#include "game/UserPort.h"
 #include "imaging/Converter.h"
 #include "imaging/ConverterRuns.h"
 #include "recognition/MoveRecording.h"
-#include "recognition/RecognitionWindows.h"
 
 namespace {
 
@@ -39,12 +37,12 @@ QString otherPlayer(const QString& player) {
 }
 
 // The same position as before: a pass, or a photograph to ignore.
-void recordPass(Program& program, UserPort& port) {
-    GameState& state = program.state;
-    program.recognition.TwoMovesExpected = false;
-    if (state.CurrentPhoto == program.recognition.FirstPreparedPhoto) return;
+void recordPass(GameRecord& game, UserPort& port) {
+    GameState& state = game.state;
+    game.recognition.TwoMovesExpected = false;
+    if (state.CurrentPhoto == game.recognition.FirstPreparedPhoto) return;
 
-    const QString toMove = PlayerToMove(program);
+    const QString toMove = PlayerToMove(state, game.details);
     const QString other = otherPlayer(toMove);
     const Answer answer = port.ShowMessage(
         {kProcessingTitle,
@@ -52,21 +50,18 @@ void recordPass(Program& program, UserPort& port) {
                         "<No> se passa %2,\r\n<Annulla> per ignorare la foto.")
              .arg(toMove, other),
          MessageIcon::Question, MessageButtons::YesNoCancel, Answer::Yes});
-    if (answer == Answer::Cancel) {
-        state.ErroreChoice = 0;
-        return;
-    }
+    if (answer == Answer::Cancel) return;
     const QString passer = answer == Answer::Yes ? toMove : other;
-    QString& pass = program.recognition.NewStones[0];
+    QString& pass = game.recognition.NewStones[0];
     pass = PassMoveText(passer == kBlackPlayer ? kBlack : kWhite);
-    RecordMove(program, pass);
+    RecordMove(game, pass);
     ++state.MoveCount;
 }
 
 // Lists the stones that appeared, in scan order, and returns how many.
-int collectNewStones(Program& program) {
-    const GameState& state = program.state;
-    auto& stones = program.recognition.NewStones;
+int collectNewStones(GameRecord& game) {
+    const GameState& state = game.state;
+    auto& stones = game.recognition.NewStones;
     stones.fill(QString());
     int count = 0;
     for (int i = 0; i <= state.GridMax; ++i) {
@@ -103,47 +98,47 @@ bool playedOutOfTurn(GameState& state, const PositionChanges& c) {
 
 // The photograph before was set aside: this one must show two moves, or the
 // user names the one that is missing.
-void recordTwoExpectedMoves(Program& program, int newStoneCount, RecognitionWindows& windows) {
-    GameState& state = program.state;
-    RecognitionState& rec = program.recognition;
+void recordTwoExpectedMoves(GameRecord& game, int newStoneCount, RecognitionWindows& windows) {
+    GameState& state = game.state;
+    RecognitionState& rec = game.recognition;
     rec.TwoMovesExpected = false;
     if (newStoneCount == 2) {
-        RecordTwoMoves(program, state.MoveCount);
+        RecordTwoMoves(game, state.MoveCount);
         return;
     }
-    state.WarningMode = false;
-    const QString missing = windows.CorrectMoves(state, rec.NewStones[0]);
+    const QString missing =
+        windows.CorrectMoves(state, CorrectionMode::MissingMove, rec.NewStones[0]).missingMove;
     if (missing.isEmpty()) {
-        RecordMove(program, rec.NewStones[0]);
+        RecordMove(game, rec.NewStones[0]);
         ++state.MoveCount;
         return;
     }
     rec.NewStones[1] = rec.NewStones[0];
     rec.NewStones[0] = missing;
-    RecordTwoMoves(program, state.MoveCount);
+    RecordTwoMoves(game, state.MoveCount);
 }
 
 // Replaces the photograph under analysis by a gamma-corrected copy. When the
 // converter is missing or fails, the photograph stays as it was.
-void correctGamma(Program& program, UserPort& port) {
-    const QString& dir = program.state.ProgramDir;
+void correctGamma(GameRecord& game, UserPort& port) {
+    const QString& dir = game.state.ProgramDir;
     const QString corrected = dir + QStringLiteral("temp.jpg");
     QFile::remove(corrected);  // an earlier photograph's copy must not be taken for this one
-    if (!RunGammaCorrection(program.state.CurrentPhoto, dir, FindConverter(dir), port)) return;
+    if (!RunGammaCorrection(game.state.CurrentPhoto, dir, FindConverter(dir), port)) return;
     const QImage picture(corrected);
     if (picture.isNull()) return;
-    program.recognition.Photo = picture;
+    game.recognition.Photo = picture;
     port.ShowPhoto(picture);
 }
 
 // Makes the next automatic retry ready; false once all have been made.
-bool prepareRetry(Program& program, UserPort& port) {
-    RecognitionState& rec = program.recognition;
+bool prepareRetry(GameRecord& game, UserPort& port) {
+    RecognitionState& rec = game.recognition;
     if (rec.RetryStep == 0) {
-        correctGamma(program, port);
+        correctGamma(game, port);
     } else {
         const GridShift shift = kRetryShifts[rec.RetryStep];
-        ShiftGrid(program.state, shift.dx, shift.dy);
+        ShiftGrid(game.state, shift.dx, shift.dy);
     }
     if (rec.RetryStep == kLastRetryStep) return false;
     rec.RetryPhoto = true;
@@ -170,29 +165,24 @@ void fillReport(GameState& state, const PositionChanges& c) {
 
 // Shows the anomaly dialog and carries out the user's choice; a correction
 // the user cancels brings the dialog back.
-InferenceResult askTheUser(Program& program, UserPort& port, RecognitionWindows& windows) {
-    GameState& state = program.state;
+InferenceResult askTheUser(GameRecord& game, RecognitionWindows& windows) {
+    GameState& state = game.state;
     for (;;) {
-        state.ErroreChoice = windows.AskAnomalyChoice(state.SituationLines);
-        switch (state.ErroreChoice) {
+        switch (windows.AskAnomalyChoice(state.SituationLines)) {
             case kChoiceTwoMoves:
-                program.recognition.TwoMovesExpected = false;
-                RecordTwoMoves(program, state.MoveCount);
+                game.recognition.TwoMovesExpected = false;
+                RecordTwoMoves(game, state.MoveCount);
                 return InferenceResult::Continue;
             case kChoiceIgnore:
-                program.recognition.TwoMovesExpected = true;
+                game.recognition.TwoMovesExpected = true;
                 return InferenceResult::Continue;
             case kChoiceCorrect:
-                state.WarningMode = true;
-                windows.CorrectMoves(state, QString());
-                if (state.WarningCancelled) continue;
+                if (windows.CorrectMoves(state, CorrectionMode::Correction, QString()).cancelled)
+                    continue;
                 ++state.MoveCount;
                 return InferenceResult::Continue;
             case kChoiceRecalibrate:
-                program.AbortRequested = false;
-                if (!VerifyGrid(state, program.recognition.Photo.size(), false, port))
-                    return InferenceResult::Abandoned;
-                return InferenceResult::Recalibrated;
+                return InferenceResult::Recalibrate;
             case kChoiceAbandon:
                 return InferenceResult::Abandoned;
             default:
@@ -203,36 +193,35 @@ InferenceResult askTheUser(Program& program, UserPort& port, RecognitionWindows&
 
 }  // namespace
 
-InferenceResult InferMoves(Program& program, const PositionChanges& changes, UserPort& port,
+InferenceResult InferMoves(GameRecord& game, const PositionChanges& changes, UserPort& port,
                            RecognitionWindows& windows) {
-    GameState& state = program.state;
-    RecognitionState& rec = program.recognition;
+    GameState& state = game.state;
+    RecognitionState& rec = game.recognition;
     // Only a retry asked for below sends the same photograph round again; an
     // ignored unchanged photograph must not come back with its question.
     rec.RetryPhoto = false;
     if (isUnchanged(changes)) {
-        recordPass(program, port);
+        recordPass(game, port);
         return InferenceResult::Continue;
     }
 
-    const int newStoneCount = collectNewStones(program);
+    const int newStoneCount = collectNewStones(game);
     state.SituationLines[5].clear();
     bool anomaly = changes.colourChanged || breaksCountRules(changes, rec.HandicapCollecting);
     anomaly = playedOutOfTurn(state, changes) || anomaly;
     if (!anomaly && !rec.TwoMovesExpected) {
-        RecordMove(program, rec.NewStones[0]);
+        RecordMove(game, rec.NewStones[0]);
         ++state.MoveCount;
         return InferenceResult::Continue;
     }
 
-    state.ErroreChoice = 0;
     if (rec.TwoMovesExpected) {
-        recordTwoExpectedMoves(program, newStoneCount, windows);
+        recordTwoExpectedMoves(game, newStoneCount, windows);
         return InferenceResult::Continue;
     }
-    if (prepareRetry(program, port)) return InferenceResult::Continue;
+    if (prepareRetry(game, port)) return InferenceResult::Continue;
 
     rec.RetryPhoto = false;
     fillReport(state, changes);
-    return askTheUser(program, port, windows);
+    return askTheUser(game, windows);
 }

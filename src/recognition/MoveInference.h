@@ -2,8 +2,8 @@
 
 #include "recognition/RecognitionState.h"
 
-class Program;
 class RecognitionWindows;
+struct GameRecord;
 class UserPort;
 
 // What the driver does once the moves of a photograph are inferred.
@@ -11,9 +11,9 @@ enum class InferenceResult {
     // Go on: with the same photograph when recognition.RetryPhoto is set,
     // otherwise with the next one.
     Continue,
-    // The user corrected the grid: analyse the same photograph again as if
-    // it were new.
-    Recalibrated,
+    // The user asked to correct the grid: once corrected, the same
+    // photograph is analysed again as if it were new.
+    Recalibrate,
     // The user abandoned the run.
     Abandoned,
 };
@@ -22,8 +22,9 @@ enum class InferenceResult {
 // one just classified under MoveCount, and records it: a move, a pass or two
 // moves. A photograph that breaks the rules is first analysed again by
 // itself (gamma correction, then four small shifts of the grid), then
-// reported to the user, whose choice is carried out. Captures are accepted
+// reported to the user, whose choice is carried out (the grid correction
+// is left to the caller). Captures are accepted
 // by counting alone: one new stone, and only stones of the other colour
 // gone.
-InferenceResult InferMoves(Program& program, const PositionChanges& changes, UserPort& port,
+InferenceResult InferMoves(GameRecord& game, const PositionChanges& changes, UserPort& port,
                            RecognitionWindows& windows);

@@ -2,8 +2,7 @@
 
 #include <utility>
 
-#include "app/MoveText.h"
-#include "app/Program.h"
+#include "game/MoveText.h"
 
 namespace {
 
@@ -18,12 +17,12 @@ QString lastMoveText(const GameState& state) {
 
 }  // namespace
 
-QString PlayerToMove(const Program& program) {
-    const QString last = lastMoveText(program.state);
+QString PlayerToMove(const GameState& state, const GameDetails& details) {
+    const QString last = lastMoveText(state);
     if (last.startsWith(u'B')) return kBlackPlayer;
     if (last.startsWith(u'N')) return kWhitePlayer;
     const bool handicapFirst =
-        HandicapStonesSet(program.details) > 0 && HandicapIsSetUp(program.details.rules);
+        HandicapStonesSet(details) > 0 && HandicapIsSetUp(details.rules);
     return handicapFirst ? kWhitePlayer : kBlackPlayer;
 }
 
@@ -36,15 +35,15 @@ QString GuessBlackSide(const QString& moveText, int boardSize) {
     return east ? QStringLiteral("E") : QStringLiteral("W");
 }
 
-void RecordMove(Program& program, const QString& text) {
-    GameState& state = program.state;
+void RecordMove(GameRecord& game, const QString& text) {
+    GameState& state = game.state;
     // Only a stone tells where the players sit; an empty text names no point.
-    if (program.BlackSide.isEmpty() && isStone(text)) {
-        program.BlackSide = GuessBlackSide(text, state.BoardSize);
+    if (game.blackSide.isEmpty() && isStone(text)) {
+        game.blackSide = GuessBlackSide(text, state.BoardSize);
     }
     state.Moves(state.MoveCount, 1) = text;
     state.Moves(state.MoveCount, 0) = state.CurrentPhoto;
-    program.recognition.RetryPhoto = false;
+    game.recognition.RetryPhoto = false;
     if (isStone(text)) {
         const MovePoint point = PointOfMove(text, state.BoardSize);
         state.Moves(state.MoveCount, 2) = PhotoPositionText(state.GridPoints(point.i, point.j, 0),
@@ -52,19 +51,20 @@ void RecordMove(Program& program, const QString& text) {
     }
 }
 
-void RecordTwoMoves(Program& program, int moveNumber) {
-    GameState& state = program.state;
-    auto& stones = program.recognition.NewStones;
-    if (stones[0].left(1) != PlayerToMove(program).left(1)) std::swap(stones[0], stones[1]);
+void RecordTwoMoves(GameRecord& game, int moveNumber) {
+    GameState& state = game.state;
+    auto& stones = game.recognition.NewStones;
+    if (stones[0].left(1) != PlayerToMove(state, game.details).left(1))
+        std::swap(stones[0], stones[1]);
     for (int i = 0; i <= state.GridMax; ++i) {
         for (int j = 0; j <= state.GridMax; ++j) {
             state.Positions(i, j, moveNumber + 1) = state.Positions(i, j, moveNumber);
             state.Positions(i, j, moveNumber) = kEmpty;
         }
     }
-    RecordMove(program, stones[0]);
+    RecordMove(game, stones[0]);
     ++state.MoveCount;
-    RecordMove(program, stones[1]);
+    RecordMove(game, stones[1]);
     ++state.MoveCount;
 }
 

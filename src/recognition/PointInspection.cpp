@@ -3,8 +3,8 @@
 #include <QImage>
 #include <cmath>
 
-#include "app/GameState.h"
-#include "app/MoveText.h"
+#include "game/GameState.h"
+#include "game/MoveText.h"
 #include "recognition/CalibratedReading.h"
 #include "recognition/Classification.h"
 #include "recognition/ColourWindow.h"

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 
 class QImage;
 class QPolygonF;

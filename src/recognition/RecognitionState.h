@@ -5,7 +5,7 @@
 #include <array>
 #include <optional>
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 #include "geometry/GridFollowing.h"
 #include "recognition/CalibratedReading.h"
 

@@ -3,8 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "app/GameState.h"
-#include "app/MoveText.h"
+#include "game/GameState.h"
+#include "game/MoveText.h"
 #include "recognition/ColourWindow.h"
 #include "util/Numbers.h"
 

@@ -7,8 +7,8 @@
 #include <QPushButton>
 
 #include "app/GameDetailFields.h"
-#include "app/GameDetails.h"
-#include "app/UserPort.h"
+#include "game/GameDetails.h"
+#include "game/UserPort.h"
 #include "ui/FieldEvents.h"
 #include "ui/FieldLook.h"
 #include "ui/FormControls.h"

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <algorithm>
 
-#include "app/Version.h"
+#include "game/Version.h"
 #include "recognition/ColourWindow.h"
 #include "ui/DetailsFrame.h"
 #include "ui/PhotoView.h"

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 #include "ui/BoardDiagram.h"
 #include "ui/DetailsFrame.h"
 #include "ui/OptionsFrame.h"

@@ -9,7 +9,7 @@
 
 #include "app/ProcessingDriver.h"
 #include "app/Program.h"
-#include "app/UserPort.h"
+#include "game/UserPort.h"
 #include "ui/DetailsFrame.h"
 #include "ui/FieldLook.h"
 #include "ui/OptionsFrame.h"

@@ -122,8 +122,9 @@ int QtUserPort::AskAnomalyChoice(const std::array<QString, 6>& situationLines) {
     return window_.AskAnomalyChoice(situationLines);
 }
 
-QString QtUserPort::CorrectMoves(GameState& state, const QString& lastRecognised) {
-    return window_.CorrectMoves(state, lastRecognised);
+CorrectionResult QtUserPort::CorrectMoves(GameState& state, CorrectionMode mode,
+                                          const QString& lastRecognised) {
+    return window_.CorrectMoves(state, mode, lastRecognised);
 }
 
 void QtUserPort::RedrawLiveBoard(const GameState& state) { window_.RedrawLiveBoard(state); }

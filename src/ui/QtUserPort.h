@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/UserPort.h"
-#include "recognition/RecognitionWindows.h"
+#include "game/RecognitionWindows.h"
+#include "game/UserPort.h"
 
 class frmMain;
 
@@ -31,7 +31,8 @@ public:
     void EndProgram() override;
 
     int AskAnomalyChoice(const std::array<QString, 6>& situationLines) override;
-    QString CorrectMoves(GameState& state, const QString& lastRecognised) override;
+    CorrectionResult CorrectMoves(GameState& state, CorrectionMode mode,
+                                  const QString& lastRecognised) override;
     void RedrawLiveBoard(const GameState& state) override;
 
 private:

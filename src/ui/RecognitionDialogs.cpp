@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "app/Program.h"
-#include "app/UserPort.h"
+#include "game/UserPort.h"
 #include "recognition/PointInspection.h"
 #include "ui/DetailsFrame.h"
 #include "ui/PhotoView.h"
@@ -44,9 +44,10 @@ int frmMain::AskAnomalyChoice(const std::array<QString, 6>& situationLines) {
     return errore_->Ask(situationLines, ScreenRect(board));
 }
 
-QString frmMain::CorrectMoves(GameState& state, const QString& lastRecognised) {
+CorrectionResult frmMain::CorrectMoves(GameState& state, CorrectionMode mode,
+                                       const QString& lastRecognised) {
     if (warning_ == nullptr) warning_ = new frmWarning(*this, port());
-    return warning_->Correct(state, lastRecognised, ScreenRect(fraInformazioni));
+    return warning_->Correct(state, mode, lastRecognised, ScreenRect(fraInformazioni));
 }
 
 void frmMain::InspectPoint(QPointF photoPoint) {

@@ -2,8 +2,8 @@
 
 #include <QPainter>
 
-#include "app/GameState.h"
-#include "app/MoveText.h"
+#include "game/GameState.h"
+#include "game/MoveText.h"
 #include "recognition/ColourWindow.h"
 
 namespace {

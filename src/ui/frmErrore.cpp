@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/UserPort.h"
+#include "game/UserPort.h"
 #include "imaging/Converter.h"
 #include "ui/FormControls.h"
 #include "ui/WindowPlacement.h"

@@ -8,7 +8,7 @@
 #include <QSessionManager>
 
 #include "app/Program.h"
-#include "app/Version.h"
+#include "game/Version.h"
 #include "ui/DetailsFrame.h"
 #include "ui/OptionsFrame.h"
 #include "ui/PhotoView.h"

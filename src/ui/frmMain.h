@@ -5,6 +5,8 @@
 #include <array>
 #include <memory>
 
+#include "game/RecognitionWindows.h"
+
 class Program;
 class QtUserPort;
 class UserPort;
@@ -18,8 +20,6 @@ class ZoomView;
 class frmErrore;
 class frmWarning;
 class frmDati;
-struct GameState;
-class RecognitionWindows;
 class GridCalibration;
 class QGroupBox;
 class QLabel;
@@ -64,9 +64,9 @@ public:
     // The anomaly dialog, shown beside the board frame; returns the choice
     // (1 ... 4, 999 to abandon, 0 when closed without one).
     int AskAnomalyChoice(const std::array<QString, 6>& situationLines);
-    // The manual correction window in the mode state.WarningMode selects;
-    // returns the missing move typed in missing-move mode.
-    QString CorrectMoves(GameState& state, const QString& lastRecognised);
+    // The manual correction window, beside the game details.
+    CorrectionResult CorrectMoves(GameState& state, CorrectionMode mode,
+                                  const QString& lastRecognised);
     // The live board: the position of state.MoveCount in the board frame,
     // shown while processing once a move is recorded, the grid checked and
     // Black's side chosen, and while the window is tall enough for it.

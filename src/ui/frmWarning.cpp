@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/GameState.h"
-#include "app/MoveText.h"
-#include "app/UserPort.h"
-#include "app/Version.h"
+#include "game/GameState.h"
+#include "game/MoveText.h"
+#include "game/UserPort.h"
+#include "game/Version.h"
 #include "imaging/Converter.h"
 #include "recognition/Classification.h"
 #include "recognition/ManualCorrection.h"
@@ -137,8 +137,11 @@ void frmWarning::buildCorrectionFields() {
     }
 }
 
-QString frmWarning::Correct(GameState& state, const QString& lastRecognised, const QRect& anchor) {
+CorrectionResult frmWarning::Correct(GameState& state, CorrectionMode mode,
+                                     const QString& lastRecognised, const QRect& anchor) {
     state_ = &state;
+    correcting_ = mode == CorrectionMode::Correction;
+    cancelled_ = false;
     currentPhoto_ = main_.imgShow->photo();
     photoOnMain_.clear();
     mainCaption_ = main_.windowTitle();
@@ -149,13 +152,13 @@ QString frmWarning::Correct(GameState& state, const QString& lastRecognised, con
     main_.imgShow->setPhoto(currentPhoto_);
     main_.setWindowTitle(mainCaption_);
     state_ = nullptr;
-    return state.WarningMode ? QString() : txtInput->text();
+    if (correcting_) return {cancelled_, QString()};
+    return {false, txtInput->text()};
 }
 
 void frmWarning::activate(const QString& lastRecognised) {
     GameState& state = *state_;
-    cmdAnnulla->setEnabled(state.WarningMode);
-    state.WarningCancelled = false;
+    cmdAnnulla->setEnabled(correcting_);
     ShownMove = state.MoveCount;
     main_.fraGoban->hide();
     main_.imgIcon[1]->show();
@@ -164,7 +167,7 @@ void frmWarning::activate(const QString& lastRecognised) {
     labelAtActivation_ = lastRecognised;
     lblUltimaMossaRiconosciuta->setText(lastRecognised);
     showPosition();
-    showModeFields(state.WarningMode);
+    showModeFields(correcting_);
 }
 
 // Correction mode starts at the number stage with the move boxes empty;
@@ -285,7 +288,7 @@ void frmWarning::cycleStone(int i, int j) {
 }
 
 void frmWarning::cmdOK_Click() {
-    if (!state_->WarningMode) {
+    if (!correcting_) {
         const QString text = txtInput->text();
         if (text.isEmpty() || IsValidMove(text, state_->BoardSize)) {
             hide();
@@ -352,7 +355,7 @@ void frmWarning::confirmMoveTexts() {
 }
 
 void frmWarning::cmdAnnulla_Click() {
-    state_->WarningCancelled = true;
+    cancelled_ = true;
     hide();
 }
 

@@ -5,6 +5,8 @@
 #include <array>
 #include <optional>
 
+#include "game/RecognitionWindows.h"
+
 struct GameState;
 class BoardDiagram;
 class MoveTextEdit;
@@ -16,9 +18,8 @@ class QLineEdit;
 class QPushButton;
 enum class BrowseStep;
 
-// The manual correction window. In missing-move mode (WarningMode False) it
-// shows the last move recognised and asks for the one missing; in
-// correction mode (True) the user gives the move number of the photograph's
+// The manual correction window. In missing-move mode it shows the last move
+// recognised and asks for the one missing; in correction mode the user gives the move number of the photograph's
 // position and then types the last eight move texts up to it. In both the
 // user may browse the moves, and a double-click on the board drawing
 // changes a stone of the position shown.
@@ -27,12 +28,10 @@ class frmWarning : public QDialog {
 public:
     frmWarning(frmMain& main, UserPort& port);
 
-    // Shows the window modally beside the anchor (on the screen), in the
-    // mode state.WarningMode selects. In missing-move mode lastRecognised is
-    // the move found on the photograph and the result is the missing move
-    // typed ("" for none); in correction mode the result is "" and
-    // state.WarningCancelled tells whether the user cancelled.
-    QString Correct(GameState& state, const QString& lastRecognised, const QRect& anchor);
+    // Shows the window modally beside the anchor (on the screen). In
+    // missing-move mode lastRecognised is the move found on the photograph.
+    CorrectionResult Correct(GameState& state, CorrectionMode mode, const QString& lastRecognised,
+                             const QRect& anchor);
     // The prepared photograph the window shows on the main window while it
     // is open; "" for the photograph under analysis.
     QString PhotoShown() const { return isVisible() ? photoOnMain_ : QString(); }
@@ -90,6 +89,8 @@ private:
     frmMain& main_;
     UserPort& port_;
     GameState* state_ = nullptr;
+    bool correcting_ = false;  // correction mode, not missing-move mode
+    bool cancelled_ = false;
     // What the main window showed when the window opened.
     QImage currentPhoto_;
     QString mainCaption_;

@@ -4,11 +4,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/MoveText.h"
 #include "app/ProcessingDriver.h"
 #include "app/Program.h"
+#include "game/MoveText.h"
 #include "imaging/PhotoPreparation.h"
-#include "support/PhotoSeriesRender.h"
+#include "render/PhotoSeriesRender.h"
 #include "support/QStringPrinter.h"
 #include "support/ScriptedUserPort.h"
 #include "support/TempProgramDir.h"

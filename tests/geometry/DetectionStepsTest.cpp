@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 #include "geometry/FamilySpacing.h"
 #include "geometry/GridDetection.h"
 #include "geometry/LineVoting.h"
@@ -145,20 +145,18 @@ TEST(DetectionSteps, VotingFindsADarkLineOnTheLeftSideOfItsInk) {
 
 TEST(DetectionSteps, GridIsNumberedFromTheTopLeftOfThePhoto) {
     // Found on turned votes: i runs up the photo and j to the right.
-    GameState state;
-    state.BoardSize = 9;
-    state.GridMax = 8;
+    BoardGrid grid{9, {}};
     for (int i = 0; i <= 8; ++i) {
         for (int j = 0; j <= 8; ++j) {
-            state.GridPoints(i, j, 0) = 100 + 10 * j;
-            state.GridPoints(i, j, 1) = 500 - 10 * i;
+            grid.points(i, j, 0) = 100 + 10 * j;
+            grid.points(i, j, 1) = 500 - 10 * i;
         }
     }
-    OrientGrid(state);
+    OrientGrid(grid);
     for (int i = 0; i <= 8; ++i) {
         for (int j = 0; j <= 8; ++j) {
-            EXPECT_EQ(state.GridPoints(i, j, 0), 100 + 10 * i) << i << "," << j;
-            EXPECT_EQ(state.GridPoints(i, j, 1), 420 + 10 * j) << i << "," << j;
+            EXPECT_EQ(grid.points(i, j, 0), 100 + 10 * i) << i << "," << j;
+            EXPECT_EQ(grid.points(i, j, 1), 420 + 10 * j) << i << "," << j;
         }
     }
 }

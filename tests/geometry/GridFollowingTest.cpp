@@ -6,10 +6,10 @@
 
 #include <cmath>
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 #include "geometry/GridCompletion.h"
 #include "geometry/GridFollowing.h"
-#include "support/BoardPhoto.h"
+#include "render/BoardPhoto.h"
 
 namespace {
 
@@ -40,6 +40,13 @@ void useBlock(GameState& state, const BoardPhoto& photo, int first, int g) {
     }
 }
 
+// Completes the game's grid as the detection does.
+void completeGrid(const QImage& photo, GameState& state) {
+    BoardGrid grid = state.grid();
+    CompleteGrid(photo, grid);
+    state.setGrid(grid);
+}
+
 // The largest distance of a grid corner from the photo's true corner, in
 // grid spacings.
 double cornerError(const GameState& state, const BoardPhoto& photo) {
@@ -65,7 +72,7 @@ TEST(GridCompletion, ABlockOfTheBoardGrowsToTheWholeGrid) {
     for (const auto& [first, g] : {std::pair{5, 8}, {0, 8}, {6, 12}}) {
         GameState state;
         useBlock(state, photo, first, g);
-        CompleteGrid(photo.image, state);
+        completeGrid(photo.image, state);
         EXPECT_EQ(state.BoardSize, 19) << first << "+" << g;
         EXPECT_LT(cornerError(state, photo), 0.25) << first << "+" << g;
     }
@@ -80,7 +87,7 @@ TEST(GridCompletion, ABlockOfTheBoardGrowsToTheWholeGrid) {
             state.GridPoints(i, j, 1) = below.toPoint().y();
         }
     }
-    CompleteGrid(photo.image, state);
+    completeGrid(photo.image, state);
     EXPECT_LT(cornerError(state, photo), 0.25) << "one row too low";
 }
 
@@ -92,7 +99,7 @@ TEST(GridCompletion, TheWholeBoardsGridStaysAsDetected) {
     GameState state;
     useBlock(state, photo, 0, 12);
     const auto detected = state.GridPoints;
-    CompleteGrid(photo.image, state);
+    completeGrid(photo.image, state);
     EXPECT_EQ(state.BoardSize, 13);
     EXPECT_TRUE(state.GridPoints == detected);
 }

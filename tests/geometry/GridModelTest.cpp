@@ -3,7 +3,7 @@
 #include <QTransform>
 #include <cmath>
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 #include "geometry/BlackSide.h"
 #include "geometry/GridCalibration.h"
 #include "geometry/GridModel.h"

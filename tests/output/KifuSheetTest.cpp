@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "app/GameDetails.h"
+#include "game/GameDetails.h"
 #include "output/KifuDrawing.h"
 #include "output/KifuForm.h"
 #include "output/KifuLayout.h"

@@ -4,13 +4,13 @@
 #include <QFile>
 #include <algorithm>
 
-#include "app/GameDetails.h"
-#include "app/GameState.h"
-#include "app/MoveText.h"
+#include "game/GameDetails.h"
+#include "game/GameState.h"
+#include "game/MoveText.h"
 #include "output/SgfFile.h"
 #include "output/SgfMoves.h"
+#include "render/GoGame.h"
 #include "support/GnuGoReplay.h"
-#include "support/GoGame.h"
 #include "support/ScriptedUserPort.h"
 #include "support/TempProgramDir.h"
 

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 #include "recognition/CalibratedReading.h"
-#include "support/BoardPhoto.h"
+#include "render/BoardPhoto.h"
 #include "support/ClassificationCheck.h"
 
 namespace {

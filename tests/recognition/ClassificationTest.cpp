@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 #include "recognition/BoardColour.h"
 #include "recognition/Classification.h"
 #include "recognition/ColourWindow.h"
-#include "support/BoardPhoto.h"
+#include "render/BoardPhoto.h"
 #include "support/ClassificationCheck.h"
 #include "support/ScriptedUserPort.h"
 

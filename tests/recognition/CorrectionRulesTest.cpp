@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 #include "recognition/ManualCorrection.h"
 #include "recognition/MoveEntry.h"
 

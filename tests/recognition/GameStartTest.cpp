@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "app/GameDetails.h"
-#include "app/MoveText.h"
 #include "app/Program.h"
+#include "game/GameDetails.h"
+#include "game/MoveText.h"
 #include "recognition/GameOpening.h"
 #include "recognition/GameStart.h"
 #include "support/ScriptedUserPort.h"
@@ -145,6 +145,10 @@ struct Opening {
         state.Moves(1, 1) = "N: A1";
         state.Moves(2, 1) = "B: A2";
     }
+    bool settle() {
+        GameRecord game = program.record();
+        return SettleGameStart(game, port);
+    }
     void black(int i, int j) {
         program.state.Positions(i, j, 1) = kBlack;
         program.recognition.HandicapList += PointToken(i, j);
@@ -172,7 +176,7 @@ TEST(GameOpening, AFixedHandicapIsASetupAndFreeStonesAreMoves) {
     Opening fixed("Japanese", 1);  // two stones
     fixed.black(2, 6);
     fixed.black(6, 6);
-    ASSERT_TRUE(SettleGameStart(fixed.program, fixed.port));
+    ASSERT_TRUE(fixed.settle());
     EXPECT_EQ(fixed.program.state.MoveCount, 1);
     EXPECT_EQ(fixed.program.state.FirstEditableMove, 1);
     EXPECT_EQ(fixed.stonesOf(0), "X26 X66");
@@ -182,7 +186,7 @@ TEST(GameOpening, AFixedHandicapIsASetupAndFreeStonesAreMoves) {
     Opening free("Chinese", 1);
     free.black(2, 6);
     free.black(6, 6);
-    ASSERT_TRUE(SettleGameStart(free.program, free.port));
+    ASSERT_TRUE(free.settle());
     EXPECT_EQ(free.program.state.MoveCount, 3);
     EXPECT_EQ(free.program.state.FirstEditableMove, 3);
     EXPECT_EQ(free.stonesOf(1), "");
@@ -198,7 +202,7 @@ TEST(GameOpening, AFixedHandicapIsASetupAndFreeStonesAreMoves) {
 TEST(GameOpening, EvenGamesNumberBlacksStoneOneOrLeaveItEmpty) {
     Opening even("Japanese");
     even.black(4, 4);
-    ASSERT_TRUE(SettleGameStart(even.program, even.port));
+    ASSERT_TRUE(even.settle());
     EXPECT_EQ(even.program.state.MoveCount, 2);
     EXPECT_EQ(even.program.state.Moves(1, 1), "N: E5");
     EXPECT_EQ(even.program.recognition.HandicapList, "");
@@ -206,7 +210,7 @@ TEST(GameOpening, EvenGamesNumberBlacksStoneOneOrLeaveItEmpty) {
 
     Opening passed("Japanese");
     passed.port.answers = {Answer::Yes};  // Black passed
-    ASSERT_TRUE(SettleGameStart(passed.program, passed.port));
+    ASSERT_TRUE(passed.settle());
     EXPECT_EQ(passed.program.state.MoveCount, 2);
     EXPECT_EQ(passed.program.state.FirstEditableMove, 1);
     EXPECT_EQ(passed.program.state.Moves(1, 1), "N: pass");
@@ -217,11 +221,11 @@ TEST(GameOpening, EvenGamesNumberBlacksStoneOneOrLeaveItEmpty) {
     // starts with White's move 2, move 1 empty.
     Opening white("Go di casa");
     white.port.answers = {Answer::No};
-    ASSERT_TRUE(SettleGameStart(white.program, white.port));
+    ASSERT_TRUE(white.settle());
     EXPECT_EQ(white.program.state.MoveCount, 2);
     EXPECT_EQ(white.program.state.Moves(1, 1), "");
 
     Opening refused("Japanese");
     refused.port.answers = {Answer::No};
-    EXPECT_FALSE(SettleGameStart(refused.program, refused.port));
+    EXPECT_FALSE(refused.settle());
 }

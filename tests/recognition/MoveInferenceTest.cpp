@@ -4,8 +4,8 @@
 #include <QImage>
 #include <functional>
 
-#include "app/MoveText.h"
 #include "app/Program.h"
+#include "game/MoveText.h"
 #include "recognition/Classification.h"
 #include "recognition/MoveInference.h"
 #include "recognition/MoveRecording.h"
@@ -74,7 +74,7 @@ protected:
         do {
             classify();
             ++passes;
-            result = InferMoves(program, CountChanges(state), port, port);
+            result = InferMoves(game, CountChanges(state), port, port);
         } while (result == InferenceResult::Continue && program.recognition.RetryPhoto);
         return result;
     }
@@ -82,6 +82,7 @@ protected:
     TempProgramDir dir;
     Program program;
     GameState& state = program.state;
+    GameRecord game = program.record();
     ScriptedUserPort port;
     int passes = 0;
 };
@@ -178,7 +179,6 @@ TEST_F(MoveInferenceTest, AStoneOutOfTurnIsReportedAndTheRunCanBeAbandoned) {
     ASSERT_EQ(port.anomalyReports.size(), 1u);
     EXPECT_EQ(port.anomalyReports[0][0], "Sono APPARSE: 1 pietra NERA.");
     EXPECT_EQ(port.anomalyReports[0][5], "Ha mosso Nero; doveva muovere Bianco.");
-    EXPECT_EQ(state.ErroreChoice, 999);
     EXPECT_EQ(state.MoveCount, 5);
 }
 
@@ -216,10 +216,10 @@ TEST_F(MoveInferenceTest, AfterAnIgnoredPhotographOneStoneAsksForTheMissingMove)
     program.recognition.TwoMovesExpected = true;
     lay("B: Q16");
     QString shownLabel;
-    port.correct = [&](GameState& s, const QString& last) {
-        EXPECT_FALSE(s.WarningMode);
+    port.correct = [&](GameState&, CorrectionMode mode, const QString& last) {
+        EXPECT_EQ(mode, CorrectionMode::MissingMove);
         shownLabel = last;
-        return QString();
+        return CorrectionResult{};
     };
     infer();
     EXPECT_EQ(shownLabel, "B: Q16");
@@ -230,7 +230,9 @@ TEST_F(MoveInferenceTest, AfterAnIgnoredPhotographOneStoneAsksForTheMissingMove)
     program.recognition.TwoMovesExpected = true;
     keepPosition();
     lay("B: R17");
-    port.correct = [](GameState&, const QString&) { return QString("N: C3"); };
+    port.correct = [](GameState&, CorrectionMode, const QString&) {
+        return CorrectionResult{false, "N: C3"};
+    };
     infer();
     EXPECT_EQ(state.Moves(6, 1), "N: C3");  // Black to move after B: Q16
     EXPECT_TRUE(state.Moves(6, 2).startsWith("0"));
@@ -252,26 +254,23 @@ TEST_F(MoveInferenceTest, TheUsersOtherChoicesAreCarriedOut) {
     lay("N: C3");
     lay("N: C4");
     int shown = 0;
-    port.correct = [&](GameState& s, const QString&) {
-        EXPECT_TRUE(s.WarningMode);
-        s.WarningCancelled = ++shown == 1;
-        if (!s.WarningCancelled) s.Moves(7, 1) = "N: C3";
-        return QString();
+    port.correct = [&](GameState& s, CorrectionMode mode, const QString&) {
+        EXPECT_EQ(mode, CorrectionMode::Correction);
+        const bool cancelled = ++shown == 1;
+        if (!cancelled) s.Moves(7, 1) = "N: C3";
+        return CorrectionResult{cancelled, {}};
     };
     port.anomalyChoices = {3, 3};
     EXPECT_EQ(infer(), InferenceResult::Continue);
     EXPECT_EQ(port.anomalyReports.size(), 3u);
     EXPECT_EQ(state.MoveCount, 8);
 
-    // Recalibration: the grid is checked and the photograph comes again.
+    // Recalibration: left to the driver, nothing recorded.
     keepPosition();
     lay("N: E5");
     lay("N: E6");
-    program.AbortRequested = true;
     port.anomalyChoices = {4};
-    EXPECT_EQ(infer(), InferenceResult::Recalibrated);
-    EXPECT_EQ(port.gridChecks, 1);
-    EXPECT_FALSE(program.AbortRequested);
+    EXPECT_EQ(infer(), InferenceResult::Recalibrate);
     EXPECT_EQ(state.MoveCount, 8);
 
     port.anomalyChoices = {0};  // the dialog closed without a choice
@@ -291,23 +290,24 @@ TEST(MoveRecording, TheFirstStoneGuessesBlacksSide) {
     program.state.BoardSize = 19;
     program.state.GridMax = 18;
     program.state.MoveCount = 1;
-    RecordMove(program, "N: pass");
+    GameRecord game = program.record();
+    RecordMove(game, "N: pass");
     EXPECT_TRUE(program.BlackSide.isEmpty());
-    RecordMove(program, "N: J10");
+    RecordMove(game, "N: J10");
     EXPECT_EQ(program.BlackSide, "E");
-    RecordMove(program, "N: H10");
+    RecordMove(game, "N: H10");
     EXPECT_EQ(program.BlackSide, "E");  // only the first stone guesses
 }
 
 TEST(MoveRecording, PlayerToMoveFollowsTheLastMoveOrTheHandicap) {
     Program program;
-    EXPECT_EQ(PlayerToMove(program), "Nero");
+    EXPECT_EQ(PlayerToMove(program.state, program.details), "Nero");
     program.details.handicapIndex = 2;
     program.details.rules = "Chinese";
-    EXPECT_EQ(PlayerToMove(program), "Nero");
+    EXPECT_EQ(PlayerToMove(program.state, program.details), "Nero");
     program.details.rules = "Japanese";
-    EXPECT_EQ(PlayerToMove(program), "Bianco");
+    EXPECT_EQ(PlayerToMove(program.state, program.details), "Bianco");
     program.state.Moves(3, 1) = "B: C3";
     program.state.Moves(7, 1) = "";
-    EXPECT_EQ(PlayerToMove(program), "Nero");
+    EXPECT_EQ(PlayerToMove(program.state, program.details), "Nero");
 }

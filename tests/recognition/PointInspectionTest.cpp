@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 #include "recognition/PointInspection.h"
 
 namespace {

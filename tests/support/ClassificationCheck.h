@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "recognition/RecognitionState.h"
-#include "support/BoardPhoto.h"
+#include "render/BoardPhoto.h"
 
 // Stones over the whole board, index i + j * boardSize: the four corners
 // and the middle of each edge always among them, about a third of the

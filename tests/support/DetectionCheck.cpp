@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 #include "geometry/GridCompletion.h"
 #include "geometry/GridDetection.h"
 #include "geometry/LineVoting.h"
@@ -38,7 +38,9 @@ DetectionOutcome DetectOnPhoto(const BoardPhoto& photo) {
     VoteGridLines(photo.image, angles, votes, port, false);
     GameState state;
     DetectionOutcome outcome;
-    outcome.found = DetectBoardGrid(photo.image, votes, angles, state);
+    const std::optional<BoardGrid> grid = DetectBoardGrid(photo.image, votes, angles);
+    outcome.found = grid.has_value();
+    if (grid) state.setGrid(*grid);
     outcome.boardSize = state.BoardSize;
     if (!outcome.found) return outcome;
     if (outcome.boardSize != photo.boardSize) {

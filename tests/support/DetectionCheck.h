@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "support/BoardPhoto.h"
+#include "render/BoardPhoto.h"
 
 // Runs the line voting and the grid detection, with the check for a larger
 // grid around the one detected, on a rendered photograph and

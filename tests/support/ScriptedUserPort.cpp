@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 #include "imaging/Converter.h"
 
 Answer ScriptedUserPort::ShowMessage(const MessageBoxRequest& request) {
@@ -45,8 +45,8 @@ int ScriptedUserPort::AskAnomalyChoice(const std::array<QString, 6>& situationLi
     return choice;
 }
 
-QString ScriptedUserPort::CorrectMoves(GameState& state, const QString& lastRecognised) {
+CorrectionResult ScriptedUserPort::CorrectMoves(GameState& state, CorrectionMode mode,
+                                                const QString& lastRecognised) {
     ++corrections;
-    state.WarningCancelled = false;  // every showing of the window starts afresh
-    return correct ? correct(state, lastRecognised) : QString();
+    return correct ? correct(state, mode, lastRecognised) : CorrectionResult{};
 }

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/ProgressModel.h"
-#include "app/UserPort.h"
-#include "recognition/RecognitionWindows.h"
+#include "game/RecognitionWindows.h"
+#include "game/UserPort.h"
 
 // A user port for tests: answers questions from a queue and records every
 // message box, beep and turn of the event loop. A box with only an OK button
@@ -76,13 +76,15 @@ public:
 
     std::deque<int> anomalyChoices;
     std::vector<std::array<QString, 6>> anomalyReports;
-    // Plays the correction window: may change the state, returns the
-    // missing move typed. Without one, the window closes untouched.
-    std::function<QString(GameState&, const QString& lastRecognised)> correct;
+    // Plays the correction window: may change the state, returns how the
+    // window was left. Without one, the window closes untouched.
+    std::function<CorrectionResult(GameState&, CorrectionMode, const QString& lastRecognised)>
+        correct;
     int corrections = 0;
     int liveBoardRedraws = 0;
 
     int AskAnomalyChoice(const std::array<QString, 6>& situationLines) override;
-    QString CorrectMoves(GameState& state, const QString& lastRecognised) override;
+    CorrectionResult CorrectMoves(GameState& state, CorrectionMode mode,
+                                  const QString& lastRecognised) override;
     void RedrawLiveBoard(const GameState&) override { ++liveBoardRedraws; }
 };

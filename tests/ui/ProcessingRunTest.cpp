@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "app/Program.h"
-#include "support/PhotoSeriesRender.h"
+#include "render/PhotoSeriesRender.h"
 #include "support/QStringPrinter.h"
 #include "support/TempProgramDir.h"
 #include "ui/DetailsFrame.h"

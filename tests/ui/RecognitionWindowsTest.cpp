@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/MoveText.h"
+#include "game/MoveText.h"
 #include "recognition/CalibratedReading.h"
 #include "ui/BoardDiagram.h"
 #include "ui/DetailsFrame.h"
@@ -61,9 +61,9 @@ protected:
     }
     QString missingMove(const QString& lastRecognised,
                         const std::function<void(frmWarning*)>& actions) {
-        program.state.WarningMode = false;
         whileShown<frmWarning>(actions);
-        return window->CorrectMoves(program.state, lastRecognised);
+        return window->CorrectMoves(program.state, CorrectionMode::MissingMove, lastRecognised)
+            .missingMove;
     }
 };
 
@@ -222,7 +222,6 @@ TEST_F(RecognitionWindowsTest, CorrectionTakesTheMoveNumberAndThenTheMoveTexts) 
         state.Moves(m, 2) = PhotoPositionText(m, m);
     }
     state.Positions(3, 3, 10) = kWhite;
-    state.WarningMode = true;
     whileShown<frmWarning>([this, &state](frmWarning* w) {
         EXPECT_FALSE(w->fra1->isVisible());
         EXPECT_FALSE(w->fra8->isVisible());
@@ -252,15 +251,13 @@ TEST_F(RecognitionWindowsTest, CorrectionTakesTheMoveNumberAndThenTheMoveTexts) 
         QTest::keyClicks(w->txtMossa[5], "nd4");
         w->cmdOK->click();
     });
-    window->CorrectMoves(state, QString());
-    EXPECT_FALSE(state.WarningCancelled);
+    EXPECT_FALSE(window->CorrectMoves(state, CorrectionMode::Correction, QString()).cancelled);
     EXPECT_EQ(state.Moves(7, 1), "N: D4");
     EXPECT_EQ(state.Moves(7, 2), "");  // where it lies on the photograph is not known
     EXPECT_EQ(state.Moves(6, 2), PhotoPositionText(6, 6));
 
     whileShown<frmWarning>([](frmWarning* w) { QTest::keyClick(w, Qt::Key_Escape); });
-    window->CorrectMoves(state, QString());
-    EXPECT_TRUE(state.WarningCancelled);
+    EXPECT_TRUE(window->CorrectMoves(state, CorrectionMode::Correction, QString()).cancelled);
 }
 
 TEST_F(RecognitionWindowsTest, LiveBoardDrawsTheCurrentPosition) {

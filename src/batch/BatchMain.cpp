@@ -1,0 +1,126 @@
+// The batch front end: processes a photo series without a window, answering
+// what the window would ask from the command line. See BatchUsage().
+#include <QGuiApplication>
+#include <QSaveFile>
+#include <cstdio>
+#include <exception>
+
+#include "app/PartialGame.h"
+#include "app/Program.h"
+#include "app/Startup.h"
+#include "app/WorkingFiles.h"
+#include "batch/BatchArguments.h"
+#include "batch/BatchPort.h"
+#include "imaging/Converter.h"
+
+namespace {
+
+// Exit statuses besides 0 (every output asked for was written).
+constexpr int kBadArguments = 2;
+constexpr int kNoGrid = 3;
+constexpr int kRunStopped = 4;
+constexpr int kNotWritten = 5;
+
+int fail(const QString& message, int status) {
+    std::fprintf(stderr, "banmark-batch: %s\n", message.toLocal8Bit().constData());
+    return status;
+}
+
+QString invalidInputText(InputField field) {
+    switch (field) {
+        case InputField::FirstPhoto:
+            return QStringLiteral("la prima fotografia non si trova nella sua cartella");
+        case InputField::LastPhoto:
+            return QStringLiteral(
+                "l'ultima fotografia non si trova nella sua cartella o non viene dopo la prima");
+        case InputField::Rules:
+            break;
+    }
+    return QStringLiteral("mancano le regole (--rules)");
+}
+
+// A run that stopped half-way leaves the moves recorded so far in a
+// partial SGF file, so that no answered question is lost.
+int stoppedRun(Program& program, const QString& firstPhoto, BatchPort& port) {
+    if (port.gaveUp() == BatchPort::GiveUp::NoGrid)
+        return fail(QStringLiteral("griglia del goban non trovata"), kNoGrid);
+    if (const std::optional<QString> partial = SavePartialGame(program, firstPhoto, port)) {
+        return fail(QStringLiteral("elaborazione interrotta; le mosse registrate finora sono "
+                                   "state salvate nel file ") +
+                        Quoted(*partial),
+                    kRunStopped);
+    }
+    return fail(QStringLiteral("elaborazione interrotta, nessun file scritto"), kRunStopped);
+}
+
+int exitStatus(const ProcessingResult& result, Program& program, const QString& firstPhoto,
+               BatchPort& port) {
+    switch (result.outcome) {
+        case ProcessingOutcome::InvalidInput:
+            return fail(invalidInputText(port.invalidInput().value_or(InputField::Rules)),
+                        kBadArguments);
+        case ProcessingOutcome::Abandoned:
+            return stoppedRun(program, firstPhoto, port);
+        case ProcessingOutcome::Finished:
+            break;
+    }
+    if (!result.finished.outputsWritten)
+        return fail(QStringLiteral("non è stato possibile scrivere tutti i file"), kNotWritten);
+    return 0;
+}
+
+// Writes the positions read for --positions; false, with a message, when
+// the file cannot be written.
+bool writePositions(const QString& path, const PositionLog& positions) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(positions.Text()) >= 0 && file.commit())
+        return true;
+    fail(QStringLiteral("impossibile scrivere il file delle posizioni ") + Quoted(path) +
+             QStringLiteral(": ") + file.errorString(),
+         kNotWritten);
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    // No window is ever shown; the fonts of the kifu sheet still need a platform.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("Banmark"));
+
+    QString error;
+    const std::optional<BatchArguments> arguments =
+        ParseBatchArguments(QGuiApplication::arguments().mid(1), error);
+    if (!arguments)
+        return fail(error + QStringLiteral("\n(banmark-batch --help per l'aiuto)"), kBadArguments);
+    if (arguments->help) {
+        std::fputs(BatchUsage().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+
+    Program program;
+    PlaceProgram(program.state);
+    BatchPort port(program, arguments->answers, stdout, stderr);
+    program.Load(port);
+    // The command line's choices hold for this run only: the settings file
+    // keeps what it said.
+    const OutputOptions settings = program.options;
+    ApplyOutputChoices(arguments->outputs, program.options, port);
+    program.details = arguments->details;
+
+    const QString& firstPhoto = arguments->request.firstPhoto;
+    ProcessingResult result{ProcessingOutcome::Abandoned, {}};
+    try {
+        result = ProcessPhotoSeries(program, arguments->request, port, port);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "banmark-batch: errore: %s\n", error.what());
+    }
+    program.preparation.Stop();
+    int status = exitStatus(result, program, firstPhoto, port);
+    if (!arguments->positionsFile.isEmpty() &&
+        !writePositions(arguments->positionsFile, port.positions()) && status == 0)
+        status = kNotWritten;
+    RemoveTempFiles(program.state.ProgramDir, settings);
+    return status;
+}

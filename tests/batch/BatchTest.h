@@ -1,0 +1,113 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+
+#include "game/GameState.h"
+#include "game/MoveText.h"
+#include "render/PhotoSeriesRender.h"
+#include "support/GnuGoReplay.h"
+#include "support/QStringPrinter.h"
+#include "support/TempProgramDir.h"
+
+// Runs banmark-batch, built as BANMARK_BATCH, on photo series made for the test.
+// What one run of banmark-batch gave.
+struct BatchRun {
+    int status = -1;
+    QString out;
+    QString err;
+    // The files the summary names, in its order.
+    QStringList files() const {
+        QStringList named;
+        const QRegularExpression quoted(QStringLiteral("\"([^\"]+)\""));
+        for (const auto& match : quoted.globalMatch(out)) named << match.captured(1);
+        return named;
+    }
+};
+
+inline QString vertex(int x, int y, int boardSize) {
+    return QString(ColumnLetter(x)) + QString::number(boardSize - y);
+}
+
+// The moves as GNU Go lists them: "black D4", "white PASS".
+inline QStringList gtpMoves(const std::vector<GameMove>& moves, int boardSize) {
+    QStringList listed;
+    for (const GameMove& move : moves) {
+        listed << QString(move.colour == kBlack ? "black " : "white ") +
+                      (move.pass ? QStringLiteral("PASS") : vertex(move.x, move.y, boardSize));
+    }
+    return listed;
+}
+
+// A photo series in a folder of its own, and banmark-batch copied into a
+// program folder of its own, so that tests running side by side never
+// share working files.
+class BatchTest : public testing::Test {
+protected:
+    void SetUp() override {
+        batchProgram = program.install(BANMARK_BATCH);
+        ASSERT_TRUE(QFileInfo(batchProgram).isExecutable());
+    }
+
+    // Photographs the game into a folder of the photo folder. 19 lines need
+    // the full 1600 pixels of a prepared photograph: on a 1200-pixel photo
+    // the camera stands so close that a star point near the far edge reads
+    // as a stone.
+    QStringList photograph(const SgfGame& game, const QString& folder = "partita",
+                           QSize size = {}) {
+        if (size.isEmpty()) size = game.boardSize == 19 ? QSize(1600, 1200) : QSize(1200, 900);
+        return photograph(game, LookFor(game.boardSize, size), folder);
+    }
+    QStringList photograph(const SgfGame& game, const SeriesLook& look,
+                           const QString& folder = "partita") {
+        QString error;
+        const QStringList made = RenderPhotoSeries(game, photos.path() + folder, look, &error);
+        EXPECT_FALSE(made.isEmpty()) << error.toStdString();
+        return made;
+    }
+
+    BatchRun batch(QStringList arguments, const QStringList& series) {
+        arguments << series.first() << series.last();
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        if (runAs.isEmpty()) {
+            process.start(batchProgram, arguments);
+        } else {
+            process.start(runAs.first(), runAs.mid(1) + QStringList{batchProgram} + arguments);
+        }
+        process.waitForFinished(300000);
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                QString::fromLocal8Bit(process.readAllStandardOutput()),
+                QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+
+    // Runs the batch on the game's photographs and checks the SGF it wrote
+    // against the game: GNU Go reads it and plays every move again.
+    GnuGoReplay recordOf(const SgfGame& game, const QStringList& extra = {}) {
+        return recordOf(game, photograph(game), extra);
+    }
+    GnuGoReplay recordOf(const SgfGame& game, const QStringList& series, const QStringList& extra) {
+        const BatchRun run =
+            batch(QStringList{"--rules", game.rules.isEmpty() ? "Japanese" : game.rules,
+                              "--black-side", "S", "--no-kifu"} +
+                      extra,
+                  series);
+        EXPECT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_EQ(run.files().size(), 1) << run.out.toStdString();
+        if (run.files().isEmpty()) return {};
+        const GnuGoReplay replay = ReplayWithGnuGo(run.files().first(), game.boardSize);
+        EXPECT_TRUE(replay.read);
+        EXPECT_EQ(replay.failure, "");
+        return replay;
+    }
+
+    TempProgramDir program;
+    QString batchProgram;
+    TempProgramDir photos;
+    // The batch's environment, and a command that runs it as another user.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QStringList runAs;
+};

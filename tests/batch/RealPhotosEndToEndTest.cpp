@@ -1,0 +1,125 @@
+// banmark-batch on photo series taken with real cameras, kept beside the
+// project in shared/real-photos: every photo has a label with the position
+// it shows, and each series the game it records (truth.sgf). A clone
+// without that folder skips these tests.
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <cmath>
+
+#include "batch/BatchTest.h"
+#include "render/SgfGame.h"
+
+namespace {
+
+const QString kRealPhotos = QStringLiteral(BANMARK_SHARED_DIR "/real-photos");
+
+QString readText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The label of each photograph, its rows joined by line ends, by file name.
+QMap<QString, QString> labelsOf(const QDir& series) {
+    QMap<QString, QString> labels;
+    for (const QString& photo : series.entryList({"*.jpg"}, QDir::Files, QDir::Name)) {
+        const QString label = series.filePath(QFileInfo(photo).completeBaseName() + ".txt");
+        labels[photo] = readText(label).trimmed();
+    }
+    return labels;
+}
+
+// The positions file split into the same form.
+QMap<QString, QString> positionsIn(const QString& text, int boardSize) {
+    QMap<QString, QString> positions;
+    const QStringList lines = text.split(u'\n');
+    for (qsizetype k = 0; k + boardSize < lines.size(); k += boardSize + 1)
+        positions[lines[k]] = lines.mid(k + 1, boardSize).join(u'\n');
+    return positions;
+}
+
+class RealPhotosEndToEndTest : public BatchTest {
+protected:
+    void SetUp() override {
+        if (!QDir(kRealPhotos).exists())
+            GTEST_SKIP() << "no real photo series at " << kRealPhotos.toStdString()
+                         << ": skipped (only the project's own checkout has them)";
+        BatchTest::SetUp();
+    }
+
+    // The series' photographs, linked into a folder of the test's own.
+    QStringList linkSeries(const QDir& series) {
+        QStringList linked;
+        for (const QString& photo : series.entryList({"*.jpg"}, QDir::Files, QDir::Name)) {
+            linked << photos.path() + photo;
+            QFile::link(series.filePath(photo), linked.back());
+        }
+        return linked;
+    }
+
+    // Reads the whole series with the grid the program finds and follows,
+    // and checks every position, the game, and the grid's corners on the
+    // first photograph: each within a quarter of a spacing of the
+    // intersection measured by hand.
+    void expectEveryPositionAndTheGame(const QString& name) {
+        const QDir series(kRealPhotos + u'/' + name);
+        const QString positions = photos.path() + "positions.txt";
+        const BatchRun run = batch(
+            {"--rules", "Chinese", "--black-side", "S", "--no-kifu", "--positions", positions},
+            linkSeries(series));
+        ASSERT_EQ(run.status, 0) << run.err.toStdString();
+        // Nothing was asked but Black's side.
+        EXPECT_FALSE(run.err.contains(" -> ")) << run.err.toStdString();
+        EXPECT_FALSE(run.err.contains("Anomalia")) << run.err.toStdString();
+
+        const std::optional<SgfGame> truth = ReadSgfGame(readText(series.filePath("truth.sgf")));
+        ASSERT_TRUE(truth);
+        ASSERT_EQ(run.files().size(), 1) << run.out.toStdString();
+        EXPECT_EQ(ReplayWithGnuGo(run.files().first(), 19).moves, gtpMoves(truth->moves, 19));
+        EXPECT_EQ(positionsIn(readText(positions), 19), labelsOf(series));
+        expectCornersNear(run.err, series);
+    }
+
+    // The corners measured are in the photograph's own pixels; the program's
+    // are on its copy shrunk to 1600 pixels at most.
+    static void expectCornersNear(const QString& err, const QDir& series) {
+        const QList<double> truth = numbersIn(readText(series.filePath("corners.txt")));
+        const QRegularExpressionMatch found =
+            QRegularExpression(QStringLiteral("Angoli: ([0-9,]+)")).match(err);
+        ASSERT_TRUE(found.hasMatch()) << err.toStdString();
+        const QList<double> corners = numbersIn(found.captured(1));
+        ASSERT_EQ(truth.size(), 8);
+        ASSERT_EQ(corners.size(), 8);
+        const QSize size =
+            QImageReader(series.filePath(series.entryList({"*.jpg"}).first())).size();
+        const double scale = std::min(1.0, 1600.0 / std::max(size.width(), size.height()));
+        const double spacing = std::hypot(truth[2] - truth[0], truth[3] - truth[1]) * scale / 18;
+        for (int c = 0; c < 8; c += 2) {
+            EXPECT_LE(
+                std::hypot(corners[c] - truth[c] * scale, corners[c + 1] - truth[c + 1] * scale),
+                spacing / 4)
+                << "corner " << c / 2 << " of " << found.captured(1).toStdString();
+        }
+    }
+
+    static QList<double> numbersIn(const QString& text) {
+        QList<double> numbers;
+        for (const QString& n : text.trimmed().split(u',')) numbers << n.toDouble();
+        return numbers;
+    }
+};
+
+}  // namespace
+
+// A webcam at a steep angle over a pale board on a white cloth, auto
+// exposure, and a hand reaching over the board's edge in one photograph.
+TEST_F(RealPhotosEndToEndTest, AWebcamSeriesGivesEveryPositionAndTheGame) {
+    expectEveryPositionAndTheGame("t2");
+}
+
+// A phone held by hand over a pale board folded in the middle, with a
+// printed border round the grid: the board moves and turns between the
+// photographs, and one of them is blurred and doubled by the hand's shake.
+TEST_F(RealPhotosEndToEndTest, AHandHeldPhoneSeriesGivesEveryPositionAndTheGame) {
+    expectEveryPositionAndTheGame("t1");
+}
