@@ -23,12 +23,13 @@ struct Game {
         GoBoard board(19);
         board.play(kBlack, 3, 3);
         board.play(kBlack, 15, 15);
-        record.handicapList = "[dd][pp]";
+        record.setupStones = {{3, 3}, {15, 15}};
         const SgfOrientation south{18, "S"};
         for (const GameMove& move : RandomGame(board, 250, 11)) {
-            record.sgfMoves += MoveToSgf(move.pass ? PassMoveText(move.colour)
-                                                   : StoneMoveText(move.colour, move.x, move.y, 19),
-                                         south);
+            record.moves.push_back(*SgfMoveOf(move.pass
+                                                  ? PassMoveText(move.colour)
+                                                  : StoneMoveText(move.colour, move.x, move.y, 19),
+                                              south));
         }
         details.whiteName = "Rossi";
         details.blackName = "Bianchi";

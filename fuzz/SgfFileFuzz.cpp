@@ -1,7 +1,7 @@
 // The SGF file on any game details and any move list: the file always
 // reads back as a game of the same size, handicap, rules and moves, however
 // the names and texts are made (brackets, backslashes, letters outside
-// ISO-8859-1). Move texts that name no move must not upset MoveToSgf.
+// ISO-8859-1). Move texts that name no move must not upset SgfMoveOf.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include "FuzzCheck.h"
@@ -50,18 +50,18 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
         const int colour = input.ConsumeBool() ? kBlack : kWhite;
         switch (input.ConsumeIntegralInRange(0, 3)) {
             case 0:
-                MoveToSgf(ConsumeText(input, 64),
+                SgfMoveOf(ConsumeText(input, 64),
                           orientation);  // nothing to check but that it copes
                 break;
             case 1:
-                record.sgfMoves += MoveToSgf(PassMoveText(colour), orientation);
+                record.moves.push_back(*SgfMoveOf(PassMoveText(colour), orientation));
                 ++moves;
                 break;
             default:
-                record.sgfMoves += MoveToSgf(
+                record.moves.push_back(*SgfMoveOf(
                     StoneMoveText(colour, input.ConsumeIntegralInRange(0, boardSize - 1),
                                   input.ConsumeIntegralInRange(0, boardSize - 1), boardSize),
-                    orientation);
+                    orientation));
                 ++moves;
         }
     }

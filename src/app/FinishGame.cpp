@@ -78,9 +78,8 @@ SgfRecord SgfRecordOf(const Program& program, int moveCount) {
     const SgfOrientation orientation{program.state.GridMax, program.BlackSide};
     SgfRecord record;
     record.boardSize = program.state.BoardSize;
-    record.handicapList = program.recognition.HandicapList;
-    record.sgfMoves = SgfMovesOf(program.state, moveCount, orientation);
-    ArrangeHandicapStones(record.handicapList, record.sgfMoves, program.details, orientation);
+    record.moves = SgfMovesOf(program.state, moveCount, orientation);
+    AddHandicapStones(record, program.recognition.HandicapList, program.details, orientation);
     return record;
 }
 

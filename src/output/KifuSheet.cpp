@@ -10,7 +10,7 @@
 #include "output/KifuDrawing.h"
 #include "output/KifuForm.h"
 #include "output/KifuLayout.h"
-#include "output/SgfFile.h"
+#include "output/SgfRecord.h"
 #include "util/Numbers.h"
 
 namespace {
@@ -63,30 +63,26 @@ SheetContent readRecord(const SgfRecord& record) {
     const int n = record.boardSize;
     SheetContent content;
     BoardMemory memory;
-    for (const auto& [x, y] : TokenPoints(record.handicapList)) {
+    for (const QPoint stone : record.setupStones) {
+        const int x = stone.x();
+        const int y = stone.y();
         if (!onBoard(x, y, n)) continue;
-        const BoardStone stone{x, y, false, -(x + n * (n - 1 - y))};
-        memory.put(stone);
+        memory.put({x, y, false, -(x + n * (n - 1 - y))});
         content.stones.push_back({x, y, false, 0});  // drawn without a label
     }
-    const QStringList nodes = record.sgfMoves.split(u';', Qt::SkipEmptyParts);
-    for (int k = 1; k <= nodes.size(); ++k) {
-        const QString& node = nodes.at(k - 1);
-        const bool white = !node.startsWith(QStringLiteral("B["));
-        if (node.endsWith(QStringLiteral("[]"))) {
-            content.passes.push_back({k, white});
-            continue;
-        }
-        if (node.size() < 5) continue;  // a move text that named no point
-        const int x = node.at(2).unicode() - u'a';
-        const int y = node.at(3).unicode() - u'a';
-        if (!onBoard(x, y, n)) continue;
+    for (std::size_t index = 0; index < record.moves.size(); ++index) {
+        const SgfMove& move = record.moves[index];
+        const int k = static_cast<int>(index) + 1;
+        if (move.kind == SgfMove::Kind::Pass) content.passes.push_back({k, move.white});
+        const int x = move.point.x();
+        const int y = move.point.y();
+        if (move.kind != SgfMove::Kind::Stone || !onBoard(x, y, n)) continue;
         if (const BoardStone* first = memory.at(x, y)) {
-            content.repetitions.push_back({k, white, first->label, first->white});
+            content.repetitions.push_back({k, move.white, first->label, first->white});
             continue;
         }
-        memory.put({x, y, white, k});
-        content.stones.push_back({x, y, white, k});
+        memory.put({x, y, move.white, k});
+        content.stones.push_back({x, y, move.white, k});
     }
     return content;
 }

@@ -54,21 +54,29 @@ QStringList informationLines(const GameDetails& d) {
     return lines;
 }
 
+QString letters(QPoint point) { return QString(QChar(u'a' + point.x())) + QChar(u'a' + point.y()); }
+
+QString nodeText(const SgfMove& move) {
+    QString node = move.white ? QStringLiteral(";W[") : QStringLiteral(";B[");
+    if (move.kind == SgfMove::Kind::Stone) node += letters(move.point);
+    if (move.kind != SgfMove::Kind::Unnamed) node += u']';
+    return node;
+}
+
+QString setupLine(const std::vector<QPoint>& stones) {
+    QString line = QStringLiteral("AB");
+    for (const QPoint stone : stones) line += u'[' + letters(stone) + u']';
+    return line;
+}
+
 // The move nodes and the closing ")", ten nodes to a line.
-QStringList moveLines(const QString& sgfMoves) {
-    QString rest = sgfMoves + u')';
-    QStringList lines;
-    for (;;) {
-        int cut = -1;
-        for (int found = 0; found <= kNodesPerLine; ++found) {
-            cut = rest.indexOf(u';', cut + 1);
-            if (cut < 0) break;
-        }
-        if (cut < 0) break;
-        lines << rest.left(cut);
-        rest = rest.mid(cut);
+QStringList moveLines(const std::vector<SgfMove>& moves) {
+    QStringList lines{QString()};
+    for (std::size_t k = 0; k < moves.size(); ++k) {
+        if (k > 0 && k % kNodesPerLine == 0) lines << QString();
+        lines.last() += nodeText(moves[k]);
     }
-    lines << rest;
+    lines.last() += u')';
     return lines;
 }
 
@@ -112,8 +120,8 @@ QByteArray SgfFileBytes(const SgfRecord& record, const GameDetails& details) {
                       QString()};
     const QStringList information = informationLines(details);
     if (!information.isEmpty()) lines << information << QString();
-    if (!record.handicapList.isEmpty()) lines << QStringLiteral("AB") + record.handicapList;
-    lines << moveLines(record.sgfMoves);
+    if (!record.setupStones.empty()) lines << setupLine(record.setupStones);
+    lines << moveLines(record.moves);
     return latin1(lines.join(kLineEnd) + kLineEnd);
 }
 
@@ -125,8 +133,8 @@ bool WriteSgfFile(const QString& path, const SgfRecord& record, const GameDetail
         file.write(SgfFileBytes(record, details));
         if (file.commit()) return true;
     }
-    port.ShowMessage({kProcessingTitle, CannotSaveText(name) + QStringLiteral("\r\n\r\n") +
-                                            failureReason(file),
+    port.ShowMessage({kProcessingTitle,
+                      CannotSaveText(name) + QStringLiteral("\r\n\r\n") + failureReason(file),
                       MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok});
     return false;
 }

@@ -3,16 +3,10 @@
 #include <QByteArray>
 #include <QString>
 
+#include "output/SgfRecord.h"
+
 struct GameDetails;
 class UserPort;
-
-// What an SGF file records: the board, the game details, the handicap
-// stones still set up as stones ("[pd][dp]") and the move nodes.
-struct SgfRecord {
-    int boardSize = 19;
-    QString handicapList;
-    QString sgfMoves;
-};
 
 // The whole file: the root line, the game information, the setup stones and
 // the moves ten to a line, every line ended by CR LF, in ISO-8859-1 (a

@@ -1,5 +1,7 @@
 #include "output/SgfMoves.h"
 
+#include <algorithm>
+
 #include "game/GameDetails.h"
 #include "game/GameState.h"
 #include "game/MoveText.h"
@@ -7,85 +9,75 @@
 
 namespace {
 
-constexpr int kTokenLength = 4;  // "[pd]"
-
-QChar sgfLetter(int index) { return QChar(u'a' + index); }
-
 bool setupStonesAllowed(const GameDetails& details) {
     return HandicapStonesSet(details) > 0 && HandicapIsSetUp(details.rules);
 }
 
-void convertTokens(QString& handicapList, const SgfOrientation& orientation) {
+std::vector<QPoint> handicapPoints(const QString& tokens, const SgfOrientation& orientation) {
     const int g = orientation.gridMax;
-    for (int k = 0; k + kTokenLength <= handicapList.size(); k += kTokenLength) {
-        const int i = handicapList.at(k + 1).unicode() - u'a';
-        const int j = handicapList.at(k + 2).unicode() - u'a';
-        handicapList.replace(k + 1, 2, ToSgfPoint(g - j, g - i, orientation));
+    std::vector<QPoint> points;
+    for (const MovePoint& stone : TokenPoints(tokens)) {
+        if (const auto point = ToSgfPoint(g - stone.j, g - stone.i, orientation))
+            points.push_back(*point);
     }
+    return points;
 }
 
 // Black moves before White's first that fall on a handicap stone: the stone
 // was photographed as it was put down and is recorded once, as a stone.
-void dropRepeatedHandicapMoves(QString& sgfMoves, const QString& handicapList) {
-    const int firstWhite = sgfMoves.indexOf(QStringLiteral(";W["));
-    if (firstWhite < 1) return;
-    for (int k = 0; k < firstWhite; ++k) {
-        if (handicapList.contains(sgfMoves.mid(k + 2, kTokenLength)))
-            sgfMoves.replace(k, 6, QString(6, u' '));
-    }
-    sgfMoves.remove(u' ');
+void dropRepeatedHandicapMoves(std::vector<SgfMove>& moves, const std::vector<QPoint>& stones) {
+    const auto firstWhite =
+        std::find_if(moves.begin(), moves.end(), [](const SgfMove& move) { return move.white; });
+    if (firstWhite == moves.begin() || firstWhite == moves.end()) return;
+    const auto repeatsAStone = [&stones](const SgfMove& move) {
+        return move.kind == SgfMove::Kind::Stone &&
+               std::find(stones.begin(), stones.end(), move.point) != stones.end();
+    };
+    moves.erase(std::remove_if(moves.begin(), firstWhite, repeatsAStone), firstWhite);
 }
 
 }  // namespace
 
-QString ToSgfPoint(int c, int r, const SgfOrientation& orientation) {
+std::optional<QPoint> ToSgfPoint(int c, int r, const SgfOrientation& orientation) {
     const int g = orientation.gridMax;
     const QString& side = orientation.blackSide;
-    int x = 0;
-    int y = 0;
-    if (side == u"S") {
-        x = g - r;
-        y = g - c;
-    } else if (side == u"N") {
-        x = r;
-        y = c;
-    } else if (side == u"E") {
-        x = c;
-        y = g - r;
-    } else if (side == u"W") {
-        x = g - c;
-        y = r;
-    } else {
-        return {};
-    }
-    return QString(sgfLetter(x)) + sgfLetter(y);
+    if (side == u"S") return QPoint(g - r, g - c);
+    if (side == u"N") return QPoint(r, c);
+    if (side == u"E") return QPoint(c, g - r);
+    if (side == u"W") return QPoint(g - c, r);
+    return std::nullopt;
 }
 
-QString MoveToSgf(const QString& moveText, const SgfOrientation& orientation) {
-    QString node;
-    if (moveText.startsWith(u'N')) node = QStringLiteral(";B[");
-    if (moveText.startsWith(u'B')) node = QStringLiteral(";W[");
-    if (moveText.endsWith(QStringLiteral("pass"))) return node + u']';
-    if (moveText.size() <= 4) return node;
+std::optional<SgfMove> SgfMoveOf(const QString& moveText, const SgfOrientation& orientation) {
+    if (!moveText.startsWith(u'N') && !moveText.startsWith(u'B')) return std::nullopt;
+    SgfMove move{moveText.startsWith(u'B'), SgfMove::Kind::Pass, {}};
+    if (moveText.endsWith(QStringLiteral("pass"))) return move;
+    if (moveText.size() <= 4) return SgfMove{move.white, SgfMove::Kind::Unnamed, {}};
     const int c = ColumnIndex(moveText.at(3));
     const int r = roundHalfEven(numericValue(QStringView(moveText).mid(4)) - 1);
-    return node + ToSgfPoint(c, r, orientation) + u']';
+    if (const auto point = ToSgfPoint(c, r, orientation))
+        move = {move.white, SgfMove::Kind::Stone, *point};
+    return move;
 }
 
-QString SgfMovesOf(const GameState& state, int moveCount, const SgfOrientation& orientation) {
-    QString moves;
-    for (int m = 1; m <= moveCount; ++m) moves += MoveToSgf(state.Moves(m, 1), orientation);
+std::vector<SgfMove> SgfMovesOf(const GameState& state, int moveCount,
+                                const SgfOrientation& orientation) {
+    std::vector<SgfMove> moves;
+    for (int m = 1; m <= moveCount; ++m) {
+        if (const auto move = SgfMoveOf(state.Moves(m, 1), orientation)) moves.push_back(*move);
+    }
     return moves;
 }
 
-void ArrangeHandicapStones(QString& handicapList, QString& sgfMoves, const GameDetails& details,
-                           const SgfOrientation& orientation) {
-    convertTokens(handicapList, orientation);
-    dropRepeatedHandicapMoves(sgfMoves, handicapList);
-    if (setupStonesAllowed(details)) return;
-    QString leading;
-    for (int k = 0; k + kTokenLength <= handicapList.size(); k += kTokenLength)
-        leading += QStringLiteral(";B") + handicapList.mid(k, kTokenLength);
-    sgfMoves = leading + sgfMoves;
-    handicapList.clear();
+void AddHandicapStones(SgfRecord& record, const QString& handicapTokens, const GameDetails& details,
+                       const SgfOrientation& orientation) {
+    const std::vector<QPoint> stones = handicapPoints(handicapTokens, orientation);
+    dropRepeatedHandicapMoves(record.moves, stones);
+    if (setupStonesAllowed(details)) {
+        record.setupStones = stones;
+        return;
+    }
+    std::vector<SgfMove> leading;
+    for (const QPoint stone : stones) leading.push_back({false, SgfMove::Kind::Stone, stone});
+    record.moves.insert(record.moves.begin(), leading.begin(), leading.end());
 }

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
+#include <optional>
+#include <vector>
+
+#include "output/SgfRecord.h"
 
 struct GameDetails;
 struct GameState;
@@ -12,20 +17,24 @@ struct SgfOrientation {
     QString blackSide;
 };
 
-// The two letters of the SGF point of column index c (0 = "A") and row
-// index r (0 = row 1) of a move text; "" for a side that is none of the four.
-QString ToSgfPoint(int c, int r, const SgfOrientation& orientation);
+// The SGF point of column index c (0 = "A") and row index r (0 = row 1) of
+// a move text; none for a side that is none of the four.
+std::optional<QPoint> ToSgfPoint(int c, int r, const SgfOrientation& orientation);
 
-// One SGF move node for a move text: ";B[pd]", ";W[dd]", ";B[]" for a pass.
-// A text that names no point gives the node's start alone.
-QString MoveToSgf(const QString& moveText, const SgfOrientation& orientation);
+// The move a text of the move list records: "N: D4" a stone of Black's,
+// "B: pass" a pass of White's, "N: " a move of Black's that names no point.
+// None for a text of neither colour, such as an empty one. A point the
+// orientation cannot place is taken as a pass.
+std::optional<SgfMove> SgfMoveOf(const QString& moveText, const SgfOrientation& orientation);
 
-// The move nodes of moves 1 ... moveCount.
-QString SgfMovesOf(const GameState& state, int moveCount, const SgfOrientation& orientation);
+// The moves 1 ... moveCount of the move list.
+std::vector<SgfMove> SgfMovesOf(const GameState& state, int moveCount,
+                                const SgfOrientation& orientation);
 
-// Turns the handicap tokens into SGF points, drops the Black moves before
-// White's first one that only repeat a handicap stone, and, unless a
-// handicap is set under AGA or Japanese rules, makes the stones Black's
-// first moves instead of setup stones (the list is then emptied).
-void ArrangeHandicapStones(QString& handicapList, QString& sgfMoves, const GameDetails& details,
-                           const SgfOrientation& orientation);
+// Adds the handicap stones found, a list of tokens "[ab]" in the photo's
+// (i, j), to the record: drops the Black moves before White's first one that
+// only repeat a handicap stone, and, unless a handicap is set under AGA or
+// Japanese rules, makes the stones Black's first moves instead of setup
+// stones.
+void AddHandicapStones(SgfRecord& record, const QString& handicapTokens, const GameDetails& details,
+                       const SgfOrientation& orientation);

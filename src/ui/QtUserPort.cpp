@@ -104,7 +104,7 @@ void QtUserPort::SetCaption(const QString& caption) { window_.setWindowTitle(cap
 
 void QtUserPort::EnableGameStartFields(bool enabled) { window_.EnableGameStartFields(enabled); }
 
-void QtUserPort::ShowGameDetails() { window_.fraInformazioni->showDetails(); }
+void QtUserPort::ShowGameDetails() { window_.ShowGameDetails(); }
 
 void QtUserPort::ShowSummary(const QString& text) {
     ShowMessage({kProcessingTitle, text, MessageIcon::Information, MessageButtons::Ok, Answer::Ok});

@@ -78,3 +78,20 @@ void frmMain::InspectPoint(QPointF photoPoint) {
     fraInformazioni->show();
     port().ProcessEvents();
 }
+
+QImage frmMain::PhotoOnDisplay() const { return imgShow->photo(); }
+
+void frmMain::DisplayPhoto(const QImage& photo) { imgShow->setPhoto(photo); }
+
+void frmMain::MarkStone(QPointF centre, double diameter) {
+    imgShow->setStoneMarker(centre, diameter);
+}
+
+void frmMain::HideStoneMarker() { imgShow->hideStoneMarker(); }
+
+void frmMain::HideLiveBoard() {
+    fraGoban->hide();
+    imgIcon[1]->show();
+}
+
+void frmMain::ShowGameDetails() { fraInformazioni->showDetails(); }

@@ -96,6 +96,24 @@ public:
     // Closes the window, and with it the program, without a question.
     void EndProgram();
 
+    // Shows the game details again after the program changed them.
+    void ShowGameDetails();
+    // What the correction window needs of the main window while it is open:
+    // the photograph on display, another one in its place, the marker of the
+    // stone it names, and the program's picture where the live board was.
+    QImage PhotoOnDisplay() const;
+    void DisplayPhoto(const QImage& photo);
+    void MarkStone(QPointF centre, double diameter);
+    void HideStoneMarker();
+    void HideLiveBoard();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
     OptionsFrame* fraOpzioni = nullptr;
     DetailsFrame* fraInformazioni = nullptr;
     // The photograph being processed, scaled to its place, with the grid over it.
@@ -114,13 +132,6 @@ public:
     // The waiting text while the outputs are written.
     QLabel* picFoto = nullptr;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
-
-private:
     void buildProcessingView();
     void buildGridCheckControls();
     void buildLiveBoard();

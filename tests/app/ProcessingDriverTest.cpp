@@ -65,6 +65,16 @@ protected:
         return ProcessPhotoSeries(program, {photo(first), photo(last), std::nullopt}, port, port);
     }
 
+    // Runs the game's series, gives up at the grid check and returns the
+    // board size the check was offered.
+    int sizeOfferedAtTheGridCheck() {
+        int offered = 0;
+        port.calibrate = [&](GridCalibration&) { offered = program.state.BoardSize; };
+        port.giveUpAtGridCheck = true;
+        EXPECT_EQ(run("IMG_0001.jpg", "IMG_0010.jpg").outcome, ProcessingOutcome::Abandoned);
+        return offered;
+    }
+
     bool toldToGoBack() const {
         for (const MessageBoxRequest& m : port.messages) {
             if (m.text == "Banmark tornerà ora alla scelta delle opzioni.\r\n") return true;
@@ -81,32 +91,6 @@ protected:
 QTemporaryDir* ProcessingDriverTest::photos_ = nullptr;
 
 }  // namespace
-
-TEST_F(ProcessingDriverTest, TheSeriesIsFollowedAndOnlyItsPhotographsCount) {
-    const ProcessingResult result = run("IMG_0001.jpg", "IMG_0010.jpg");
-    ASSERT_EQ(result.outcome, ProcessingOutcome::Finished);
-    // The note between IMG_0004 and IMG_0005 is neither analysed nor counted.
-    EXPECT_EQ(result.finished.summary,
-              "Banmark ha terminato l'elaborazione della partita.\r\n"
-              "Sono state esaminate 10 fotografie per un totale di 9 mosse.");
-    const GameState& state = program.state;
-    EXPECT_EQ(state.BoardSize, 9);
-    ASSERT_EQ(state.MoveCount, 9);
-    for (int m = 1; m <= 9; ++m) {
-        const GameMove& move = kGame[m - 1];
-        EXPECT_EQ(state.Moves(m, 1), StoneMoveText(move.colour, move.x, move.y, 9)) << m;
-        // Black's first stone is settled with White's, on White's photograph.
-        const QString shown = QString("IMG_%1.jpg").arg(m + 1, 4, 10, QChar('0'));
-        EXPECT_EQ(state.Moves(m, 0), m == 1 ? "" : PreparedCopy(dir.path(), shown)) << m;
-    }
-    EXPECT_EQ(port.caption,
-              "9: " + PreparedCopy(dir.path(), "IMG_0010.jpg") + " - Banmark by Orrimax");
-    EXPECT_TRUE(port.processingViewShown);
-    EXPECT_EQ(port.gridChecks, 1);
-    EXPECT_FALSE(port.gameStartFieldsEnabled);
-    EXPECT_EQ(port.progress.Value(), 10);  // ten photographs and the note
-    EXPECT_EQ(port.beeps, 0);
-}
 
 TEST_F(ProcessingDriverTest, InputsAreCheckedBeforeAnythingChanges) {
     struct Case {
@@ -137,18 +121,6 @@ TEST_F(ProcessingDriverTest, InputsAreCheckedBeforeAnythingChanges) {
     EXPECT_EQ(run("img_0001.JPG", "Img_0010.jpg").outcome, ProcessingOutcome::Finished);
 }
 
-TEST_F(ProcessingDriverTest, WhiteFirstAfterABlackPassStartsWithThePass) {
-    port.answers = {Answer::Yes};  // Black passed
-    ASSERT_EQ(run("W_0001.jpg", "W_0003.jpg").outcome, ProcessingOutcome::Finished);
-    const GameState& state = program.state;
-    ASSERT_EQ(state.MoveCount, 3);
-    EXPECT_EQ(state.Moves(1, 1), "N: pass");
-    EXPECT_EQ(state.Moves(2, 1), StoneMoveText(kWhite, 6, 2, 9));
-    EXPECT_EQ(state.Moves(3, 1), StoneMoveText(kBlack, 4, 4, 9));
-    EXPECT_EQ(state.Positions(6, 2, 1), kEmpty);
-    EXPECT_EQ(state.Positions(6, 2, 2), kWhite);
-}
-
 TEST_F(ProcessingDriverTest, AnAbandonedRunLeavesItsGridToTheNextOne) {
     // White first, Black did not pass: impossible under Japanese rules.
     port.answers = {Answer::No};
@@ -160,13 +132,22 @@ TEST_F(ProcessingDriverTest, AnAbandonedRunLeavesItsGridToTheNextOne) {
     EXPECT_EQ(program.details.rules, "");  // the start checks dropped them
     EXPECT_EQ(port.gridChecks, 1);
 
+    // Black passed this time: the record starts with the pass.
     program.details.rules = "Japanese";
     port.answers = {Answer::Yes};
-    EXPECT_EQ(run("W_0001.jpg", "W_0003.jpg").outcome, ProcessingOutcome::Finished);
+    ASSERT_EQ(run("W_0001.jpg", "W_0003.jpg").outcome, ProcessingOutcome::Finished);
     EXPECT_EQ(port.gridChecks, 1);  // the same photograph and grid: no new check
-    EXPECT_EQ(program.state.Moves(1, 1), "N: pass");
+    const GameState& state = program.state;
+    ASSERT_EQ(state.MoveCount, 3);
+    EXPECT_EQ(state.Moves(1, 1), "N: pass");
+    EXPECT_EQ(state.Moves(2, 1), StoneMoveText(kWhite, 6, 2, 9));
+    EXPECT_EQ(state.Moves(3, 1), StoneMoveText(kBlack, 4, 4, 9));
+    EXPECT_EQ(state.Positions(6, 2, 1), kEmpty);
+    EXPECT_EQ(state.Positions(6, 2, 2), kWhite);
 }
 
+// Esc during the line voting stops it and offers the default grid of 19
+// lines; so does an Esc left over from an earlier run.
 TEST_F(ProcessingDriverTest, EscDuringTheLineVotingStopsItAndOffersTheDefaultGrid) {
     // The voting steps the bar once per column of the 1200-pixel photograph.
     long columnsVoted = 0;
@@ -175,12 +156,14 @@ TEST_F(ProcessingDriverTest, EscDuringTheLineVotingStopsItAndOffersTheDefaultGri
         columnsVoted = port.progress.Value();
         if (columnsVoted == 100) program.AbortRequested = true;  // Esc
     };
-    int sizeOffered = 0;
-    port.calibrate = [&](GridCalibration&) { sizeOffered = program.state.BoardSize; };
-    port.giveUpAtGridCheck = true;
-    EXPECT_EQ(run("IMG_0001.jpg", "IMG_0010.jpg").outcome, ProcessingOutcome::Abandoned);
+    EXPECT_EQ(sizeOfferedAtTheGridCheck(), 19);
     EXPECT_EQ(columnsVoted, 100);  // no column after the Esc
-    EXPECT_EQ(sizeOffered, 19);
+}
+
+TEST_F(ProcessingDriverTest, AnEscapeLeftFromAnEarlierRunOffersTheDefaultGrid) {
+    program.AbortRequested = true;
+    EXPECT_EQ(sizeOfferedAtTheGridCheck(), 19);
+    EXPECT_TRUE(toldToGoBack());
 }
 
 TEST_F(ProcessingDriverTest, AnAbandonedRunKeepsItsMovesAndWritesNothing) {
@@ -206,14 +189,4 @@ TEST_F(ProcessingDriverTest, AnAbandonedRunKeepsItsMovesAndWritesNothing) {
     }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 9);
     EXPECT_EQ(port.sideChoices, 0);
-}
-
-TEST_F(ProcessingDriverTest, AnEscapeLeftFromAnEarlierRunOffersTheDefaultGrid) {
-    program.AbortRequested = true;
-    int sizeOffered = 0;
-    port.calibrate = [&](GridCalibration&) { sizeOffered = program.state.BoardSize; };
-    port.giveUpAtGridCheck = true;
-    EXPECT_EQ(run("IMG_0001.jpg", "IMG_0010.jpg").outcome, ProcessingOutcome::Abandoned);
-    EXPECT_EQ(sizeOffered, 19);
-    EXPECT_TRUE(toldToGoBack());
 }

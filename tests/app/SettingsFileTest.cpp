@@ -11,7 +11,7 @@ const QByteArray kDefaultFile =
     "[Kifu]\r\nUnit=1\r\nWidth=8\r\nDPI=300\r\n";
 
 // A valid settings file with some of its nine lines replaced (1-based).
-QByteArray settingsWith(std::initializer_list<std::pair<int, const char*>> replaced) {
+QByteArray settingsWith(const std::vector<std::pair<int, const char*>>& replaced) {
     QList<QByteArray> lines = kDefaultFile.split('\n');
     for (QByteArray& line : lines) line.chop(1);  // the CR
     for (const auto& [number, text] : replaced) lines[number - 1] = text;
@@ -35,58 +35,43 @@ protected:
 
 }  // namespace
 
-TEST_F(SettingsFileTest, MissingFileGivesDefaultsOneBeepAndAWellFormedFile) {
-    options.saveSgf = false;
-    options.widthText = "3";
-    ReadSettings(dir.path(), options, port);
-    EXPECT_TRUE(options.saveSgf);
-    EXPECT_TRUE(options.saveKifu);
-    EXPECT_EQ(options.widthUnit, kUnitInch);
-    EXPECT_EQ(options.widthText, "8");
-    EXPECT_EQ(options.dpiText, "300");
-    EXPECT_EQ(options.sheetWidthTag, "2400");
-    EXPECT_EQ(port.beeps, 1);
-    EXPECT_EQ(dir.read("Banmark.ini"), kDefaultFile);
-}
-
-TEST_F(SettingsFileTest, WidthLineLengthBoundaries) {
-    // "Width=" alone (6 characters) is invalid.
-    EXPECT_TRUE(readFrom(settingsWith({{8, "Width="}})));
-    EXPECT_EQ(options.widthText, "8");
-    EXPECT_EQ(port.beeps, 1);
-
-    // Six characters after "Width=" (12 in all) are valid, blanks trimmed.
-    port.beeps = 0;
-    EXPECT_FALSE(readFrom(settingsWith({{7, "Unit=2"}, {8, "Width=  8000"}})));
-    EXPECT_EQ(options.widthText, "8000");
-    EXPECT_FALSE(readFrom(settingsWith({{7, "Unit=2"}, {8, "Width=000800"}})));
-    EXPECT_EQ(options.widthText, "000800");
-    EXPECT_EQ(port.beeps, 0);
-
-    // Seven characters after it (13 in all) are not: the default stands.
-    EXPECT_TRUE(readFrom(settingsWith({{8, "Width=0000008"}})));
-    EXPECT_EQ(options.widthText, "8");
-    EXPECT_EQ(port.beeps, 1);
-}
-
-TEST_F(SettingsFileTest, DecimalCommaReadsAsAPoint) {
-    EXPECT_FALSE(readFrom(settingsWith({{8, "Width=8,5"}})));
-    EXPECT_EQ(options.widthText, "8.5");
-    WriteSettings(dir.path(), options);
-    EXPECT_EQ(dir.read("Banmark.ini"), settingsWith({{8, "Width=8.5"}}));
-}
-
-TEST_F(SettingsFileTest, InvalidFlagsFallBackToOnAndTheFileIsRewritten) {
-    for (const char* line : {"SaveSGF=2", "SaveSGF=11"}) {
-        port.beeps = 0;
-        EXPECT_TRUE(readFrom(settingsWith({{3, line}}))) << line;
-        EXPECT_TRUE(options.saveSgf) << line;
-        EXPECT_EQ(port.beeps, 1) << line;
-        EXPECT_EQ(dir.read("Banmark.ini"), kDefaultFile) << line;
+// Each line is read strictly: an invalid one falls back to its default, with
+// one beep, and the file is rewritten; lines ended by CR alone read the same.
+TEST_F(SettingsFileTest, EachLineIsReadStrictlyAndAnInvalidOneFallsBack) {
+    struct Case {
+        std::vector<std::pair<int, const char*>> lines;
+        bool invalid;
+        const char* width;
+        bool saveSgf = true;
+        bool saveKifu = true;
+    };
+    const Case cases[] = {
+        {{{8, "Width="}}, true, "8"},                           // nothing after "Width="
+        {{{7, "Unit=2"}, {8, "Width=  8000"}}, false, "8000"},  // six characters, blanks trimmed
+        {{{7, "Unit=2"}, {8, "Width=000800"}}, false, "000800"},
+        {{{8, "Width=0000008"}}, true, "8"},  // seven are too many
+        {{{8, "Width=8,5"}}, false, "8.5"},   // a decimal comma reads as a point
+        {{{3, "SaveSGF=2"}}, true, "8"},
+        {{{3, "SaveSGF=11"}}, true, "8"},
+        {{{4, "SaveKifu=0 "}}, true, "8"},
+        {{{3, "SaveSGF=0"}, {4, "SaveKifu=0"}, {8, "Width=9"}}, false, "9", false, false},
+    };
+    for (const Case& c : cases) {
+        for (const bool crOnly : {false, true}) {
+            QByteArray file = settingsWith(c.lines);
+            if (crOnly) file.replace("\r\n", "\r");
+            port.beeps = 0;
+            EXPECT_EQ(readFrom(file), c.invalid) << file.toStdString();
+            EXPECT_EQ(port.beeps, c.invalid ? 1 : 0) << file.toStdString();
+            EXPECT_EQ(options.widthText, c.width) << file.toStdString();
+            EXPECT_EQ(options.saveSgf, c.saveSgf) << file.toStdString();
+            EXPECT_EQ(options.saveKifu, c.saveKifu) << file.toStdString();
+        }
     }
-    EXPECT_TRUE(readFrom(settingsWith({{4, "SaveKifu=0 "}, {7, "Unit=3"}})));
-    EXPECT_TRUE(options.saveKifu);
+    EXPECT_TRUE(readFrom(settingsWith({{7, "Unit=3"}})));
     EXPECT_EQ(options.widthUnit, kUnitInch);
+    WriteSettings(dir.path(), options);
+    EXPECT_EQ(dir.read("Banmark.ini"), kDefaultFile);
 }
 
 TEST_F(SettingsFileTest, AnotherVersionKeepsItsValuesUnderTheCurrentHeader) {
@@ -104,7 +89,8 @@ TEST_F(SettingsFileTest, AnotherVersionKeepsItsValuesUnderTheCurrentHeader) {
               settingsWith({{3, "SaveSGF=0"}, {7, "Unit=0"}, {8, "Width=20"}, {9, "DPI=150"}}));
 }
 
-TEST_F(SettingsFileTest, DamagedFilesGiveTheDefaults) {
+// A missing or damaged file gives the defaults, one beep and a well-formed file.
+TEST_F(SettingsFileTest, MissingAndDamagedFilesGiveTheDefaults) {
     QByteArray binary(200, '\0');
     for (int k = 0; k < binary.size(); ++k) binary[k] = static_cast<char>(k * 37);
     const QByteArray damaged[] = {
@@ -113,21 +99,20 @@ TEST_F(SettingsFileTest, DamagedFilesGiveTheDefaults) {
         kDefaultFile.left(40),     // cut short in its second line
         QByteArray(1 << 20, 'x'),  // a megabyte on one line
     };
+    options.saveSgf = false;
+    options.widthText = "3";
+    ReadSettings(dir.path(), options, port);  // no file at all
+    EXPECT_EQ(dir.read("Banmark.ini"), kDefaultFile);
     for (const QByteArray& file : damaged) {
-        port.beeps = 0;
         EXPECT_TRUE(readFrom(file));
-        EXPECT_EQ(port.beeps, 1);
         EXPECT_EQ(dir.read("Banmark.ini"), kDefaultFile);
     }
-}
-
-TEST_F(SettingsFileTest, LinesEndedByCarriageReturnsAloneReadTheSame) {
-    QByteArray file = settingsWith({{3, "SaveSGF=0"}, {8, "Width=9"}});
-    file.replace("\r\n", "\r");
-    EXPECT_FALSE(readFrom(file));
-    EXPECT_FALSE(options.saveSgf);
-    EXPECT_EQ(options.widthText, "9");
-    EXPECT_EQ(port.beeps, 0);
+    EXPECT_EQ(port.beeps, 5);
+    EXPECT_TRUE(options.saveSgf && options.saveKifu);
+    EXPECT_EQ(options.widthUnit, kUnitInch);
+    EXPECT_EQ(options.widthText, "8");
+    EXPECT_EQ(options.dpiText, "300");
+    EXPECT_EQ(options.sheetWidthTag, "2400");
 }
 
 TEST_F(SettingsFileTest, WrittenNumbersReadBackToTheSameNumber) {

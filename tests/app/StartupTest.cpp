@@ -14,15 +14,3 @@ TEST(Startup, ProgramDirIsTheExecutablesFolderWhenFilesCanBeCreatedThere) {
     EXPECT_EQ(QDir(exe.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList());  // the writability probe leaves nothing behind
 }
-
-TEST(Startup, ProgramDirFallsBackToTheUserDataFolder) {
-    TempProgramDir data;
-    const QString userData = data.path() + "share/Banmark";
-    EXPECT_EQ(ChooseProgramDir("/nonexistent/banmark/bin", userData), userData + "/");
-    EXPECT_TRUE(QDir(userData).exists());
-}
-
-TEST(Startup, TwipsPerPixel) {
-    EXPECT_EQ(TwipsPerPixel(96), 15);
-    EXPECT_EQ(TwipsPerPixel(110), 13);
-}

@@ -29,8 +29,6 @@ void addPasses(SgfGame& game, int count) {
     }
 }
 
-const QStringList kSgfOnly{"--rules", "Japanese", "--black-side", "S", "--no-kifu"};
-
 class BadInputTest : public BatchTest {
 protected:
     void TearDown() override {
@@ -40,9 +38,9 @@ protected:
     QString photoFolder() const { return photos.path() + "partita/"; }
 
     // The moves of the SGF file the summary names first, as GNU Go reads them.
-    static QStringList movesWritten(const BatchRun& run, int boardSize = 9) {
+    static QStringList movesWritten(const BatchRun& run) {
         if (run.files().isEmpty()) return {"(no file named)"};
-        return ReplayWithGnuGo(run.files().first(), boardSize).moves;
+        return ReplayWithGnuGo(run.files().first()).moves;
     }
 
     // The batch then runs as a user who may not write into folder. Root may
@@ -99,7 +97,7 @@ TEST_F(BadInputTest, APhotoOfAnotherSizeIsAnAnomalyAndAStopKeepsTheMovesSoFar) {
     const QString partial = photoFolder() + "Banmark (parziale).sgf";
     EXPECT_TRUE(stopped.err.contains("salvate nel file \"" + partial + "\""))
         << stopped.err.toStdString();
-    EXPECT_EQ(ReplayWithGnuGo(partial, 9).moves, gtpMoves(game.moves, 9).mid(0, 3));
+    EXPECT_EQ(ReplayWithGnuGo(partial).moves, gtpMoves(game.moves, 9).mid(0, 3));
 }
 
 TEST_F(BadInputTest, VeryLargePhotosAreShrunkAndTinyOnesRefused) {
@@ -115,7 +113,7 @@ TEST_F(BadInputTest, VeryLargePhotosAreShrunkAndTinyOnesRefused) {
     }
     const BatchRun run = batch(kSgfOnly, large);
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_EQ(movesWritten(run, 19), gtpMoves(game.moves, 19));
+    EXPECT_EQ(movesWritten(run), gtpMoves(game.moves, 19));
 
     const QStringList tiny = photograph(openingOf(2), "piccole", {120, 90});
     const BatchRun refused = batch(kSgfOnly, tiny);
@@ -192,7 +190,7 @@ TEST_F(BadInputTest, APhotoTheConverterFailsOnIsSkipped) {
     EXPECT_EQ(run.status, 4);
     EXPECT_TRUE(run.err.contains("Anomalia al file " + program.path() + "temp/IMG_0005.jpg: "))
         << run.err.toStdString();
-    EXPECT_EQ(ReplayWithGnuGo(photoFolder() + "Banmark (parziale).sgf", 9).moves,
+    EXPECT_EQ(ReplayWithGnuGo(photoFolder() + "Banmark (parziale).sgf").moves,
               gtpMoves(game.moves, 9).mid(0, 2));
 }
 

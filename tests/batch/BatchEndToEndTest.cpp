@@ -36,7 +36,7 @@ TEST_F(BatchEndToEndTest, ANineLineGameWithACaptureAndAPass) {
     // Every pass was asked about and answered on one line of its own.
     EXPECT_TRUE(run.err.contains(QRegularExpression("passa\\?.* -> Sì\\n")));
 
-    const GnuGoReplay replay = ReplayWithGnuGo(base + ".sgf", 9);
+    const GnuGoReplay replay = ReplayWithGnuGo(base + ".sgf");
     EXPECT_EQ(replay.failure, "");
     EXPECT_EQ(replay.moves, gtpMoves(game.moves, 9));
     QFile sgf(base + ".sgf");
@@ -86,10 +86,10 @@ TEST_F(BatchEndToEndTest, AnUnrelatedPhotographInTheFolderIsLeftOut) {
         RenderPhotoSeries(other, photos.path() + "altro", LookFor(9, {1200, 900}));
     ASSERT_FALSE(strange.isEmpty());
     ASSERT_TRUE(QFile::copy(strange.last(), photos.path() + "partita/IMG_0012 da Marco.jpg"));
-    const BatchRun run = batch({"--rules", "Japanese", "--black-side", "S", "--no-kifu"}, series);
+    const BatchRun run = batch(kSgfOnly, series);
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.contains(QString("esaminate %1 fotografie").arg(series.size())));
-    EXPECT_EQ(ReplayWithGnuGo(run.files().first(), 9).moves, gtpMoves(game.moves, 9));
+    EXPECT_EQ(ReplayWithGnuGo(run.files().first()).moves, gtpMoves(game.moves, 9));
 }
 
 TEST_F(BatchEndToEndTest, ADuplicatedPhotographIsIgnoredOrStopsTheRun) {
@@ -103,19 +103,16 @@ TEST_F(BatchEndToEndTest, ADuplicatedPhotographIsIgnoredOrStopsTheRun) {
     // Taken twice after White's move 6: the copy sorts right after it.
     ASSERT_TRUE(QFile::copy(series[6], photos.path() + "partita/IMG_0007a.jpg"));
 
-    const BatchRun ignored =
-        batch({"--rules", "Japanese", "--black-side", "S", "--no-kifu", "--on-unchanged", "ignore"},
-              series);
+    const BatchRun ignored = batch(kSgfOnly + QStringList{"--on-unchanged", "ignore"}, series);
     ASSERT_EQ(ignored.status, 0) << ignored.err.toStdString();
     EXPECT_TRUE(ignored.err.contains("Nero passa?"));
-    EXPECT_EQ(ReplayWithGnuGo(ignored.files().first(), 9).moves, gtpMoves(game.moves, 9));
+    EXPECT_EQ(ReplayWithGnuGo(ignored.files().first()).moves, gtpMoves(game.moves, 9));
     QFile::remove(ignored.files().first());
 
     // Taken as Black's pass, Black's next stone is out of turn: by default
     // the anomaly stops the run, and the moves recorded so far, the pass
     // included, are kept in a partial record.
-    const BatchRun stopped =
-        batch({"--rules", "Japanese", "--black-side", "S", "--no-kifu"}, series);
+    const BatchRun stopped = batch(kSgfOnly, series);
     EXPECT_EQ(stopped.status, 4);
     EXPECT_TRUE(stopped.err.contains("Ha mosso Nero; doveva muovere Bianco. -> 999"))
         << stopped.err.toStdString();
@@ -128,7 +125,7 @@ TEST_F(BatchEndToEndTest, ADuplicatedPhotographIsIgnoredOrStopsTheRun) {
     EXPECT_TRUE(stopped.out.isEmpty());
     EXPECT_EQ(QDir(photos.path() + "partita").entryList({"*.sgf"}),
               QStringList{"Banmark (parziale).sgf"});
-    EXPECT_EQ(ReplayWithGnuGo(partial, 9).moves,
+    EXPECT_EQ(ReplayWithGnuGo(partial).moves,
               gtpMoves(game.moves, 9).mid(0, 6) + QStringList{"black PASS"});
 }
 
@@ -161,7 +158,7 @@ TEST_F(BatchEndToEndTest, AGameOnAPaleBoardUnderAWebcamWithAHandInOnePhoto) {
     look.exposureDrift = 0.15;
     look.whiteBalanceDrift = 0.05;
     look.handRows = {{9, 6}};
-    EXPECT_EQ(recordOf(game, photograph(game, look), {}).moves, gtpMoves(game.moves, 19));
+    EXPECT_EQ(recordOf(game, {}, photograph(game, look)).moves, gtpMoves(game.moves, 19));
 }
 
 TEST_F(BatchEndToEndTest, AGameOnAYellowBoardOnBlueFeltUnderDriftingLight) {
@@ -171,7 +168,7 @@ TEST_F(BatchEndToEndTest, AGameOnAYellowBoardOnBlueFeltUnderDriftingLight) {
     look.table = TableCover::kBlueFelt;
     look.exposureDrift = 0.15;
     look.whiteBalanceDrift = 0.05;
-    EXPECT_EQ(recordOf(game, photograph(game, look), {}).moves, gtpMoves(game.moves, 13));
+    EXPECT_EQ(recordOf(game, {}, photograph(game, look)).moves, gtpMoves(game.moves, 13));
 }
 
 // A hand-held camera over a folding board: the picture moves by up to 30
@@ -186,5 +183,5 @@ TEST_F(BatchEndToEndTest, AGameUnderAKnockedCameraOnAFoldingBoard) {
     look.borderLine = true;
     look.knockPixels = 30;
     look.knockDegrees = 1;
-    EXPECT_EQ(recordOf(game, photograph(game, look), {}).moves, gtpMoves(game.moves, 19));
+    EXPECT_EQ(recordOf(game, {}, photograph(game, look)).moves, gtpMoves(game.moves, 19));
 }

@@ -28,6 +28,9 @@ struct BatchRun {
     }
 };
 
+// The arguments of a run that writes the SGF file only, under Japanese rules.
+inline const QStringList kSgfOnly{"--rules", "Japanese", "--black-side", "S", "--no-kifu"};
+
 inline QString vertex(int x, int y, int boardSize) {
     return QString(ColumnLetter(x)) + QString::number(boardSize - y);
 }
@@ -84,21 +87,19 @@ protected:
                 QString::fromLocal8Bit(process.readAllStandardError())};
     }
 
-    // Runs the batch on the game's photographs and checks the SGF it wrote
-    // against the game: GNU Go reads it and plays every move again.
-    GnuGoReplay recordOf(const SgfGame& game, const QStringList& extra = {}) {
-        return recordOf(game, photograph(game), extra);
-    }
-    GnuGoReplay recordOf(const SgfGame& game, const QStringList& series, const QStringList& extra) {
+    // Runs the batch on the game's photographs (those given, or new ones) and
+    // checks the SGF it wrote against the game: GNU Go reads it and plays
+    // every move again.
+    GnuGoReplay recordOf(const SgfGame& game, const QStringList& extra = {},
+                         QStringList series = {}) {
+        if (series.isEmpty()) series = photograph(game);
+        const QStringList rules{"--rules", game.rules.isEmpty() ? "Japanese" : game.rules};
         const BatchRun run =
-            batch(QStringList{"--rules", game.rules.isEmpty() ? "Japanese" : game.rules,
-                              "--black-side", "S", "--no-kifu"} +
-                      extra,
-                  series);
+            batch(rules + QStringList{"--black-side", "S", "--no-kifu"} + extra, series);
         EXPECT_EQ(run.status, 0) << run.err.toStdString();
         EXPECT_EQ(run.files().size(), 1) << run.out.toStdString();
         if (run.files().isEmpty()) return {};
-        const GnuGoReplay replay = ReplayWithGnuGo(run.files().first(), game.boardSize);
+        const GnuGoReplay replay = ReplayWithGnuGo(run.files().first());
         EXPECT_TRUE(replay.read);
         EXPECT_EQ(replay.failure, "");
         return replay;

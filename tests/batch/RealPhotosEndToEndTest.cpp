@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
-#include <cmath>
+#include <QLineF>
 
 #include "batch/BatchTest.h"
 #include "render/SgfGame.h"
@@ -75,7 +75,7 @@ protected:
         const std::optional<SgfGame> truth = ReadSgfGame(readText(series.filePath("truth.sgf")));
         ASSERT_TRUE(truth);
         ASSERT_EQ(run.files().size(), 1) << run.out.toStdString();
-        EXPECT_EQ(ReplayWithGnuGo(run.files().first(), 19).moves, gtpMoves(truth->moves, 19));
+        EXPECT_EQ(ReplayWithGnuGo(run.files().first()).moves, gtpMoves(truth->moves, 19));
         EXPECT_EQ(positionsIn(readText(positions), 19), labelsOf(series));
         expectCornersNear(run.err, series);
     }
@@ -83,29 +83,24 @@ protected:
     // The corners measured are in the photograph's own pixels; the program's
     // are on its copy shrunk to 1600 pixels at most.
     static void expectCornersNear(const QString& err, const QDir& series) {
-        const QList<double> truth = numbersIn(readText(series.filePath("corners.txt")));
         const QRegularExpressionMatch found =
             QRegularExpression(QStringLiteral("Angoli: ([0-9,]+)")).match(err);
         ASSERT_TRUE(found.hasMatch()) << err.toStdString();
-        const QList<double> corners = numbersIn(found.captured(1));
+        const QStringList truth = readText(series.filePath("corners.txt")).trimmed().split(u',');
+        const QStringList corners = found.captured(1).split(u',');
         ASSERT_EQ(truth.size(), 8);
         ASSERT_EQ(corners.size(), 8);
         const QSize size =
             QImageReader(series.filePath(series.entryList({"*.jpg"}).first())).size();
         const double scale = std::min(1.0, 1600.0 / std::max(size.width(), size.height()));
-        const double spacing = std::hypot(truth[2] - truth[0], truth[3] - truth[1]) * scale / 18;
+        const auto at = [&](const QStringList& xy, int c, double factor) {
+            return QPointF(xy[c].toDouble(), xy[c + 1].toDouble()) * factor;
+        };
+        const double spacing = QLineF(at(truth, 0, scale), at(truth, 2, scale)).length() / 18;
         for (int c = 0; c < 8; c += 2) {
-            EXPECT_LE(
-                std::hypot(corners[c] - truth[c] * scale, corners[c + 1] - truth[c + 1] * scale),
-                spacing / 4)
+            EXPECT_LE(QLineF(at(corners, c, 1), at(truth, c, scale)).length(), spacing / 4)
                 << "corner " << c / 2 << " of " << found.captured(1).toStdString();
         }
-    }
-
-    static QList<double> numbersIn(const QString& text) {
-        QList<double> numbers;
-        for (const QString& n : text.trimmed().split(u',')) numbers << n.toDouble();
-        return numbers;
     }
 };
 

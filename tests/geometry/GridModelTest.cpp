@@ -11,16 +11,15 @@
 
 namespace {
 
-void setCorners(GameState& state, int boardSize, QPoint topLeft, QPoint topRight,
-                QPoint bottomRight, QPoint bottomLeft) {
+// The grid's corners clockwise from the top left.
+void setCorners(GameState& state, int boardSize, std::array<QPoint, 4> corners) {
     state.BoardSize = boardSize;
     state.GridMax = boardSize - 1;
     const int g = state.GridMax;
-    const std::array<std::pair<QPoint, QPoint>, 4> corners{
-        {{{0, 0}, topLeft}, {{g, 0}, topRight}, {{g, g}, bottomRight}, {{0, g}, bottomLeft}}};
-    for (const auto& [index, point] : corners) {
-        state.GridPoints(index.x(), index.y(), 0) = point.x();
-        state.GridPoints(index.x(), index.y(), 1) = point.y();
+    const QPoint indices[] = {{0, 0}, {g, 0}, {g, g}, {0, g}};
+    for (int c = 0; c < 4; ++c) {
+        state.GridPoints(indices[c].x(), indices[c].y(), 0) = corners[c].x();
+        state.GridPoints(indices[c].x(), indices[c].y(), 1) = corners[c].y();
     }
 }
 
@@ -30,31 +29,14 @@ QPoint gridPoint(const GameState& state, int i, int j) {
 
 }  // namespace
 
-TEST(GridModel, AParallelogramIsEvenlyDivided) {
-    GameState state;
-    setCorners(state, 13, {100, 100}, {700, 130}, {760, 730}, {160, 700});
-    BuildGridModel(state, true);
-    for (int k = 0; k <= 12; ++k) {
-        EXPECT_EQ(gridPoint(state, 0, k), QPoint(100 + 5 * k, 100 + 50 * k)) << k;
-        EXPECT_EQ(gridPoint(state, k, 0).x(), 100 + 50 * k) << k;
-    }
-    EXPECT_EQ(gridPoint(state, 6, 6), QPoint(430, 415));
-}
-
-TEST(GridModel, SidesFollowAGeometricProgression) {
-    for (int k = 0; k <= 18; ++k)
-        EXPECT_NEAR(*BorderOffset(100, 0.8f, k, 18),
-                    100 * (1 - std::pow(0.8, k / 9.0)) / (1 - 0.64), 1e-4);
-    EXPECT_DOUBLE_EQ(*BorderOffset(102, 1.0005f, 7, 12), 59.5);  // within 0.001 of 1: even
-}
-
 TEST(GridModel, EvenSidesRoundTiesToEven) {
     GameState state;
-    setCorners(state, 13, {1, 1}, {103, 1}, {103, 103}, {1, 103});
+    setCorners(state, 13, {{{1, 1}, {103, 1}, {103, 103}, {1, 103}}});
     BuildGridModel(state, true);
     EXPECT_EQ(gridPoint(state, 7, 0).x(), 60);  // 1 + 714 / 12 = 60.5
     EXPECT_EQ(gridPoint(state, 0, 7).y(), 60);
-    EXPECT_EQ(gridPoint(state, 5, 12).x(), 44);  // 1 + 510 / 12 = 43.5
+    EXPECT_EQ(gridPoint(state, 5, 12).x(), 44);                  // 1 + 510 / 12 = 43.5
+    EXPECT_DOUBLE_EQ(*BorderOffset(102, 1.0005f, 7, 12), 59.5);  // within 0.001 of 1: even
 }
 
 TEST(GridModel, APerspectiveGridIsCoveredToAPixel) {
@@ -65,8 +47,9 @@ TEST(GridModel, APerspectiveGridIsCoveredToAPixel) {
         QPolygonF({{340, 200}, {1260, 200}, {1400, 1050}, {200, 1050}}), camera));
     auto truth = [&](int i, int j) { return camera.map(QPointF(i, j)); };
     GameState state;
-    setCorners(state, 19, truth(0, 0).toPoint(), truth(18, 0).toPoint(), truth(18, 18).toPoint(),
-               truth(0, 18).toPoint());
+    setCorners(state, 19,
+               {{truth(0, 0).toPoint(), truth(18, 0).toPoint(), truth(18, 18).toPoint(),
+                 truth(0, 18).toPoint()}});
     BuildGridModel(state, true);
     double worst = 0;
     for (int i = 0; i <= 18; ++i) {
@@ -78,31 +61,9 @@ TEST(GridModel, APerspectiveGridIsCoveredToAPixel) {
     EXPECT_LT(worst, 1.5);
 }
 
-TEST(GridCalibration, EscCyclesSizesFromTheCornersOfTheStart) {
-    GameState state;
-    setCorners(state, 9, {100, 100}, {500, 100}, {500, 500}, {100, 500});
-    GridCalibration calibration(state, {800, 600});
-    calibration.Start(false);
-    EXPECT_FALSE(calibration.Changed());
-    calibration.MoveNearestCorner(480.4f, 90.6f);  // the top right corner moves
-    EXPECT_EQ(gridPoint(state, 8, 0), QPoint(480, 91));
-    EXPECT_TRUE(calibration.Changed());
-
-    calibration.CycleSize();
-    EXPECT_EQ(state.BoardSize, 13);
-    EXPECT_EQ(gridPoint(state, 12, 0), QPoint(500, 100));  // back at the start
-    EXPECT_TRUE(calibration.Caption().endsWith("(attualmente: 13x13)."));
-    calibration.CycleSize();
-    calibration.CycleSize();
-    EXPECT_EQ(state.BoardSize, 9);
-    EXPECT_EQ(state.GridMax, 8);
-    calibration.Finish();
-    EXPECT_EQ(gridPoint(state, 4, 4), QPoint(300, 300));  // inner points rebuilt
-}
-
 TEST(GridCalibration, UnchangedGridKeepsTheDetectedPoints) {
     GameState state;
-    setCorners(state, 19, {100, 100}, {700, 100}, {700, 700}, {100, 700});
+    setCorners(state, 19, {{{100, 100}, {700, 100}, {700, 700}, {100, 700}}});
     state.GridPoints(5, 5, 0) = 271;  // as detected, not as the model would put it
     ScriptedUserPort port;
     VerifyGrid(state, {800, 800}, false, port);
@@ -112,7 +73,7 @@ TEST(GridCalibration, UnchangedGridKeepsTheDetectedPoints) {
 
 TEST(GridCalibration, NoUsableGridStartsFromTheDefaultTrapezoid) {
     GameState state;
-    setCorners(state, 19, {100, 100}, {900, 100}, {700, 700}, {100, 700});  // beyond 800 px
+    setCorners(state, 19, {{{100, 100}, {900, 100}, {700, 700}, {100, 700}}});  // beyond 800 px
     GridCalibration calibration(state, {800, 600});
     calibration.Start(false);
     EXPECT_EQ(gridPoint(state, 0, 0), QPoint(200, 100));
@@ -120,39 +81,28 @@ TEST(GridCalibration, NoUsableGridStartsFromTheDefaultTrapezoid) {
     EXPECT_EQ(gridPoint(state, 18, 18), QPoint(700, 525));
     EXPECT_EQ(gridPoint(state, 0, 18), QPoint(100, 525));
 
-    setCorners(state, 19, {100, 100}, {100, 100}, {700, 700},
-               {100, 700});  // two corners on one pixel
+    // Two corners on one pixel.
+    setCorners(state, 19, {{{100, 100}, {100, 100}, {700, 700}, {100, 700}}});
     calibration.Start(false);
     EXPECT_EQ(gridPoint(state, 18, 0), QPoint(600, 100));
 }
 
-TEST(BlackSide, NearestSideAndKeys) {
+// The window follows the keys and clicks; these are the rules behind it.
+TEST(BlackSide, TiesGoToTheTopTheFirstGameStartsFromTheRightAndTheArrowIsClosed) {
     GameState state;
-    setCorners(state, 9, {100, 100}, {500, 100}, {500, 500}, {100, 500});
+    setCorners(state, 9, {{{100, 100}, {500, 100}, {500, 500}, {100, 500}}});
     BuildGridModel(state, true);
-    EXPECT_EQ(gridPoint(state, 4, 0), QPoint(300, 100));  // the middle of a 9 x 9 side is line 4
-    EXPECT_EQ(NearestSide({200, 200}, state), "N");       // as near the top as the left: N first
-    EXPECT_EQ(NearestSide({480, 310}, state), "E");
+    EXPECT_EQ(NearestSide({200, 200}, state), "N");  // as near the top as the left
     EXPECT_EQ(NearestSide({300, 470}, state), "S");
-    EXPECT_EQ(SideForKey(Qt::Key_Left), "W");
-    EXPECT_EQ(SideForKey(Qt::Key_A), "");
-
-    QString side;
-    ScriptedUserPort port;
-    ChooseBlackSide(side, port);
-    EXPECT_EQ(side, "E");  // the first game starts from the right
-    side = "N";
-    ChooseBlackSide(side, port);
-    EXPECT_EQ(side, "N");  // later games from the last choice
-}
-
-TEST(BlackSide, MarkerIsAnArrowFromTheCentreToTheSide) {
-    GameState state;
-    setCorners(state, 9, {100, 100}, {500, 100}, {500, 500}, {100, 500});
-    BuildGridModel(state, true);
     const std::array<QLineF, 6> south = SideMarker("S", state);
     EXPECT_EQ(south[0].p1(), QPointF(300, 550));  // one spacing beyond the side's middle
     EXPECT_EQ(south[2].p2(), QPointF(300, 300));  // the tail at the centre
     EXPECT_EQ(south[5].p2(), south[0].p1());      // a closed outline
-    EXPECT_EQ(SideMarker("W", state)[0].p1(), QPointF(50, 300));
+    QString side;
+    ScriptedUserPort port;
+    ChooseBlackSide(side, port);
+    EXPECT_EQ(side, "E");
+    side = "N";
+    ChooseBlackSide(side, port);
+    EXPECT_EQ(side, "N");  // later games from the last choice
 }

@@ -19,44 +19,23 @@ QRgb pixelAt(const PixelRows& rows, int x, int row) {
 
 }  // namespace
 
-TEST(FastDrawing, RowsArePaddedToFourBytes) {
-    EXPECT_EQ(RowStride(5), 16);  // 15 bytes of pixels, 1 of padding
+// Rows bottom up (or top first), in blue, green, red order, padded to four
+// bytes, with a row of zeros at the end; written back they give the picture.
+TEST(FastDrawing, RowsAreBlueGreenRedPaddedToFourBytesAndWriteBackThePicture) {
     EXPECT_EQ(RowStride(8), 24);  // no padding
-    EXPECT_EQ(RowStride(6), 20);
-    const PixelRows rows = FastDrawing::GetImageData2D(patterned(5, 3), false);
-    EXPECT_EQ(rows.stride, 16);
-    EXPECT_EQ(rows.bytes.size(), 16u * 4);  // three rows and the extra one
-}
-
-TEST(FastDrawing, RowsAreBottomUpInBlueGreenRedOrderWithAZeroRowAtTheEnd) {
     const QImage picture = patterned(5, 3);
-    const PixelRows rows = FastDrawing::GetImageData2D(picture, false);
-    ASSERT_EQ(rows.width, 5);
-    ASSERT_EQ(rows.height, 3);
-    for (int y = 0; y < 3; ++y) {
-        for (int x = 0; x < 5; ++x) {
-            EXPECT_EQ(pixelAt(rows, x, 2 - y), picture.pixel(x, y) | 0xff000000) << x << "," << y;
-        }
+    for (const bool topFirst : {false, true}) {
+        const PixelRows rows = FastDrawing::GetImageData2D(picture, topFirst);
+        ASSERT_EQ(rows.stride, 16);             // 15 bytes of pixels, 1 of padding
+        EXPECT_EQ(rows.bytes.size(), 16u * 4);  // three rows and the extra one
+        EXPECT_EQ(pixelAt(rows, 3, topFirst ? 0 : 2), picture.pixel(3, 0));
+        EXPECT_EQ(rows.at(0, 0), picture.pixel(0, topFirst ? 0 : 2) & 0xff);  // blue first
+        for (int byte = 0; byte < rows.stride; ++byte) EXPECT_EQ(rows.at(byte, 3), 0);
+        QImage copy(5, 3, QImage::Format_RGB32);
+        copy.fill(Qt::black);
+        FastDrawing::SetImageData2D(copy, rows.width, rows.height, rows, topFirst);
+        EXPECT_EQ(copy, picture) << topFirst;
     }
-    EXPECT_EQ(rows.at(0, 0), picture.pixel(0, 2) & 0xff);  // blue first
-    for (int byte = 0; byte < rows.stride; ++byte) EXPECT_EQ(rows.at(byte, 3), 0);
-}
-
-TEST(FastDrawing, CorrectOrientationPutsTheTopRowFirstAndRoundTrips) {
-    const QImage picture = patterned(7, 5);
-    const PixelRows rows = FastDrawing::GetImageData2D(picture, true);
-    EXPECT_EQ(pixelAt(rows, 3, 0), picture.pixel(3, 0));
-
-    QImage copy(7, 5, QImage::Format_RGB32);
-    copy.fill(Qt::black);
-    FastDrawing::SetImageData2D(copy, rows.width, rows.height, rows, true);
-    EXPECT_EQ(copy, picture);
-
-    // Bottom-up rows written back bottom-up reproduce the picture as well.
-    const PixelRows bottomUp = FastDrawing::GetImageData2D(picture, false);
-    copy.fill(Qt::black);
-    FastDrawing::SetImageData2D(copy, bottomUp.width, bottomUp.height, bottomUp, false);
-    EXPECT_EQ(copy, picture);
 }
 
 TEST(FastDrawing, WritingStretchesByNearestPixelWithoutBlending) {

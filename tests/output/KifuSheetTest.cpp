@@ -11,18 +11,24 @@
 
 namespace {
 
-QImage render(int boardSize, const QString& sgfMoves, int width = 280) {
-    SgfRecord record;
-    record.boardSize = boardSize;
-    record.sgfMoves = sgfMoves;
-    return RenderKifuSheet(record, GameDetails(), KifuLayoutFor(width, 15, 15));
+using Moves = std::vector<SgfMove>;
+
+QImage render(int boardSize, const Moves& moves, int width = 280) {
+    return RenderKifuSheet({boardSize, {}, moves}, GameDetails(), KifuLayoutFor(width, 15, 15));
 }
 
+SgfMove stone(int k, int x, int y) { return {k % 2 == 1, SgfMove::Kind::Stone, {x, y}}; }
+SgfMove pass(int k) { return {k % 2 == 1, SgfMove::Kind::Pass, {}}; }
+
 // n moves of alternating colour, each at its own point of the first rows.
-QString distinctMoves(int n) {
-    QString moves;
-    for (int k = 0; k < n; ++k)
-        moves += QString(k % 2 == 0 ? ";B[" : ";W[") + QChar(u'a' + k % 19) + QChar(u'a' + k / 19) + u']';
+Moves distinctMoves(int n) {
+    Moves moves;
+    for (int k = 0; k < n; ++k) moves.push_back(stone(k, k % 19, k / 19));
+    return moves;
+}
+
+Moves operator+(Moves moves, const Moves& more) {
+    moves.insert(moves.end(), more.begin(), more.end());
     return moves;
 }
 
@@ -56,19 +62,20 @@ TEST(KifuSheet, RepetitionsAndPassesAddRowsBelowTheBoard) {
     EXPECT_EQ(render(19, distinctMoves(30)).width(), 280);
 
     // Five moves on used points fill one row; six need two.
-    const QString five = distinctMoves(10) + ";B[aa];W[ba];B[ca];W[da];B[ea]";
+    const Moves five = distinctMoves(10) + distinctMoves(5);
     EXPECT_EQ(render(19, five).height(), 371);  // 286 + 19.5 -> 306, + 64.61
-    EXPECT_EQ(render(19, five + ";W[fa]").height(), 387);  // 286 + 35.75 -> 322, + 64.61
+    EXPECT_EQ(render(19, five + Moves{stone(1, 5, 0)}).height(),
+              387);  // 286 + 35.75 -> 322, + 64.61
 
     // Fourteen passes fill one row; fifteen need two.
-    QString passes;
-    for (int k = 0; k < 14; ++k) passes += k % 2 == 0 ? ";B[]" : ";W[]";
-    EXPECT_EQ(render(9, passes).height(), 241);  // 156 + 19.5 -> 176, + 64.61
-    EXPECT_EQ(render(9, passes + ";B[]").height(), 257);  // 156 + 35.75 -> 192, + 64.61
+    Moves passes;
+    for (int k = 0; k < 14; ++k) passes.push_back(pass(k));
+    EXPECT_EQ(render(9, passes).height(), 241);                   // 156 + 19.5 -> 176, + 64.61
+    EXPECT_EQ(render(9, passes + Moves{pass(0)}).height(), 257);  // 156 + 35.75 -> 192, + 64.61
 }
 
 TEST(KifuSheet, ANineLineBoardIsDrawnInTheMiddle) {
-    const QImage sheet = render(9, QString(), 2000);  // 93 pixels a cell
+    const QImage sheet = render(9, {}, 2000);  // 93 pixels a cell
     const int middle = 5 * 93;
     // The frame runs from 6 cells to 15.5 cells across, 4 pixels wide.
     EXPECT_EQ(qGray(sheet.pixel(6 * 93, middle)), 0);

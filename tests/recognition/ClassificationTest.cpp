@@ -9,6 +9,7 @@
 #include "recognition/Classification.h"
 #include "recognition/ColourWindow.h"
 #include "render/BoardPhoto.h"
+#include "support/Boards.h"
 #include "support/ClassificationCheck.h"
 #include "support/ScriptedUserPort.h"
 
@@ -52,59 +53,32 @@ int classifyUniform(QRgb colour) { return ClassifyWindow(SampleWindow(uniform(co
 // 50 pixels: with wider spacing the ink of a star point fills so much of the
 // fixed window that an empty star point reads black (the classification
 // matrix tool shows where).
-struct RenderedCase {
-    int boardSize;
-    double distance;
-    double tilt;
-    double rotation;
-};
-
-class ClassificationOnPhotos : public testing::TestWithParam<RenderedCase> {};
-
-TEST_P(ClassificationOnPhotos, EveryIntersectionIsReadRight) {
-    const RenderedCase c = GetParam();
-    BoardPhotoSetup setup;
-    setup.boardSize = c.boardSize;
-    setup.camera.distance = c.distance;
-    setup.camera.tiltDegrees = c.tilt;
-    setup.camera.rotationDegrees = c.rotation;
-    setup.seed = static_cast<std::uint32_t>(c.boardSize * 100 + c.tilt);
-    setup.stones = ScatteredStones(c.boardSize, setup.seed);
-    const BoardPhoto photo = RenderBoardPhoto(setup);
-
-    const ClassificationOutcome outcome = ClassifyOnPhoto(photo, setup.stones);
-    EXPECT_TRUE(outcome.misreads.empty()) << outcome.describe().toStdString();
-
-    const auto count = [&](int colour) {
-        return static_cast<int>(std::count(setup.stones.begin(), setup.stones.end(), colour));
+TEST(Classification, EveryIntersectionOfARenderedBoardIsReadRight) {
+    struct View {
+        int boardSize;
+        double distance, tilt, rotation;
     };
-    EXPECT_EQ(outcome.changes.newBlack, count(kBlack));
-    EXPECT_EQ(outcome.changes.newWhite, count(kWhite));
-    EXPECT_EQ(outcome.changes.goneBlack + outcome.changes.goneWhite, 0);
-    EXPECT_EQ(outcome.eventTurns, c.boardSize);  // once per grid line
-    EXPECT_EQ(outcome.liveBoardRedraws, 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cameras, ClassificationOnPhotos,
-                         testing::Values(RenderedCase{9, 2.5, 0, 0}, RenderedCase{13, 2.0, 0, 0},
-                                         RenderedCase{19, 1.25, 0, 0}, RenderedCase{9, 2.5, 25, -6},
-                                         RenderedCase{13, 2.0, 20, 4},
-                                         RenderedCase{19, 1.25, 25, -3}),
-                         [](const auto& info) {
-                             return "Lines" + std::to_string(info.param.boardSize) + "Tilt" +
-                                    std::to_string(static_cast<int>(info.param.tilt));
-                         });
-
-TEST(ColourWindow, SplitsTheLow24BitsOfAColour) {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-    SplitColour(0x123456, red, green, blue);
-    EXPECT_EQ(red, 0x56);
-    EXPECT_EQ(green, 0x34);
-    EXPECT_EQ(blue, 0x12);
-    SplitColour(-1, red, green, blue);  // the colour of a point outside a picture
-    EXPECT_EQ(red + green + blue, 3 * 255);
+    for (const View& v : {View{9, 2.5, 0, 0}, View{13, 2.0, 0, 0}, View{19, 1.25, 0, 0},
+                          View{9, 2.5, 25, -6}, View{13, 2.0, 20, 4}, View{19, 1.25, 25, -3}}) {
+        BoardPhotoSetup setup;
+        setup.boardSize = v.boardSize;
+        setup.camera = {v.tilt, v.rotation, v.distance};
+        setup.seed = static_cast<std::uint32_t>(v.boardSize * 100 + v.tilt);
+        setup.stones = ScatteredStones(v.boardSize, setup.seed);
+        const ClassificationOutcome outcome =
+            ClassifyOnPhoto(RenderBoardPhoto(setup), setup.stones);
+        const std::string view =
+            std::to_string(v.boardSize) + " lines, tilt " + std::to_string(int(v.tilt));
+        EXPECT_EQ(outcome.misreads, "") << view;
+        const auto count = [&](int colour) {
+            return static_cast<int>(std::count(setup.stones.begin(), setup.stones.end(), colour));
+        };
+        EXPECT_EQ(outcome.changes.newBlack, count(kBlack)) << view;
+        EXPECT_EQ(outcome.changes.newWhite, count(kWhite)) << view;
+        EXPECT_EQ(outcome.changes.goneBlack + outcome.changes.goneWhite, 0) << view;
+        EXPECT_EQ(outcome.eventTurns, v.boardSize) << view;  // once per grid line
+        EXPECT_EQ(outcome.liveBoardRedraws, 1) << view;
+    }
 }
 
 TEST(ColourWindow, GreyIsAStoneAndColourIsTheBoard) {
@@ -129,52 +103,19 @@ TEST(ColourWindow, MeansAreRoundedDownAndTheLuminanceIsNot) {
     EXPECT_EQ(stats.meanBlue, 30);
     EXPECT_FLOAT_EQ(stats.luminance, 20.995556f);
     EXPECT_FLOAT_EQ(stats.distanceBlack, std::sqrt(1400.0f));
-}
-
-TEST(ColourWindow, TheBufferedReadGivesThePerPixelSums) {
-    // Noise in a 24-bit format, which is converted before it is read.
-    QImage noise(40, 30, QImage::Format_RGB888);
-    std::uint32_t seed = 7;
-    for (int y = 0; y < 30; ++y) {
-        for (int x = 0; x < 40; ++x) {
-            seed = seed * 1664525u + 1013904223u;
-            noise.setPixel(x, y, seed >> 8);
-        }
-    }
-    for (const QPoint centre : {QPoint(0, 0), QPoint(20, 15), QPoint(39, 29), QPoint(45, 3)}) {
-        int sums[3] = {0, 0, 0};
-        for (int dx = -7; dx <= 7; ++dx) {
-            for (int dy = -7; dy <= 7; ++dy) {
-                const QPoint p = centre + QPoint(dx, dy);
-                int colour = -1;  // outside
-                if (noise.rect().contains(p)) {
-                    const QRgb pixel = noise.pixel(p);
-                    colour = qRed(pixel) + 256 * qGreen(pixel) + 65536 * qBlue(pixel);
-                }
-                int red = 0;
-                int green = 0;
-                int blue = 0;
-                SplitColour(colour, red, green, blue);
-                sums[0] += red;
-                sums[1] += green;
-                sums[2] += blue;
-            }
-        }
-        const ColourStats expected = StatsFromSums(sums[0], sums[1], sums[2]);
-        const ColourStats read = SampleWindow(noise, centre.x(), centre.y());
-        EXPECT_EQ(read.meanRed, expected.meanRed);
-        EXPECT_EQ(read.meanGreen, expected.meanGreen);
-        EXPECT_EQ(read.meanBlue, expected.meanBlue);
-        EXPECT_EQ(read.luminance, expected.luminance) << centre.x() << ", " << centre.y();
-    }
+    EXPECT_EQ(ColourOfValue(0x123456), QColor(0x56, 0x34, 0x12));  // as the board colour is kept
 }
 
 TEST(ColourWindow, PointsOutsideThePictureReadWhite) {
-    const QImage black = uniform(qRgb(0, 0, 0));
+    // 24-bit pixels, which are converted before they are read.
+    QImage black(400, 400, QImage::Format_RGB888);
+    black.fill(Qt::black);
     EXPECT_EQ(ClassifyWindow(SampleWindow(black, -20, -20)), kWhite);
     // Half of the window off the left edge: 105 of 225 pixels white.
-    const ColourStats half = SampleWindow(black, 0, 50);
-    EXPECT_EQ(half.meanRed, 105 * 255 / 225);
+    EXPECT_EQ(SampleWindow(black, 0, 50).meanRed, 105 * 255 / 225);
+    // At the far corner 8 x 8 pixels are inside.
+    EXPECT_EQ(SampleWindow(black, 399, 399).meanGreen, (225 - 64) * 255 / 225);
+    EXPECT_EQ(ColourOfValue(-1), QColor(Qt::white));  // the colour of a point outside a picture
 }
 
 TEST(Classification, TheWindowSitsFivePixelsAboveThePoint) {
@@ -182,9 +123,7 @@ TEST(Classification, TheWindowSitsFivePixelsAboveThePoint) {
     // On a red board, a white patch that fills the window of the point at
     // y = 50 exactly: rows 38 to 52. Five red rows in the window make it empty.
     QImage photo = uniform(qRgb(255, 0, 0));
-    for (int y = 38; y <= 52; ++y) {
-        for (int x = 43; x <= 57; ++x) photo.setPixel(x, y, qRgb(240, 240, 240));
-    }
+    for (int k = 0; k < 225; ++k) photo.setPixel(43 + k % 15, 38 + k / 15, qRgb(240, 240, 240));
     board.rec.Photo = photo;
     board.placeGrid([](int i, int j) { return QPoint(50 + 200 * i, 50 + 200 * j); });
     board.classify();
@@ -198,9 +137,7 @@ TEST(Classification, ChangesAreCountedAgainstTheMoveBefore) {
     Board board(9);
     board.rec.Photo = uniform(qRgb(218, 168, 86));  // an empty board
     board.placeGrid([](int i, int j) { return QPoint(50 + 30 * i, 50 + 30 * j); });
-    board.state.Positions(0, 0, 0) = kWhite;
-    board.state.Positions(1, 0, 0) = kBlack;
-    board.state.Positions(2, 0, 0) = kBlack;
+    LayRows(board.state, 0, "O X X");
     PositionChanges changes = board.classify();
     EXPECT_EQ(changes.goneWhite, 1);
     EXPECT_EQ(changes.goneBlack, 2);
@@ -228,10 +165,8 @@ TEST(Classification, HandicapStonesAreListedAndCheckedAgainstTheStarPoints) {
     QImage photo(1000, 1000, QImage::Format_RGB32);
     photo.fill(qRgb(218, 168, 86));
     board.placeGrid([](int i, int j) { return QPoint(50 + 50 * i, 50 + 50 * j); });
-    const auto putBlack = [&](int i, int j) {
-        for (int dy = -12; dy <= 2; ++dy) {
-            for (int dx = -7; dx <= 7; ++dx) photo.setPixel(50 + 50 * i + dx, 50 + 50 * j + dy, 0);
-        }
+    const auto putBlack = [&](int i, int j) {  // over the window, five pixels above the point
+        for (int k = 0; k < 225; ++k) photo.setPixel(43 + 50 * i + k % 15, 38 + 50 * j + k / 15, 0);
     };
     for (int i : {3, 9, 15}) {
         for (int j : {3, 9, 15}) putBlack(i, j);
@@ -259,52 +194,33 @@ TEST(Classification, HandicapStonesAreListedAndCheckedAgainstTheStarPoints) {
 }
 
 TEST(Classification, StoneSizeIsMeasuredTowardsTheCentre) {
-    GameState state;
-    state.BoardSize = 9;
-    state.GridMax = 8;
     // Lines 40 pixels apart across, 30 down; the spacing grows by 2 per line
     // across, so the two corners see different neighbours.
-    for (int i = 0; i < 9; ++i) {
-        for (int j = 0; j < 9; ++j) {
-            state.GridPoints(i, j, 0) = 40 * i + i * i;
-            state.GridPoints(i, j, 1) = 30 * j;
-        }
-    }
-    EXPECT_FLOAT_EQ(DimensionePietra(state, 0, 0), 41.0f);  // towards (1, 0)
-    EXPECT_FLOAT_EQ(DimensionePietra(state, 8, 8), 55.0f);  // towards (7, 8): 384 - 329
-    state.BoardSize = 19;  // the same points on a larger board: (4, 4) is left of centre
-    EXPECT_FLOAT_EQ(DimensionePietra(state, 4, 4), 49.0f);
+    Board board(9);
+    board.placeGrid([](int i, int j) { return QPoint(40 * i + i * i, 30 * j); });
+    EXPECT_FLOAT_EQ(DimensionePietra(board.state, 0, 0), 41.0f);  // towards (1, 0)
+    EXPECT_FLOAT_EQ(DimensionePietra(board.state, 8, 8), 55.0f);  // towards (7, 8): 384 - 329
+    board.state.BoardSize = 19;  // the same points on a larger board: (4, 4) is left of centre
+    EXPECT_FLOAT_EQ(DimensionePietra(board.state, 4, 4), 49.0f);
 }
 
 TEST(BoardColour, TheSquaresAtTheCellCentresAreAveraged) {
-    GameState state;
-    state.BoardSize = 9;
-    state.GridMax = 8;
-    auto gridFrom = [&state](int x0) {
-        for (int i = 0; i <= 8; ++i) {
-            for (int j = 0; j <= 8; ++j) {
-                state.GridPoints(i, j, 0) = x0 + 20 * i;
-                state.GridPoints(i, j, 1) = 20 + 20 * j;
-            }
-        }
-    };
     // Lines everywhere, the board's colour only in the 7 x 7 squares (3
     // pixels each way on 9 lines) around the cell centres.
-    QImage photo(200, 200, QImage::Format_RGB32);
-    photo.fill(qRgb(0, 0, 0));
+    QImage photo = uniform(qRgb(0, 0, 0));
     for (int cx = 30; cx < 180; cx += 20) {
         for (int cy = 30; cy < 180; cy += 20) {
-            for (int x = cx - 3; x <= cx + 3; ++x) {
-                for (int y = cy - 3; y <= cy + 3; ++y) photo.setPixel(x, y, qRgb(100, 60, 20));
-            }
+            for (int k = 0; k < 49; ++k)
+                photo.setPixel(cx - 3 + k % 7, cy - 3 + k / 7, qRgb(100, 60, 20));
         }
     }
-    gridFrom(20);
-    EXPECT_EQ(MeanBoardColour(state, photo), 100 + 256 * 60 + 65536 * 20);
+    Board board(9);
+    board.placeGrid([](int i, int j) { return QPoint(20 + 20 * i, 20 + 20 * j); });
+    EXPECT_EQ(MeanBoardColour(board.state, photo), 100 + 256 * 60 + 65536 * 20);
 
     // Shifted 40 pixels left, a column of cells lies outside and reads white:
     // (56 * 100 + 8 * 255) / 64 = 119.375, rounded down.
     photo.fill(qRgb(100, 60, 20));
-    gridFrom(-20);
-    EXPECT_EQ(MeanBoardColour(state, photo), 119 + 256 * 84 + 65536 * 49);
+    board.placeGrid([](int i, int j) { return QPoint(-20 + 20 * i, 20 + 20 * j); });
+    EXPECT_EQ(MeanBoardColour(board.state, photo), 119 + 256 * 84 + 65536 * 49);
 }

@@ -11,7 +11,6 @@ TEST(CorrectionRules, MoveTextsAcceptedOnConfirmation) {
     EXPECT_TRUE(IsValidMove("B: pass", 9));
     EXPECT_FALSE(IsValidMove("B: pas", 9));
     EXPECT_FALSE(IsValidMove("X: D4", 19));
-    EXPECT_FALSE(IsValidMove("N: D", 19));
     // Pasted texts the filter would never let through.
     EXPECT_FALSE(IsValidMove("N: D4x", 19));
     EXPECT_FALSE(IsValidMove("N: D 4", 19));

@@ -1,146 +1,130 @@
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <algorithm>
+#include <deque>
 
 #include "app/Program.h"
 #include "game/GameDetails.h"
 #include "game/MoveText.h"
 #include "recognition/GameOpening.h"
 #include "recognition/GameStart.h"
+#include "support/Boards.h"
+#include "support/QStringPrinter.h"
 #include "support/ScriptedUserPort.h"
 
-namespace {
-
-struct Start {
-    GameDetails details;
-    ScriptedUserPort port;
-
-    int check(int count, bool onHoshi = true) {
-        CheckGameStart(count, onHoshi, details, port);
-        return count;
-    }
-    // The text of the single warning shown, "" when there was none.
-    QString warning() const {
-        for (const MessageBoxRequest& m : port.messages) {
-            if (m.icon == MessageIcon::Exclamation) return m.text;
-        }
-        return {};
-    }
-};
-
-}  // namespace
-
-TEST(GameStart, WhiteFirstIsABlackPassOrAgainstTheRules) {
-    Start yes;
-    yes.details.rules = "Chinese";
-    yes.port.answers = {Answer::Yes};
-    EXPECT_EQ(yes.check(0), kBlackPassedFirst);
-    ASSERT_EQ(yes.port.messages.size(), 1u);
-    EXPECT_EQ(yes.port.messages[0].text,
-              "Attenzione!\r\n\r\nBianco ha mosso per primo. Nero ha passato?");
-    EXPECT_EQ(yes.port.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(yes.details.rules, "Chinese");
-
-    Start chinese;
-    chinese.details.rules = "Chinese";
-    chinese.port.answers = {Answer::No};
-    EXPECT_EQ(chinese.check(0), kAbandonRun);
-    EXPECT_EQ(chinese.warning(),
-              "Attenzione!\r\n\r\nLa prima mossa è stata di Bianco e questo è incompatibile con "
-              "le regole impostate (che saranno ignorate).");
-    EXPECT_TRUE(chinese.details.rules.isEmpty());
-
-    Start korean;
-    korean.details.rules = "Korean";
-    korean.port.answers = {Answer::No};
-    EXPECT_EQ(korean.check(0), 0);
-    EXPECT_EQ(korean.port.messages.size(), 1u);  // the question only
-    EXPECT_EQ(korean.details.rules, "Korean");
-}
-
-TEST(GameStart, OneStoneIsAnEvenGame) {
-    Start start;
-    start.details.handicapIndex = 2;  // "3"
-    EXPECT_EQ(start.check(1), 1);
-    EXPECT_EQ(start.warning(),
-              "Attenzione!\r\n\r\nSono state impostate 3 pietre di handicap, ma non ne è stata "
-              "trovata alcuna.");
-    EXPECT_EQ(start.details.handicapIndex, -1);
-
-    Start even;
-    EXPECT_EQ(even.check(1), 1);
-    EXPECT_TRUE(even.port.messages.empty());
-}
-
-TEST(GameStart, TheHandicapFollowsTheStonesFound) {
-    Start four;
-    four.details.handicapIndex = 3;  // "4"
-    EXPECT_EQ(four.check(3), 3);
-    EXPECT_EQ(four.warning(),
-              "Attenzione!\r\n\r\nSono state impostate 4 pietre di handicap, ma ne sono state "
-              "trovate 3.");
-    EXPECT_EQ(HandicapEntries(four.details.handicapMax).value(four.details.handicapIndex), "3");
-
-    Start twelve;
-    EXPECT_EQ(twelve.check(12), 12);
-    EXPECT_EQ(twelve.warning(),
-              "Attenzione!\r\n\r\nSono state impostate 0 pietre di handicap, ma ne sono state "
-              "trovate 12.");
-    const QStringList entries = HandicapEntries(twelve.details.handicapMax);
-    EXPECT_EQ(entries.mid(9), QStringList({"10", "11", "12"}));
-    EXPECT_EQ(entries.value(twelve.details.handicapIndex), "12");
-
-    Start matching;
-    matching.details.handicapIndex = 1;
-    EXPECT_EQ(matching.check(2), 2);
-    EXPECT_TRUE(matching.port.messages.empty());
-}
-
-TEST(GameStart, HandicapStonesOffTheStarPointsVoidJapaneseRules) {
-    // Four handicap stones, as set, under the given rules.
-    const auto fourStones = [](const QString& rules, bool onHoshi) {
-        auto start = std::make_unique<Start>();
-        start->details.rules = rules;
-        start->details.handicapIndex = 3;
-        start->check(4, onHoshi);
-        return start;
+// The stones found when White's first stone appears, against the handicap
+// and the rules set: what CheckGameStart returns, the one warning it shows,
+// and what is left of the details.
+TEST(GameStart, TheStonesFoundCorrectTheHandicapAndTheRulesInOneWarning) {
+    const char* againstTheRules =
+        "La prima mossa è stata di Bianco e questo è incompatibile con le regole impostate (che "
+        "saranno ignorate).";
+    const char* noneFound =
+        "Sono state impostate 3 pietre di handicap, ma non ne è stata trovata alcuna.";
+    const char* threeFound =
+        "Sono state impostate 4 pietre di handicap, ma ne sono state trovate 3.";
+    const char* twelveFound =
+        "Sono state impostate 0 pietre di handicap, ma ne sono state trovate 12.";
+    const char* offTheStarPoints =
+        "Sono state impostate le regole Japanese, ma le pietre di handicap non sono posizionate "
+        "sugli hoshi.\r\nLe regole impostate saranno ignorate.";
+    struct Case {
+        const char* rules;
+        int handicapIndex;  // 2 stands for "3"
+        int count;
+        bool onHoshi;
+        std::deque<Answer> answers;
+        int returned;
+        const char* rulesAfter;
+        const char* handicapAfter;  // the entry then chosen
+        const char* warning;        // after "Attenzione!", "" for none
     };
-    EXPECT_TRUE(fourStones("Japanese", true)->port.messages.empty());
-    EXPECT_TRUE(fourStones("japanese", false)->port.messages.empty());
+    const Case cases[] = {
+        // White first: a pass by Black, or against the rules set.
+        {"Chinese", -1, 0, true, {Answer::Yes}, kBlackPassedFirst, "Chinese", "", ""},
+        {"Chinese", -1, 0, true, {Answer::No}, kAbandonRun, "", "", againstTheRules},
+        {"Korean", -1, 0, true, {Answer::No}, 0, "Korean", "", ""},
+        // One stone is an even game; otherwise the handicap follows the stones.
+        {"", 2, 1, true, {}, 1, "", "", noneFound},
+        {"", -1, 1, true, {}, 1, "", "", ""},
+        {"", 3, 3, true, {}, 3, "", "3", threeFound},
+        {"", -1, 12, true, {}, 12, "", "12", twelveFound},
+        {"", 1, 2, true, {}, 2, "", "2", ""},
+        // Stones off the star points void Japanese rules only.
+        {"Japanese", 3, 4, true, {}, 4, "Japanese", "4", ""},
+        {"japanese", 3, 4, false, {}, 4, "japanese", "4", ""},
+        {"Japanese", 3, 4, false, {}, 4, "", "4", offTheStarPoints},
+    };
+    for (const Case& c : cases) {
+        GameDetails details;
+        details.rules = c.rules;
+        details.handicapIndex = c.handicapIndex;
+        ScriptedUserPort port;
+        port.answers = c.answers;
+        int count = c.count;
+        CheckGameStart(count, c.onHoshi, details, port);
+        EXPECT_EQ(count, c.returned) << c.rules << " " << c.count;
+        QString warning;
+        for (const MessageBoxRequest& m : port.messages) {
+            if (m.icon == MessageIcon::Exclamation) warning = m.text;
+        }
+        EXPECT_EQ(warning, *c.warning ? QString("Attenzione!\r\n\r\n") + c.warning : "")
+            << c.rules << " " << c.count;
+        EXPECT_EQ(port.messages.size(), c.answers.size() + (*c.warning ? 1 : 0)) << c.count;
+        EXPECT_EQ(details.rules, c.rulesAfter) << c.count;
+        EXPECT_EQ(HandicapEntries(details.handicapMax).value(details.handicapIndex),
+                  c.handicapAfter)
+            << c.count;
+    }
+}
 
-    const auto off = fourStones("Japanese", false);
-    EXPECT_EQ(off->warning(),
-              "Attenzione!\r\n\r\nSono state impostate le regole Japanese, ma le pietre di "
-              "handicap non sono posizionate sugli hoshi.\r\nLe regole impostate saranno "
-              "ignorate.");
-    EXPECT_TRUE(off->details.rules.isEmpty());
+TEST(GameStart, TheQuestionOfABlackPassAndBothContradictionsInOneBox) {
+    GameDetails details;
+    details.rules = "Chinese";
+    ScriptedUserPort port;
+    port.answers = {Answer::Yes};
+    int count = 0;
+    CheckGameStart(count, true, details, port);
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0].text,
+              "Attenzione!\r\n\r\nBianco ha mosso per primo. Nero ha passato?");
+    EXPECT_EQ(port.messages[0].buttons, MessageButtons::YesNo);
 
-    // Both contradictions in one box.
-    Start both;
-    both.details.rules = "AGA";
-    EXPECT_EQ(both.check(3, false), 3);
-    ASSERT_EQ(both.port.messages.size(), 1u);
-    EXPECT_EQ(both.port.messages[0].text.count("\r\n\r\n"), 2);
-    EXPECT_TRUE(both.details.rules.isEmpty());
+    details.rules = "AGA";
+    count = 3;
+    CheckGameStart(count, false, details, port);
+    ASSERT_EQ(port.messages.size(), 2u);
+    EXPECT_EQ(port.messages[1].text.count("\r\n\r\n"), 2);
+    EXPECT_TRUE(details.rules.isEmpty());
+    EXPECT_EQ(HandicapEntries(details.handicapMax).value(details.handicapIndex), "3");
 }
 
 namespace {
 
-// The photograph with White's first stone, classified under move 1, with
+// The photograph with White's first stone, classified under move 1, its
 // black stones listed as handicap tokens.
 struct Opening {
     Program program;
     ScriptedUserPort port;
 
-    explicit Opening(const QString& rules, int handicapIndex = -1) {
+    Opening(const QString& rules, int handicapIndex, const char* photo) {
         GameState& state = program.state;
         state.BoardSize = 9;
         state.GridMax = 8;
         state.MoveCount = 1;
         program.details.rules = rules;
         program.details.handicapIndex = handicapIndex;
-        program.recognition.HoshiList = HoshiListFor(9);
-        state.Positions(6, 2, 1) = kWhite;
+        RecognitionState& rec = program.recognition;
+        rec.HoshiList = HoshiListFor(9);
+        LayRows(state, 1, photo);
+        for (int i = 0; i <= 8; ++i) {
+            for (int j = 0; j <= 8; ++j) {
+                if (state.Positions(i, j, 1) != kBlack) continue;
+                rec.HandicapList += PointToken(i, j);
+                ++rec.HandicapCount;
+                rec.HandicapOnHoshi &= rec.HoshiList.contains(PointToken(i, j));
+            }
+        }
         // Whatever an earlier run left must not reach this game.
         state.Moves(1, 1) = "N: A1";
         state.Moves(2, 1) = "B: A2";
@@ -149,49 +133,48 @@ struct Opening {
         GameRecord game = program.record();
         return SettleGameStart(game, port);
     }
-    void black(int i, int j) {
-        program.state.Positions(i, j, 1) = kBlack;
-        program.recognition.HandicapList += PointToken(i, j);
-        ++program.recognition.HandicapCount;
-        if (!program.recognition.HoshiList.contains(program.recognition.HandicapList.right(4)))
-            program.recognition.HandicapOnHoshi = false;
-    }
-    // The position of move m as "X" and "O" at their points, row by row.
-    QString stonesOf(int m) const {
-        QString stones;
-        for (int j = 0; j <= 8; ++j) {
-            for (int i = 0; i <= 8; ++i) {
-                const int v = program.state.Positions(i, j, m);
-                if (v != kEmpty)
-                    stones += QString("%1%2%3 ").arg(v == kBlack ? 'X' : 'O').arg(i).arg(j);
-            }
-        }
-        return stones.trimmed();
-    }
+    QString position(int m) const { return RowsOf(program.state, m); }
 };
+
+// White's first stone at the top, two black stones on the star points below.
+const char* kTwoBlack = R"(
+. . . . . . . . .
+. . . . . . . . .
+. . . . . . O . .
+. . . . . . . . .
+. . . . . . . . .
+. . . . . . . . .
+. . X . . . X . .)";
+const char* kWhiteOnly = R"(
+. . . . . . . . .
+. . . . . . . . .
+. . . . . . O . .)";
+
+// The drawing on the whole board, White's stone taken away when asked.
+QString board(const char* rows, bool white = true) {
+    std::vector<int> stones = StonesFromRows(9, rows);
+    if (!white) std::replace(stones.begin(), stones.end(), int(kWhite), int(kEmpty));
+    return RowsOfStones(9, stones);
+}
 
 }  // namespace
 
 TEST(GameOpening, AFixedHandicapIsASetupAndFreeStonesAreMoves) {
-    Opening fixed("Japanese", 1);  // two stones
-    fixed.black(2, 6);
-    fixed.black(6, 6);
+    Opening fixed("Japanese", 1, kTwoBlack);  // two stones
     ASSERT_TRUE(fixed.settle());
     EXPECT_EQ(fixed.program.state.MoveCount, 1);
     EXPECT_EQ(fixed.program.state.FirstEditableMove, 1);
-    EXPECT_EQ(fixed.stonesOf(0), "X26 X66");
-    EXPECT_EQ(fixed.stonesOf(1), "O62 X26 X66");
+    EXPECT_EQ(fixed.position(0), board(kTwoBlack, false));
+    EXPECT_EQ(fixed.position(1), board(kTwoBlack));
     EXPECT_EQ(fixed.port.detailShows, 1);
 
-    Opening free("Chinese", 1);
-    free.black(2, 6);
-    free.black(6, 6);
+    Opening free("Chinese", 1, kTwoBlack);
     ASSERT_TRUE(free.settle());
     EXPECT_EQ(free.program.state.MoveCount, 3);
     EXPECT_EQ(free.program.state.FirstEditableMove, 3);
-    EXPECT_EQ(free.stonesOf(1), "");
-    EXPECT_EQ(free.stonesOf(2), "X26 X66");
-    EXPECT_EQ(free.stonesOf(3), "O62 X26 X66");
+    EXPECT_EQ(free.position(1), board(""));
+    EXPECT_EQ(free.position(2), board(kTwoBlack, false));
+    EXPECT_EQ(free.position(3), board(kTwoBlack));
     // Black's stones become leading moves from the handicap list, not from
     // the texts an earlier run left.
     EXPECT_EQ(free.program.state.Moves(1, 1), "");
@@ -199,33 +182,13 @@ TEST(GameOpening, AFixedHandicapIsASetupAndFreeStonesAreMoves) {
     EXPECT_EQ(free.program.recognition.HandicapList, "[cg][gg]");
 }
 
-TEST(GameOpening, EvenGamesNumberBlacksStoneOneOrLeaveItEmpty) {
-    Opening even("Japanese");
-    even.black(4, 4);
-    ASSERT_TRUE(even.settle());
-    EXPECT_EQ(even.program.state.MoveCount, 2);
-    EXPECT_EQ(even.program.state.Moves(1, 1), "N: E5");
-    EXPECT_EQ(even.program.recognition.HandicapList, "");
-    EXPECT_EQ(even.stonesOf(1), "X44");
-
-    Opening passed("Japanese");
-    passed.port.answers = {Answer::Yes};  // Black passed
-    ASSERT_TRUE(passed.settle());
-    EXPECT_EQ(passed.program.state.MoveCount, 2);
-    EXPECT_EQ(passed.program.state.FirstEditableMove, 1);
-    EXPECT_EQ(passed.program.state.Moves(1, 1), "N: pass");
-    EXPECT_EQ(passed.stonesOf(1), "");
-    EXPECT_EQ(passed.stonesOf(2), "O62");
-
-    // White first, no pass, and rules the program does not know: the record
-    // starts with White's move 2, move 1 empty.
-    Opening white("Go di casa");
+// White first, no pass, and rules the program does not know: the record
+// starts with White's move 2, move 1 empty.
+TEST(GameOpening, WhiteFirstWithoutAPassLeavesMoveOneEmpty) {
+    Opening white("Go di casa", -1, kWhiteOnly);
     white.port.answers = {Answer::No};
     ASSERT_TRUE(white.settle());
     EXPECT_EQ(white.program.state.MoveCount, 2);
     EXPECT_EQ(white.program.state.Moves(1, 1), "");
-
-    Opening refused("Japanese");
-    refused.port.answers = {Answer::No};
-    EXPECT_FALSE(refused.settle());
+    EXPECT_EQ(white.position(2), board(kWhiteOnly));
 }

@@ -2,27 +2,11 @@
 
 #include "game/GameState.h"
 #include "recognition/PointInspection.h"
-
-namespace {
-
-// A 9-line grid with 40 pixels between lines, its corner at (100, 100).
-GameState nineLineGrid() {
-    GameState state;
-    state.BoardSize = 9;
-    state.GridMax = 8;
-    for (int i = 0; i <= 8; ++i) {
-        for (int j = 0; j <= 8; ++j) {
-            state.GridPoints(i, j, 0) = 100 + 40 * i;
-            state.GridPoints(i, j, 1) = 100 + 40 * j;
-        }
-    }
-    return state;
-}
-
-}  // namespace
+#include "support/Boards.h"
 
 TEST(PointInspection, PlaceOfThePointOnTheGrid) {
-    GameState state = nineLineGrid();
+    GameState state;
+    PlaceSquareGrid(state, 9, {100, 100}, 40);
     const float start = 1000;
     // (1, 0) lies at (140, 100): column letter of GridMax - 0, row 9 - 1.
     EXPECT_EQ(IntersectionSuffix(state, 145, 108, start), " (J8)");

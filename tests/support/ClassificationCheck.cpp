@@ -28,43 +28,40 @@ std::vector<int> ScatteredStones(int boardSize, std::uint32_t seed) {
     return stones;
 }
 
-QString ClassificationOutcome::describe() const {
-    QStringList parts;
-    for (const Misread& m : misreads) {
-        parts << QStringLiteral("(%1, %2) %3 read %4")
-                     .arg(m.i)
-                     .arg(m.j)
-                     .arg(colourName(m.truth), colourName(m.read));
-    }
-    return parts.join(QStringLiteral(", "));
-}
-
-ClassificationOutcome ClassifyOnPhoto(const BoardPhoto& photo, const std::vector<int>& stones) {
+GameState OnTrueGrid(const BoardPhoto& photo) {
     const int n = photo.boardSize;
     GameState state;
     state.BoardSize = n;
     state.GridMax = n - 1;
     state.MoveCount = 1;
-    for (int i = 0; i < n; ++i) {
-        for (int j = 0; j < n; ++j) {
-            const QPoint point = photo.pointAt(i, j).toPoint();
-            state.GridPoints(i, j, 0) = point.x();
-            state.GridPoints(i, j, 1) = point.y();
-        }
+    for (int k = 0; k < n * n; ++k) {
+        state.GridPoints(k % n, k / n, 0) = photo.points[k].toPoint().x();
+        state.GridPoints(k % n, k / n, 1) = photo.points[k].toPoint().y();
     }
+    return state;
+}
+
+ClassificationOutcome ClassifyOnPhoto(const BoardPhoto& photo, const std::vector<int>& stones) {
+    const int n = photo.boardSize;
+    GameState state = OnTrueGrid(photo);
     RecognitionState rec;
     rec.Photo = photo.image;
     ScriptedUserPort port;
 
     ClassificationOutcome outcome;
     outcome.changes = ClassifyIntersections(state, rec, port, port);
-    for (int i = 0; i < n; ++i) {
-        for (int j = 0; j < n; ++j) {
-            const int truth = stones[i + j * n];
-            const int read = state.Positions(i, j, 1);
-            if (read != truth) outcome.misreads.push_back({i, j, truth, read});
+    QStringList misreads;
+    for (int k = 0; k < n * n; ++k) {
+        const int read = state.Positions(k % n, k / n, 1);
+        if (read != stones[k]) {
+            ++outcome.misreadCount;
+            misreads << QStringLiteral("(%1, %2) %3 read %4")
+                            .arg(k % n)
+                            .arg(k / n)
+                            .arg(colourName(stones[k]), colourName(read));
         }
     }
+    outcome.misreads = misreads.join(QStringLiteral(", ")).toStdString();
     outcome.eventTurns = port.eventTurns;
     outcome.liveBoardRedraws = port.liveBoardRedraws;
     return outcome;

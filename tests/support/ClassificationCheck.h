@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QString>
 #include <cstdint>
+#include <string>
 #include <vector>
 
+#include "game/GameState.h"
 #include "recognition/RecognitionState.h"
 #include "render/BoardPhoto.h"
 
@@ -12,22 +13,17 @@
 // points in all.
 std::vector<int> ScatteredStones(int boardSize, std::uint32_t seed);
 
-// An intersection read as something it is not.
-struct Misread {
-    int i = 0;
-    int j = 0;
-    int truth = 0;
-    int read = 0;
-};
+// The photo's true grid as the game's grid, analysing move 1.
+GameState OnTrueGrid(const BoardPhoto& photo);
 
 // How the classification read a rendered photograph, on its true grid.
 struct ClassificationOutcome {
     PositionChanges changes;
-    std::vector<Misread> misreads;
+    // The points read wrong, "(3, 3) empty read black, ...", "" when none.
+    std::string misreads;
+    int misreadCount = 0;
     int eventTurns = 0;
     int liveBoardRedraws = 0;
-    // "(3, 3) empty read black, ..." for the messages.
-    QString describe() const;
 };
 
 // Classifies every intersection of the photo against an empty board before.

@@ -46,7 +46,7 @@ QStringList words(const QString& text) {
 
 }  // namespace
 
-GnuGoReplay ReplayWithGnuGo(const QString& sgfPath, int boardSize) {
+GnuGoReplay ReplayWithGnuGo(const QString& sgfPath) {
     GnuGoReplay replay;
     // GTP separates its arguments by blanks: the file is read from a copy
     // whose path has none.
@@ -71,16 +71,5 @@ GnuGoReplay ReplayWithGnuGo(const QString& sgfPath, int boardSize) {
             break;
         }
     }
-    QString diagram(boardSize * (boardSize + 1), u'.');
-    for (int row = 0; row < boardSize; ++row) diagram[row * (boardSize + 1) + boardSize] = u'\n';
-    for (const auto& [colour, mark] : {std::pair{"black", u'X'}, std::pair{"white", u'O'}}) {
-        for (const QString& vertex : words(gnugo.send(QStringLiteral("list_stones ") + colour))) {
-            int x = vertex.at(0).unicode() - u'A';
-            if (x > 8) --x;  // there is no "I"
-            const int y = boardSize - vertex.mid(1).toInt();
-            diagram[y * (boardSize + 1) + x] = mark;
-        }
-    }
-    replay.diagram = diagram;
     return replay;
 }

@@ -7,12 +7,10 @@
 // its moves), then every move is played again one by one over GTP, so that
 // a move the rules forbid is caught instead of silently skipped.
 struct GnuGoReplay {
-    bool read = false;      // the file loaded
-    QString failure;        // the first refusal, "" when every move was played
-    QStringList moves;      // as GNU Go read them: "black D4", "white PASS", ...
-    QStringList setupBlack; // the black setup stones: "D16", ...
-    // The final position, one line per row from the top: "X", "O", ".".
-    QString diagram;
+    bool read = false;       // the file loaded
+    QString failure;         // the first refusal, "" when every move was played
+    QStringList moves;       // as GNU Go read them: "black D4", "white PASS", ...
+    QStringList setupBlack;  // the black setup stones: "D16", ...
 };
 
-GnuGoReplay ReplayWithGnuGo(const QString& sgfPath, int boardSize);
+GnuGoReplay ReplayWithGnuGo(const QString& sgfPath);

@@ -23,17 +23,6 @@ void ScriptedUserPort::ShowSummary(const QString& text) {
         {kProcessingTitle, text, MessageIcon::Information, MessageButtons::Ok, Answer::Ok});
 }
 
-bool ScriptedUserPort::CalibrateGrid(GridCalibration& calibration) {
-    ++gridChecks;
-    if (calibrate) calibrate(calibration);
-    return !giveUpAtGridCheck;
-}
-
-void ScriptedUserPort::ChooseSide(QString& side) {
-    ++sideChoices;
-    if (chooseSide) chooseSide(side);
-}
-
 int ScriptedUserPort::AskAnomalyChoice(const std::array<QString, 6>& situationLines) {
     anomalyReports.push_back(situationLines);
     if (anomalyChoices.empty()) {
@@ -47,6 +36,5 @@ int ScriptedUserPort::AskAnomalyChoice(const std::array<QString, 6>& situationLi
 
 CorrectionResult ScriptedUserPort::CorrectMoves(GameState& state, CorrectionMode mode,
                                                 const QString& lastRecognised) {
-    ++corrections;
     return correct ? correct(state, mode, lastRecognised) : CorrectionResult{};
 }

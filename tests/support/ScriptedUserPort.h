@@ -12,9 +12,9 @@
 // A user port for tests: answers questions from a queue and records every
 // message box, beep and turn of the event loop. A box with only an OK button
 // takes no answer; a question with no answer left fails the test. The grid
-// check and the choice of Black's side run the given actions, if any, and
-// confirm at once. The recognition windows answer from their own queue and
-// functions in the same way.
+// check and the choice of Black's side are counted and, unless told
+// otherwise, confirmed at once. The recognition windows
+// answer from their own queue and functions in the same way.
 class ScriptedUserPort : public UserPort, public RecognitionWindows {
 public:
     std::deque<Answer> answers;
@@ -35,17 +35,19 @@ public:
     }
 
     QImage shownPhoto;
+    // The grid check runs this, if any, and gives up the run when told to.
     std::function<void(GridCalibration&)> calibrate;
+    bool giveUpAtGridCheck = false;
     int gridChecks = 0;
-    std::function<void(QString&)> chooseSide;
     int sideChoices = 0;
 
-    // The grid check gives up the run instead of confirming.
-    bool giveUpAtGridCheck = false;
-
     void ShowPhoto(const QImage& photo) override { shownPhoto = photo; }
-    bool CalibrateGrid(GridCalibration& calibration) override;
-    void ChooseSide(QString& side) override;
+    bool CalibrateGrid(GridCalibration& calibration) override {
+        ++gridChecks;
+        if (calibrate) calibrate(calibration);
+        return !giveUpAtGridCheck;
+    }
+    void ChooseSide(QString&) override { ++sideChoices; }
 
     std::vector<InputField> invalidInputs;
     bool processingViewShown = false;
@@ -67,11 +69,9 @@ public:
     void ShowSummary(const QString& text) override;
 
     bool processingViewEnded = false;
-    std::vector<QString> waitingTexts;  // every text shown, "" when hidden
     bool programEnded = false;
 
     void EndProcessingView() override { processingViewEnded = true; }
-    void ShowWaitingText(const QString& text, int) override { waitingTexts.push_back(text); }
     void EndProgram() override { programEnded = true; }
 
     std::deque<int> anomalyChoices;
@@ -80,7 +80,6 @@ public:
     // window was left. Without one, the window closes untouched.
     std::function<CorrectionResult(GameState&, CorrectionMode, const QString& lastRecognised)>
         correct;
-    int corrections = 0;
     int liveBoardRedraws = 0;
 
     int AskAnomalyChoice(const std::array<QString, 6>& situationLines) override;

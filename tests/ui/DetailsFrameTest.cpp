@@ -9,8 +9,6 @@ namespace {
 
 class DetailsFrameTest : public MainWindowTest {
 protected:
-    DetailsFrame& details() { return *window->fraInformazioni; }
-
     // Types the text into an emptied field and leaves it.
     QString enterAndLeave(QLineEdit* field, const QString& text) {
         field->clear();

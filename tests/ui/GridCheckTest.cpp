@@ -1,4 +1,3 @@
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,10 +18,10 @@ namespace {
 class GridCheckTest : public MainWindowTest {
 protected:
     GridCheckTest() {
-        QImage photo(800, 600, QImage::Format_RGB32);
-        photo.fill(QColor(200, 160, 80));
-        window->fraOpzioni->hide();
-        window->ShowPhoto(photo);
+        QImage picture(800, 600, QImage::Format_RGB32);
+        picture.fill(QColor(200, 160, 80));
+        options().hide();
+        window->ShowPhoto(picture);
         GameState& state = program.state;
         state.BoardSize = 9;
         state.GridMax = 8;
@@ -37,9 +36,7 @@ protected:
     static void whileWaiting(const std::function<void()>& actions) {
         QTimer::singleShot(0, actions);
     }
-    QPoint onScreen(QPointF photoPoint) const {
-        return window->imgShow->toView(photoPoint).toPoint();
-    }
+    QPoint onScreen(QPointF photoPoint) const { return photo().toView(photoPoint).toPoint(); }
     QPoint corner(int i, int j) const {
         return {program.state.GridPoints(i, j, 0), program.state.GridPoints(i, j, 1)};
     }
@@ -52,33 +49,35 @@ TEST_F(GridCheckTest, CornersFollowTheMouseAndEscChangesTheSize) {
     calibration.Start(false);
     bool checked = false;
     whileWaiting([&] {
-        EXPECT_FALSE(window->cmdRicalibrato->isHidden());
-        EXPECT_TRUE(window->cmdRicalibrato->text().endsWith("(attualmente: 9x9)."));
-        EXPECT_TRUE(window->fraInformazioni->isHidden());
+        EXPECT_FALSE(part<QPushButton>(*window, "cmdRicalibrato")->isHidden());
+        EXPECT_TRUE(
+            part<QPushButton>(*window, "cmdRicalibrato")->text().endsWith("(attualmente: 9x9)."));
+        EXPECT_TRUE(details().isHidden());
         EXPECT_TRUE(window->isMaximized());
-        EXPECT_EQ(window->imgShow->overlay().size(), 18u);  // 9 + 9 red lines
+        EXPECT_EQ(photo().overlay().size(), 18u);  // 9 + 9 red lines
 
-        PhotoView* photo = window->imgShow;
-        QTest::mousePress(photo, Qt::LeftButton, {}, onScreen({520, 90}));
-        QTest::mouseMove(photo, onScreen({560, 60}));
-        QTest::mouseRelease(photo, Qt::LeftButton, {}, onScreen({560, 60}));
+        PhotoView* view = &photo();
+        QTest::mousePress(view, Qt::LeftButton, {}, onScreen({520, 90}));
+        QTest::mouseMove(view, onScreen({560, 60}));
+        QTest::mouseRelease(view, Qt::LeftButton, {}, onScreen({560, 60}));
         EXPECT_LE((corner(8, 0) - QPoint(560, 60)).manhattanLength(), 2);  // dragged along
         EXPECT_EQ(corner(0, 8), QPoint(100, 500));                         // the others stay
 
         QTest::keyClick(window.get(), Qt::Key_Escape);
-        EXPECT_TRUE(window->cmdRicalibrato->text().endsWith("(attualmente: 13x13)."));
+        EXPECT_TRUE(
+            part<QPushButton>(*window, "cmdRicalibrato")->text().endsWith("(attualmente: 13x13)."));
         EXPECT_EQ(corner(12, 0), QPoint(500, 100));  // from the corners of the start
-        EXPECT_EQ(window->imgShow->overlay().size(), 26u);
+        EXPECT_EQ(photo().overlay().size(), 26u);
         checked = true;
-        QTest::mouseClick(window->cmdRicalibrato, Qt::LeftButton);
+        QTest::mouseClick(part<QPushButton>(*window, "cmdRicalibrato"), Qt::LeftButton);
     });
     window->CalibrateGrid(calibration);
     calibration.Finish();
 
     EXPECT_TRUE(checked);
-    EXPECT_TRUE(window->cmdRicalibrato->isHidden());
-    EXPECT_FALSE(window->fraInformazioni->isHidden());
-    EXPECT_TRUE(window->imgShow->overlay().empty());
+    EXPECT_TRUE(part<QPushButton>(*window, "cmdRicalibrato")->isHidden());
+    EXPECT_FALSE(details().isHidden());
+    EXPECT_TRUE(photo().overlay().empty());
     EXPECT_EQ(program.state.BoardSize, 13);
     EXPECT_EQ(corner(6, 6), QPoint(300, 300));  // rebuilt: the grid was changed
     EXPECT_FALSE(program.AbortRequested);
@@ -89,27 +88,27 @@ TEST_F(GridCheckTest, CornersFollowTheMouseAndEscChangesTheSize) {
 TEST_F(GridCheckTest, BlackSideFollowsTheCursorKeysAndClicks) {
     QString side = "E";
     whileWaiting([&] {
-        EXPECT_FALSE(window->fraInformazioni->lblPosizioneNero->isHidden());
-        const std::vector<OverlayLine>& arrow = window->imgShow->overlay();
+        EXPECT_FALSE(details().lblPosizioneNero->isHidden());
+        const std::vector<OverlayLine>& arrow = photo().overlay();
         ASSERT_EQ(arrow.size(), 6u);
         EXPECT_EQ(arrow[0].colour, QColor(128, 0, 0));
         EXPECT_EQ(arrow[0].line.p1(), QPointF(550, 300));  // one spacing beyond the right side
 
         QTest::keyClick(window.get(), Qt::Key_Left);
         EXPECT_EQ(side, "W");
-        EXPECT_EQ(window->imgShow->overlay()[0].line.p1(), QPointF(50, 300));
+        EXPECT_EQ(photo().overlay()[0].line.p1(), QPointF(50, 300));
         QTest::keyClick(window.get(), Qt::Key_A);  // other keys change nothing
         EXPECT_EQ(side, "W");
-        QTest::mouseClick(window->imgShow, Qt::LeftButton, {}, onScreen({310, 130}));
+        QTest::mouseClick(&photo(), Qt::LeftButton, {}, onScreen({310, 130}));
         EXPECT_EQ(side, "N");
-        QTest::mouseClick(window->fraInformazioni->cmdPosizioneNero, Qt::LeftButton);
+        QTest::mouseClick(details().cmdPosizioneNero, Qt::LeftButton);
     });
     window->ChooseSide(side);
 
     EXPECT_EQ(side, "N");
-    EXPECT_TRUE(window->fraInformazioni->cmdPosizioneNero->isHidden());
-    EXPECT_TRUE(window->imgShow->overlay().empty());
-    QLineEdit* name = window->fraInformazioni->txtNero;  // the cursor keys are the fields' again
+    EXPECT_TRUE(details().cmdPosizioneNero->isHidden());
+    EXPECT_TRUE(photo().overlay().empty());
+    QLineEdit* name = details().txtNero;  // the cursor keys are the fields' again
     name->setText("Sai");
     name->setFocus();
     QTest::keyClick(name, Qt::Key_Left);
@@ -118,19 +117,19 @@ TEST_F(GridCheckTest, BlackSideFollowsTheCursorKeysAndClicks) {
 }
 
 TEST_F(GridCheckTest, TheWheelZoomsAroundThePointerSoCornersCanBePlacedToThePixel) {
-    PhotoView* photo = window->imgShow;
-    const QSizeF before = photo->displayedSize();
-    const QPointF pointer = photo->toView({500, 100});  // over the top right corner
-    QWheelEvent wheel(pointer, photo->mapToGlobal(pointer), {}, QPoint(0, 120), Qt::NoButton,
+    PhotoView* view = &photo();
+    const QSizeF before = view->displayedSize();
+    const QPointF pointer = view->toView({500, 100});  // over the top right corner
+    QWheelEvent wheel(pointer, view->mapToGlobal(pointer), {}, QPoint(0, 120), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(photo, &wheel);
-    EXPECT_GT(photo->displayedSize().width(), before.width() * 1.2);
-    const QPointF under = photo->toPhoto(pointer);
+    QCoreApplication::sendEvent(view, &wheel);
+    EXPECT_GT(view->displayedSize().width(), before.width() * 1.2);
+    const QPointF under = view->toPhoto(pointer);
     EXPECT_NEAR(under.x(), 500, 1);  // the point under the pointer stays there
     EXPECT_NEAR(under.y(), 100, 1);
 
-    QTest::mousePress(photo, Qt::RightButton, {}, pointer.toPoint());  // the right button pans
-    QTest::mouseMove(photo, (pointer + QPointF(40, 0)).toPoint());
-    QTest::mouseRelease(photo, Qt::RightButton, {}, (pointer + QPointF(40, 0)).toPoint());
-    EXPECT_LT(photo->toPhoto(pointer).x(), 500);
+    QTest::mousePress(view, Qt::RightButton, {}, pointer.toPoint());  // the right button pans
+    QTest::mouseMove(view, (pointer + QPointF(40, 0)).toPoint());
+    QTest::mouseRelease(view, Qt::RightButton, {}, (pointer + QPointF(40, 0)).toPoint());
+    EXPECT_LT(view->toPhoto(pointer).x(), 500);
 }

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QTest>
 #include <memory>
@@ -10,8 +9,18 @@
 #include "app/Program.h"
 #include "support/ScriptedUserPort.h"
 #include "support/TempProgramDir.h"
+#include "ui/DetailsFrame.h"
 #include "ui/OptionsFrame.h"
+#include "ui/PhotoView.h"
 #include "ui/frmMain.h"
+
+// A part of the main window, found by its name.
+template <class Widget>
+Widget* part(const QWidget& window, const char* name) {
+    Widget* found = window.findChild<Widget*>(QLatin1String(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
 
 // The main window loaded from an empty program folder, shown and active, so
 // that focus changes reach its fields as they do on a desktop.
@@ -26,6 +35,10 @@ protected:
         port.beeps = 0;  // the start-up's own beep for the missing settings file
     }
 
+    OptionsFrame& options() const { return *part<OptionsFrame>(*window, "fraOpzioni"); }
+    DetailsFrame& details() const { return *part<DetailsFrame>(*window, "fraInformazioni"); }
+    PhotoView& photo() const { return *part<PhotoView>(*window, "imgShow"); }
+
     // Gives the field the focus and types into it.
     static void type(QWidget* field, const QString& keys) {
         field->setFocus();
@@ -35,7 +48,7 @@ protected:
     // then lets the posted events run.
     void leave(QWidget* field) {
         ASSERT_TRUE(field->hasFocus());
-        window->fraOpzioni->chkSGF->setFocus();
+        options().chkSGF->setFocus();
         QCoreApplication::processEvents();
     }
 

@@ -22,8 +22,6 @@ namespace {
 
 class OptionsFrameTest : public MainWindowTest {
 protected:
-    OptionsFrame& options() { return *window->fraOpzioni; }
-
     // Chooses a unit as the user does, with the arrow keys on the list.
     void chooseUnit(int unit) {
         QComboBox* units = options().cboLarghezza;
@@ -203,16 +201,16 @@ TEST_F(BrowserTest, CancelKeepsTheFieldAndOkTakesTheChosenPhoto) {
 }
 
 TEST_F(OptionsFrameTest, ProcessingViewKeepsThePhotosProportions) {
-    QImage photo(400, 300, QImage::Format_RGB32);
-    photo.fill(Qt::darkYellow);
-    window->fraOpzioni->hide();
+    QImage picture(400, 300, QImage::Format_RGB32);
+    picture.fill(Qt::darkYellow);
+    options().hide();
     window->resize(1200, 700);
-    window->ShowPhoto(photo);
+    window->ShowPhoto(picture);
 
-    const QRect shown = window->imgShow->geometry();
+    const QRect shown = photo().geometry();
     EXPECT_NEAR(shown.width() * 3.0 / shown.height(), 4.0, 0.02);
-    const QRect details = window->fraInformazioni->geometry();
-    EXPECT_LT(shown.right(), details.left());
-    EXPECT_EQ(details.right(), window->width() - 9);  // the right edge margin
-    EXPECT_GT(window->fraGoban->geometry().top(), details.bottom());
+    const QRect frame = details().geometry();
+    EXPECT_LT(shown.right(), frame.left());
+    EXPECT_EQ(frame.right(), window->width() - 9);  // the right edge margin
+    EXPECT_GT(part<QGroupBox>(*window, "fraGoban")->geometry().top(), frame.bottom());
 }

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -16,6 +15,7 @@
 #include "support/QStringPrinter.h"
 #include "support/TempProgramDir.h"
 #include "ui/DetailsFrame.h"
+#include "ui/MainWindowTest.h"
 #include "ui/OptionsFrame.h"
 #include "ui/frmMain.h"
 
@@ -41,15 +41,15 @@ private:
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             messages << box->text();
             box->defaultButton()->click();
-        } else if (window_.cmdRicalibrato->isVisible()) {
-            gridCaption = window_.cmdRicalibrato->text();
-            window_.cmdRicalibrato->click();
-        } else if (window_.fraInformazioni->cmdPosizioneNero->isVisible()) {
+        } else if (part<QPushButton>(window_, "cmdRicalibrato")->isVisible()) {
+            gridCaption = part<QPushButton>(window_, "cmdRicalibrato")->text();
+            part<QPushButton>(window_, "cmdRicalibrato")->click();
+        } else if (part<DetailsFrame>(window_, "fraInformazioni")->cmdPosizioneNero->isVisible()) {
             QApplication::setActiveWindow(&window_);
             QTest::keyClick(&window_, Qt::Key_Left);
             sideAfterLeft = program_.BlackSide;
             QTest::keyClick(&window_, Qt::Key_Down);
-            window_.fraInformazioni->cmdPosizioneNero->click();
+            part<DetailsFrame>(window_, "fraInformazioni")->cmdPosizioneNero->click();
         }
     }
 
@@ -80,16 +80,18 @@ protected:
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        window->fraInformazioni->txtNero->setText("Rossi");
-        window->fraInformazioni->txtBianco->setText("Bianchi");
-        window->fraInformazioni->cboRegole->setEditText("Japanese");
+        details().txtNero->setText("Rossi");
+        details().txtBianco->setText("Bianchi");
+        details().cboRegole->setEditText("Japanese");
     }
     void TearDown() override { QApplication::setQuitOnLastWindowClosed(true); }
+    OptionsFrame& options() const { return *part<OptionsFrame>(*window, "fraOpzioni"); }
+    DetailsFrame& details() const { return *part<DetailsFrame>(*window, "fraInformazioni"); }
 
     void choosePhotos(const QString& first, const QString& last) {
-        window->fraOpzioni->txtPrimoFile->setText(first);
-        window->fraOpzioni->txtUltimoFile->setText(last);
-        ASSERT_TRUE(window->fraOpzioni->cmdElabora->isEnabled());
+        options().txtPrimoFile->setText(first);
+        options().txtUltimoFile->setText(last);
+        ASSERT_TRUE(options().cmdElabora->isEnabled());
     }
 
     TempProgramDir photos;
@@ -104,7 +106,7 @@ protected:
 TEST_F(ProcessingRun, TheWindowTakesASeriesFromTheOptionsToTheSummary) {
     choosePhotos(series.first(), series.last());
     User user(*window, program);
-    QTest::mouseClick(window->fraOpzioni->cmdElabora, Qt::LeftButton);
+    QTest::mouseClick(options().cmdElabora, Qt::LeftButton);
 
     EXPECT_TRUE(user.gridCaption.endsWith("(attualmente: 9x9)."));
     EXPECT_EQ(user.sideAfterLeft, "W");
@@ -126,11 +128,11 @@ TEST_F(ProcessingRun, TheWindowTakesASeriesFromTheOptionsToTheSummary) {
 TEST_F(ProcessingRun, ALastPhotoNotAfterTheFirstTurnsRed) {
     for (const QString& last : {series[2], series[1]}) {
         choosePhotos(series[2], last);
-        QTest::mouseClick(window->fraOpzioni->cmdElabora, Qt::LeftButton);
-        QLineEdit* field = window->fraOpzioni->txtUltimoFile;
+        QTest::mouseClick(options().cmdElabora, Qt::LeftButton);
+        QLineEdit* field = options().txtUltimoFile;
         EXPECT_EQ(field->palette().color(QPalette::Base), QColor(255, 0, 0));
         EXPECT_TRUE(field->hasFocus());
-        EXPECT_TRUE(window->fraOpzioni->isVisible());  // nothing started
+        EXPECT_TRUE(options().isVisible());  // nothing started
         EXPECT_EQ(window->windowTitle(), "Banmark by Orrimax");
     }
 }

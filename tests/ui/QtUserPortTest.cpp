@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>

@@ -17,7 +17,9 @@ namespace {
 class frmMainTest : public MainWindowTest {
 protected:
     bool isBlue(QRgb pixel) const { return pixel == qRgb(0, 0, 255); }
-    QImage barPicture() const { return window->picProgressBar->grab().toImage(); }
+    QImage barPicture() const {
+        return part<ProgressBar>(*window, "picProgressBar")->grab().toImage();
+    }
 };
 
 }  // namespace
@@ -40,18 +42,23 @@ TEST_F(frmMainTest, LoadingShowsTheStoredOptionsAndTheEmptyPanel) {
     EXPECT_EQ(cboHandicap->itemText(0) + cboHandicap->itemText(1) + cboHandicap->itemText(8), "29");
 }
 
-TEST_F(frmMainTest, ExitButtonAsksAndNoKeepsEverything) {
+TEST_F(frmMainTest, ExitButtonAndCloseBoxAskAndNoKeepsEverything) {
     dir.write("temp.bat", "x");
-    port.answers = {Answer::No};
+    port.answers = {Answer::No, Answer::No};
     QTest::mouseClick(window->findChild<QPushButton*>("cmdExit"), Qt::LeftButton);
+    window->close();
 
-    ASSERT_EQ(port.messages.size(), 1u);
+    ASSERT_EQ(port.messages.size(), 2u);
     EXPECT_EQ(port.messages[0].title, "Banmark");
     EXPECT_EQ(port.messages[0].text, "Uscire da Banmark?");
     EXPECT_EQ(port.messages[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(port.messages[0].defaultButton, Answer::No);
+    EXPECT_EQ(port.messages[1].text, "Uscire da Banmark?");
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(dir.exists("temp.bat"));
+    port.answers = {Answer::Yes};
+    window->close();
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(frmMainTest, ExitButtonYesCleansUpAndStoresTheCurrentOptions) {
@@ -69,27 +76,16 @@ TEST_F(frmMainTest, ExitButtonYesCleansUpAndStoresTheCurrentOptions) {
     EXPECT_TRUE(settings.contains("Unit=2\r\nWidth=1200\r\n"));
 }
 
-TEST_F(frmMainTest, CloseBoxAsksTheSameQuestion) {
-    port.answers = {Answer::No};
-    window->close();
-    EXPECT_TRUE(window->isVisible());
-    port.answers = {Answer::Yes};
-    window->close();
-    EXPECT_FALSE(window->isVisible());
-    ASSERT_EQ(port.messages.size(), 2u);
-    EXPECT_EQ(port.messages[1].text, "Uscire da Banmark?");
-}
-
 TEST_F(frmMainTest, ProgressBarIsBlueUpToItsTextAndClampsItsValue) {
     long value = 3;
     window->ShowProgress(value, 0);  // an update before the start draws nothing
-    EXPECT_TRUE(window->picProgressBar->isHidden());
+    EXPECT_TRUE(part<ProgressBar>(*window, "picProgressBar")->isHidden());
     EXPECT_EQ(value, 3);
     EXPECT_EQ(port.eventTurns, 0);
 
     value = 0;
     window->ShowProgress(value, 1);
-    ASSERT_FALSE(window->picProgressBar->isHidden());
+    ASSERT_FALSE(part<ProgressBar>(*window, "picProgressBar")->isHidden());
     EXPECT_GT(port.eventTurns, 0);  // the window gets a turn after drawing
     QImage bar = barPicture();
     const int bottom = bar.height() - 1;  // below the text, the fill shows plainly
@@ -106,7 +102,7 @@ TEST_F(frmMainTest, ProgressBarIsBlueUpToItsTextAndClampsItsValue) {
 
     value = 0;
     window->ShowProgress(value, -1);
-    EXPECT_TRUE(window->picProgressBar->isHidden());
+    EXPECT_TRUE(part<ProgressBar>(*window, "picProgressBar")->isHidden());
 }
 
 TEST_F(frmMainTest, LayoutKeepsTheFramesSideBySideAndTheWindowLargeEnough) {
@@ -126,29 +122,31 @@ TEST_F(frmMainTest, LayoutKeepsTheFramesSideBySideAndTheWindowLargeEnough) {
 
     long value = 0;
     window->ShowProgress(value, 10);
-    const QRect bar = window->picProgressBar->geometry();
+    const QRect bar = part<ProgressBar>(*window, "picProgressBar")->geometry();
     EXPECT_EQ(window->minimumHeight(), least.height() + bar.height());
     EXPECT_EQ(bar.width(), window->width());
     EXPECT_EQ(bar.bottom(), window->height() - 1);
 }
 
 TEST_F(frmMainTest, TheEndOfAGameClearsTheWindowAndClosesItWithoutAQuestion) {
-    window->fraOpzioni->hide();
-    window->fraInformazioni->show();
+    options().hide();
+    details().show();
     window->setWindowTitle("3: IMG_0003.jpg - Banmark by Orrimax");
     window->EndProcessingView();
-    EXPECT_FALSE(window->fraInformazioni->isVisible());
+    EXPECT_FALSE(details().isVisible());
     EXPECT_EQ(window->windowTitle(), "Banmark by Orrimax");
 
     window->ShowWaitingText("      Creazione kifu...      ", 86 * 65536 + 168 * 256 + 218);
-    ASSERT_TRUE(window->picFoto->isVisible());
-    EXPECT_EQ(window->picFoto->text(), "      Creazione kifu...      ");
-    EXPECT_EQ(window->picFoto->palette().color(QPalette::Window), QColor(218, 168, 86));
-    const int line = window->picFoto->fontMetrics().height();
-    EXPECT_EQ(window->picFoto->height(), 2 * line + line / 6);  // a line above, a sixth below
-    EXPECT_TRUE(window->rect().contains(window->picFoto->geometry()));
+    ASSERT_TRUE(part<QLabel>(*window, "picFoto")->isVisible());
+    EXPECT_EQ(part<QLabel>(*window, "picFoto")->text(), "      Creazione kifu...      ");
+    EXPECT_EQ(part<QLabel>(*window, "picFoto")->palette().color(QPalette::Window),
+              QColor(218, 168, 86));
+    const int line = part<QLabel>(*window, "picFoto")->fontMetrics().height();
+    EXPECT_EQ(part<QLabel>(*window, "picFoto")->height(),
+              2 * line + line / 6);  // a line above, a sixth below
+    EXPECT_TRUE(window->rect().contains(part<QLabel>(*window, "picFoto")->geometry()));
     window->ShowWaitingText("", 0);
-    EXPECT_FALSE(window->picFoto->isVisible());
+    EXPECT_FALSE(part<QLabel>(*window, "picFoto")->isVisible());
 
     window->EndProgram();
     EXPECT_FALSE(window->isVisible());

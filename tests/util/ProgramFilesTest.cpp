@@ -2,7 +2,6 @@
 
 #include <QDir>
 
-#include "app/WorkingFiles.h"
 #include "support/TempProgramDir.h"
 #include "util/ProgramFiles.h"
 
@@ -24,27 +23,4 @@ TEST(ProgramFiles, FileExistsFindsABareNameInTheProgramFolderFromElsewhere) {
     EXPECT_FALSE(FileExists("foto", program.path()));  // a folder is no file
 
     QDir::setCurrent(previous);
-}
-
-TEST(ProgramFiles, RemoveTempFilesClearsTheWorkingFilesAndWritesTheSettings) {
-    TempProgramDir program;
-    program.write("temp.jpg", "x");
-    program.write("temp.bat", "x");
-    program.write("temp/img01.jpg", "x");
-    program.write("temp/img02.jpg", "x");
-    program.write("photo.jpg", "kept");
-
-    OutputOptions options;
-    options.saveKifu = false;
-    RemoveTempFiles(program.path(), options);
-
-    EXPECT_FALSE(program.exists("temp.jpg"));
-    EXPECT_FALSE(program.exists("temp.bat"));
-    EXPECT_FALSE(program.exists("temp"));
-    EXPECT_EQ(program.read("photo.jpg"), "kept");
-    EXPECT_TRUE(program.read("Banmark.ini").contains("SaveKifu=0\r\n"));
-
-    // Nothing to delete is no error.
-    RemoveTempFiles(program.path(), options);
-    EXPECT_TRUE(program.exists("Banmark.ini"));
 }
