@@ -45,7 +45,7 @@ countLines() {
 }
 code=$(countLines src tools/render)
 tests=$(countLines tests)
-share=$(awk -v t="$tests" -v c="$code" 'BEGIN { printf "%.2f", t / c }')
+share=$(awk -v t="$tests" -v c="$code" 'BEGIN { printf "%.3f", t / c }')
 echo "test lines per code line: $share ($tests / $code)"
 if awk -v s="$share" 'BEGIN { exit !(s > 0.45) }'; then
     echo "the tests have grown past 0.45 of the code"

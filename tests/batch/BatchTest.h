@@ -13,7 +13,6 @@
 #include "support/QStringPrinter.h"
 #include "support/TempProgramDir.h"
 
-// Runs banmark-batch, built as BANMARK_BATCH, on photo series made for the test.
 // What one run of banmark-batch gave.
 struct BatchRun {
     int status = -1;
@@ -45,7 +44,8 @@ inline QStringList gtpMoves(const std::vector<GameMove>& moves, int boardSize) {
     return listed;
 }
 
-// A photo series in a folder of its own, and banmark-batch copied into a
+// Runs banmark-batch, built as BANMARK_BATCH, on photo series made for the
+// test: a photo series in a folder of its own, and banmark-batch copied into a
 // program folder of its own, so that tests running side by side never
 // share working files.
 class BatchTest : public testing::Test {

@@ -76,6 +76,21 @@ TEST(DetectionSteps, IntersectionSolvesBothLineEquations) {
     EXPECT_FALSE(IntersectPolarLines(0, 720, 0, 100, angles));  // beyond the tables
 }
 
+// A nearly straight board found on the turned votes once came out numbered
+// along the turned axes, and its record mirrored.
+TEST(DetectionSteps, GridIsNumberedFromTheTopLeftOfThePhoto) {
+    BoardGrid grid{9, {}};
+    for (int k = 0; k < 81; ++k) {  // i runs up the photo, j to the right
+        grid.points(k % 9, k / 9, 0) = 100 + 10 * (k / 9);
+        grid.points(k % 9, k / 9, 1) = 500 - 10 * (k % 9);
+    }
+    OrientGrid(grid);
+    for (int k = 0; k < 81; ++k) {
+        EXPECT_EQ(grid.points(k % 9, k / 9, 0), 100 + 10 * (k % 9)) << k;
+        EXPECT_EQ(grid.points(k % 9, k / 9, 1), 420 + 10 * (k / 9)) << k;
+    }
+}
+
 TEST(DetectionSteps, RunsNeedEnoughEvenlyProgressingLines) {
     Family nine = progression(9, 40, 1.02);
     const std::vector<float> ratios = *SpacingRatios(nine);

@@ -81,25 +81,3 @@ TEST(TestGames, EachGameHasTheLengthCapturesPassesAndKoItPromises) {
     EXPECT_TRUE(WriteSgfGame(HandicapGame("Japanese"))
                     .startsWith("(;GM[1]FF[4]SZ[13]HA[4]RU[Japanese]AB[dd][jd][dj][jj]\n;W["));
 }
-
-// The end-to-end tests read the truth of real series and the records the
-// program writes with this reader.
-TEST(SgfGame, ReadsTheMainLineBackAsWrittenAndRefusesWhatItCannotHold) {
-    SgfGame game;
-    game.boardSize = 13;
-    game.handicap = 2;
-    game.rules = QStringLiteral("Odd]rule\\");
-    game.setupBlack = {{3, 9}, {9, 3}};
-    game.moves = {{kWhite, false, 0, 12}, {kBlack, true, 0, 0}, {kWhite, false, 12, 1}};
-    const QString text = WriteSgfGame(game);
-    EXPECT_EQ(text, "(;GM[1]FF[4]SZ[13]HA[2]RU[Odd\\]rule\\\\]AB[dj][jd]\n;W[am];B[];W[mb])\n");
-    EXPECT_EQ(WriteSgfGame(ReadSgfGame(text).value()), text);
-
-    const std::optional<SgfGame> mainLine = ReadSgfGame(
-        "  (;GM[1]FF[4]SZ[19]PB[Rossi]C[a [note\\] here]\n AB[pd]\n[dp]"
-        ";B[tt]C[pass];W[qc](;B[cd];W[]) (;B[aa]))(;SZ[9])");
-    ASSERT_TRUE(mainLine);
-    EXPECT_EQ(WriteSgfGame(*mainLine), "(;GM[1]FF[4]SZ[19]AB[pd][dp]\n;B[];W[qc];B[cd];W[])\n");
-    for (const char* text : {"(;SZ[9]", "(;SZ[10])", "(;SZ[9];B[ii];W[ij])", "(;SZ[9]AW[ee])"})
-        EXPECT_FALSE(ReadSgfGame(text)) << text;
-}

@@ -37,6 +37,7 @@ protected:
         QTimer::singleShot(0, actions);
     }
     QPoint onScreen(QPointF photoPoint) const { return photo().toView(photoPoint).toPoint(); }
+    QPushButton& gridButton() const { return *part<QPushButton>(*window, "cmdRicalibrato"); }
     QPoint corner(int i, int j) const {
         return {program.state.GridPoints(i, j, 0), program.state.GridPoints(i, j, 1)};
     }
@@ -49,9 +50,8 @@ TEST_F(GridCheckTest, CornersFollowTheMouseAndEscChangesTheSize) {
     calibration.Start(false);
     bool checked = false;
     whileWaiting([&] {
-        EXPECT_FALSE(part<QPushButton>(*window, "cmdRicalibrato")->isHidden());
-        EXPECT_TRUE(
-            part<QPushButton>(*window, "cmdRicalibrato")->text().endsWith("(attualmente: 9x9)."));
+        EXPECT_FALSE(gridButton().isHidden());
+        EXPECT_TRUE(gridButton().text().endsWith("(attualmente: 9x9)."));
         EXPECT_TRUE(details().isHidden());
         EXPECT_TRUE(window->isMaximized());
         EXPECT_EQ(photo().overlay().size(), 18u);  // 9 + 9 red lines
@@ -64,18 +64,22 @@ TEST_F(GridCheckTest, CornersFollowTheMouseAndEscChangesTheSize) {
         EXPECT_EQ(corner(0, 8), QPoint(100, 500));                         // the others stay
 
         QTest::keyClick(window.get(), Qt::Key_Escape);
-        EXPECT_TRUE(
-            part<QPushButton>(*window, "cmdRicalibrato")->text().endsWith("(attualmente: 13x13)."));
+        EXPECT_TRUE(gridButton().text().endsWith("(attualmente: 13x13)."));
         EXPECT_EQ(corner(12, 0), QPoint(500, 100));  // from the corners of the start
         EXPECT_EQ(photo().overlay().size(), 26u);
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+        EXPECT_TRUE(gridButton().text().endsWith("(attualmente: 19x19)."));
+        QTest::keyClick(window.get(), Qt::Key_Escape);  // round again to 9, then 13
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+        EXPECT_TRUE(gridButton().text().endsWith("(attualmente: 13x13)."));
         checked = true;
-        QTest::mouseClick(part<QPushButton>(*window, "cmdRicalibrato"), Qt::LeftButton);
+        QTest::mouseClick(&gridButton(), Qt::LeftButton);
     });
     window->CalibrateGrid(calibration);
     calibration.Finish();
 
     EXPECT_TRUE(checked);
-    EXPECT_TRUE(part<QPushButton>(*window, "cmdRicalibrato")->isHidden());
+    EXPECT_TRUE(gridButton().isHidden());
     EXPECT_FALSE(details().isHidden());
     EXPECT_TRUE(photo().overlay().empty());
     EXPECT_EQ(program.state.BoardSize, 13);
