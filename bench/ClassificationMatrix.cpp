@@ -27,8 +27,8 @@ int main() {
                            .arg(distance, 8, 'f', 2)
                            .arg(tilt, 4, 'f', 0)
                            .arg(spacing, 11, 'f', 1)
-                           .arg(outcome.misreadCount, 8)
-                           .arg(QString::fromStdString(outcome.misreads));
+                           .arg(outcome.misreads.size(), 8)
+                           .arg(outcome.misreads.join(QStringLiteral(", ")));
             }
         }
     }

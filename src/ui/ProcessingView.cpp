@@ -34,8 +34,7 @@ void frmMain::MarkInvalidInput(InputField field) {
 
 void frmMain::ShowProcessingView() {
     fraOpzioni->hide();
-    fraGoban->hide();
-    imgIcon[1]->show();
+    HideLiveBoard();
     showMaximized();
     ArrangeControls();
 }
@@ -50,6 +49,8 @@ void frmMain::ShowOptionsPanel() {
     showNormal();
     ArrangeControls();
 }
+
+void frmMain::ShowGameDetails() { fraInformazioni->showDetails(); }
 
 void frmMain::EnableGameStartFields(bool enabled) {
     for (QWidget* field : {static_cast<QWidget*>(fraInformazioni->lblHandicap),

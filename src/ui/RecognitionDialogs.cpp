@@ -93,5 +93,3 @@ void frmMain::HideLiveBoard() {
     fraGoban->hide();
     imgIcon[1]->show();
 }
-
-void frmMain::ShowGameDetails() { fraInformazioni->showDetails(); }

@@ -60,13 +60,11 @@ RecognitionWindows& frmMain::windows() { return *ownPort_; }
 void frmMain::buildProcessingView() {
     imgShow = new PhotoView(this);
     imgShow->setObjectName(QStringLiteral("imgShow"));
-    imgShow->setObjectName(QStringLiteral("imgShow"));
     imgShow->hide();
     buildLiveBoard();
     imgIcon[1] = ProgramPictureLabel("imgIcon1", this);
     imgIcon[1]->hide();
     picFoto = new QLabel(this);
-    picFoto->setObjectName(QStringLiteral("picFoto"));
     picFoto->setObjectName(QStringLiteral("picFoto"));
     picFoto->setTextFormat(Qt::PlainText);
     picFoto->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -11,6 +11,7 @@
 #include "render/BoardPhoto.h"
 #include "support/Boards.h"
 #include "support/ClassificationCheck.h"
+#include "support/QStringPrinter.h"
 #include "support/ScriptedUserPort.h"
 
 namespace {
@@ -69,7 +70,7 @@ TEST(Classification, EveryIntersectionOfARenderedBoardIsReadRight) {
             ClassifyOnPhoto(RenderBoardPhoto(setup), setup.stones);
         const std::string view =
             std::to_string(v.boardSize) + " lines, tilt " + std::to_string(int(v.tilt));
-        EXPECT_EQ(outcome.misreads, "") << view;
+        EXPECT_EQ(outcome.misreads, QStringList()) << view;
         const auto count = [&](int colour) {
             return static_cast<int>(std::count(setup.stones.begin(), setup.stones.end(), colour));
         };

@@ -50,18 +50,15 @@ ClassificationOutcome ClassifyOnPhoto(const BoardPhoto& photo, const std::vector
 
     ClassificationOutcome outcome;
     outcome.changes = ClassifyIntersections(state, rec, port, port);
-    QStringList misreads;
     for (int k = 0; k < n * n; ++k) {
         const int read = state.Positions(k % n, k / n, 1);
         if (read != stones[k]) {
-            ++outcome.misreadCount;
-            misreads << QStringLiteral("(%1, %2) %3 read %4")
-                            .arg(k % n)
-                            .arg(k / n)
-                            .arg(colourName(stones[k]), colourName(read));
+            outcome.misreads << QStringLiteral("(%1, %2) %3 read %4")
+                                    .arg(k % n)
+                                    .arg(k / n)
+                                    .arg(colourName(stones[k]), colourName(read));
         }
     }
-    outcome.misreads = misreads.join(QStringLiteral(", ")).toStdString();
     outcome.eventTurns = port.eventTurns;
     outcome.liveBoardRedraws = port.liveBoardRedraws;
     return outcome;

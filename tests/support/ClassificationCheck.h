@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QStringList>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "game/GameState.h"
@@ -19,9 +19,8 @@ GameState OnTrueGrid(const BoardPhoto& photo);
 // How the classification read a rendered photograph, on its true grid.
 struct ClassificationOutcome {
     PositionChanges changes;
-    // The points read wrong, "(3, 3) empty read black, ...", "" when none.
-    std::string misreads;
-    int misreadCount = 0;
+    // The points read wrong, "(3, 3) empty read black" each.
+    QStringList misreads;
     int eventTurns = 0;
     int liveBoardRedraws = 0;
 };

@@ -13,8 +13,8 @@
 // message box, beep and turn of the event loop. A box with only an OK button
 // takes no answer; a question with no answer left fails the test. The grid
 // check and the choice of Black's side are counted and, unless told
-// otherwise, confirmed at once. The recognition windows
-// answer from their own queue and functions in the same way.
+// otherwise, confirmed at once. The recognition windows answer from their
+// own queue and functions in the same way.
 class ScriptedUserPort : public UserPort, public RecognitionWindows {
 public:
     std::deque<Answer> answers;
