@@ -40,12 +40,14 @@ Setup& setup() {
     return shared;
 }
 
+// The voting on 1 and 2 threads, and on one per core (0).
 void BM_VoteGridLines(benchmark::State& state) {
     Setup& s = setup();
     LineVotes votes;
-    for (auto _ : state) VoteGridLines(s.photo, s.angles, votes, s.port, s.noAbort);
+    const int threads = static_cast<int>(state.range(0));
+    for (auto _ : state) VoteGridLines(s.photo, s.angles, votes, s.port, s.noAbort, threads);
 }
-BENCHMARK(BM_VoteGridLines)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VoteGridLines)->Arg(1)->Arg(2)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_DetectGrid(benchmark::State& state) {
     Setup& s = setup();
@@ -63,7 +65,7 @@ void BM_VoteAndDetect(benchmark::State& state) {
         benchmark::DoNotOptimize(FindGrid(votes, s.angles, s.photo.size()));
     }
 }
-BENCHMARK(BM_VoteAndDetect)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VoteAndDetect)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The whole detection as a run does it: the voting, the detection and the
 // check for a larger grid around the one detected.
@@ -75,7 +77,7 @@ void BM_VoteDetectAndComplete(benchmark::State& state) {
         benchmark::DoNotOptimize(DetectBoardGrid(s.photo, votes, s.angles));
     }
 }
-BENCHMARK(BM_VoteDetectAndComplete)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VoteDetectAndComplete)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void followOnto(benchmark::State& state, const QImage& next) {
     Setup& s = setup();

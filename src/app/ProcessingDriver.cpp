@@ -230,6 +230,7 @@ ProcessingResult ProcessPhotoSeries(Program& program, const ProcessingRequest& r
 }
 
 void Reset(Program& program, const QString& firstPhoto, UserPort& port) {
+    program.preparation.Stop();  // the copies of an abandoned run are not wanted
     tell(port, QStringLiteral("Banmark tornerà ora alla scelta delle opzioni.\r\n"),
          MessageIcon::Information);
     port.ShowOptionsPanel();

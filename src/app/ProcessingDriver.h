@@ -45,6 +45,7 @@ struct ProcessingResult {
 ProcessingResult ProcessPhotoSeries(Program& program, const ProcessingRequest& request,
                                     UserPort& port, RecognitionWindows& windows);
 
-// Gives up the run: tells the user, and the options panel comes back. The
+// Gives up the run: the photographs still converting are left unconverted,
+// the user is told, and the options panel comes back. The
 // grid, the position and the moves stay for the next run.
 void Reset(Program& program, const QString& firstPhoto, UserPort& port);

@@ -19,6 +19,8 @@ public:
     int& operator()(int offset, int angle) { return cells_[index(offset, angle)]; }
     int operator()(int offset, int angle) const { return cells_[index(offset, angle)]; }
 
+    bool operator==(const VoteTable&) const = default;
+
 private:
     static std::size_t index(int offset, int angle) {
         return static_cast<std::size_t>(offset) * kAngleSteps + angle;

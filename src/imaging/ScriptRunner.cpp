@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QThread>
+#include <algorithm>
 #include <chrono>
 
 #include "game/UserPort.h"
@@ -32,34 +34,37 @@ void copyFile(const QString& from, const QString& to) {
 
 ScriptRunner::~ScriptRunner() { Stop(); }
 
-void ScriptRunner::Start(const QString& scriptPath) {
+void ScriptRunner::Start(const QString& scriptPath, int linesAtOnce) {
     Stop();
     QFile script(scriptPath);
-    const QStringList lines = script.open(QIODevice::ReadOnly)
-                                  ? QString::fromUtf8(script.readAll())
-                                        .split(QRegularExpression(QStringLiteral("\\r?\\n")))
-                                  : QStringList();
+    lines_ = script.open(QIODevice::ReadOnly)
+                 ? QString::fromUtf8(script.readAll())
+                       .split(QRegularExpression(QStringLiteral("\\r?\\n")))
+                 : QStringList();
+    const int workers = std::max(1, linesAtOnce > 0 ? linesAtOnce : QThread::idealThreadCount());
     {
         std::lock_guard<std::mutex> lock(mutex_);
         written_.clear();
-        finished_ = false;
+        workersRunning_ = workers;
     }
+    nextLine_ = 0;
     stopRequested_ = false;
-    worker_ = std::thread(&ScriptRunner::run, this, lines);
+    for (int i = 0; i < workers; ++i) workers_.emplace_back(&ScriptRunner::runLines, this);
 }
 
 void ScriptRunner::Stop() {
     stopRequested_ = true;
-    if (worker_.joinable()) worker_.join();
+    for (std::thread& worker : workers_) worker.join();
+    workers_.clear();
 }
 
-void ScriptRunner::run(QStringList lines) {
-    for (const QString& line : lines) {
-        if (stopRequested_) break;
-        runLine(line);
-    }
+// One of the workers: takes the next line nobody has started yet, until the
+// script has no more lines or a stop is requested.
+void ScriptRunner::runLines() {
+    for (int line = nextLine_++; line < lines_.size() && !stopRequested_; line = nextLine_++)
+        runLine(lines_.at(line));
     std::lock_guard<std::mutex> lock(mutex_);
-    finished_ = true;
+    --workersRunning_;
     changed_.notify_all();
 }
 
@@ -85,7 +90,7 @@ void ScriptRunner::markWritten(const QString& path) {
 bool ScriptRunner::WaitForFile(const QString& path, UserPort& port) {
     const QString wanted = normalPath(path);
     std::unique_lock<std::mutex> lock(mutex_);
-    while (!written_.contains(wanted) && !finished_) {
+    while (!written_.contains(wanted) && workersRunning_ > 0) {
         changed_.wait_for(lock, std::chrono::milliseconds(kPollMilliseconds));
         lock.unlock();
         port.ProcessEvents();

@@ -7,14 +7,17 @@
 #include <condition_variable>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 class UserPort;
 
 // Runs a command script such as the photo preparation's "temp.bat" in the
-// background, line by line: "@echo off" and "cls" do nothing, "copy" copies
-// a file, any other line runs a program (the converter) and waits for it.
-// It knows which files the script has finished writing, so that a copy
-// still being written is never taken for a missing one.
+// background: "@echo off" and "cls" do nothing, "copy" copies a file, any
+// other line runs a program (the converter) and waits for it. Several lines
+// run at once, started in the script's order, so the first files are ready
+// first while every core converts. It knows which files the script has
+// finished writing, so that a copy still being written is never taken for a
+// missing one.
 class ScriptRunner {
 public:
     ScriptRunner() = default;
@@ -23,9 +26,10 @@ public:
     ScriptRunner& operator=(const ScriptRunner&) = delete;
 
     // Starts the lines of a script file (CR LF or LF line ends, UTF-8) in
-    // order, after stopping a script still running.
-    void Start(const QString& scriptPath);
-    // Stops the script: the program running is ended, no further line runs.
+    // order, at most linesAtOnce of them running at a time (one per core
+    // when not given), after stopping a script still running.
+    void Start(const QString& scriptPath, int linesAtOnce = 0);
+    // Stops the script: the programs running are ended, no further line runs.
     void Stop();
 
     // Waits, letting the window handle events, until the script has written
@@ -34,14 +38,16 @@ public:
     bool WaitForFile(const QString& path, UserPort& port);
 
 private:
-    void run(QStringList lines);
+    void runLines();
     void runLine(const QString& line);
     void markWritten(const QString& path);
 
-    std::thread worker_;
+    std::vector<std::thread> workers_;
+    QStringList lines_;
+    std::atomic<int> nextLine_{0};
     std::atomic<bool> stopRequested_{false};
     std::mutex mutex_;
     std::condition_variable changed_;
     QSet<QString> written_;
-    bool finished_ = true;
+    int workersRunning_ = 0;
 };

@@ -17,6 +17,7 @@ QImage RenderKifuSheet(const SgfRecord& record, const GameDetails& details,
 
 // Stores the sheet as base + ".png" in grey scale with the white border that
 // brings it to the chosen width; as base + ".bmp" when the converter is
-// missing. False when not even the BMP could be written.
+// missing (8-bit when every pixel is a grey). False when not even the BMP
+// could be written.
 bool SaveKifuSheet(const QImage& sheet, const KifuLayout& layout, const QString& base,
                    const QString& converter, UserPort& port);

@@ -11,6 +11,7 @@
 #include "render/PhotoSeriesRender.h"
 #include "support/QStringPrinter.h"
 #include "support/ScriptedUserPort.h"
+#include "support/SlowConverter.h"
 #include "support/TempProgramDir.h"
 
 namespace {
@@ -147,17 +148,35 @@ TEST_F(ProcessingDriverTest, AnAbandonedRunLeavesItsGridToTheNextOne) {
 }
 
 // Esc during the line voting stops it and offers the default grid of 19
-// lines; so does an Esc left over from an earlier run.
+// lines; so does an Esc left over from an earlier run. Giving up the run
+// stops the photographs still converting.
 TEST_F(ProcessingDriverTest, EscDuringTheLineVotingStopsItAndOffersTheDefaultGrid) {
+    InstallSlowConverter(dir, {"IMG_0001.jpg", "IMG_0002.jpg"});
     // The voting steps the bar once per column of the 1200-pixel photograph.
     long columnsVoted = 0;
     port.duringProgress = [&] {
         if (port.progress.Maximum() != 1198) return;
         columnsVoted = port.progress.Value();
-        if (columnsVoted == 100) program.AbortRequested = true;  // Esc
+        if (columnsVoted != 100) return;
+        EXPECT_TRUE(WaitForConverterRuns(dir, 3));  // a later photograph is converting
+        program.AbortRequested = true;              // Esc
     };
     EXPECT_EQ(sizeOfferedAtTheGridCheck(), 19);
     EXPECT_EQ(columnsVoted, 100);  // no column after the Esc
+    EXPECT_FALSE(AnyConverterRunning(dir));
+}
+
+// So does the preparation of the next series.
+TEST_F(ProcessingDriverTest, ANewSeriesStopsTheConvertersOfTheLastOne) {
+    InstallSlowConverter(dir, {"IMG_0001.jpg"});
+    const QString converter = dir.path() + "vconvert";
+    PreparePhotos(dir.path(), {photos_->path(), {"IMG_0001.jpg", "IMG_0001.jpg", "IMG_0002.jpg"}},
+                  converter, program.preparation, port);
+    ASSERT_TRUE(WaitForConverterRuns(dir, 3));  // the third photograph is converting
+    PreparePhotos(dir.path(), {photos_->path(), {"IMG_0001.jpg"}}, converter, program.preparation,
+                  port);
+    EXPECT_TRUE(program.preparation.WaitForFile(dir.path() + "temp/IMG_0001.jpg", port));
+    EXPECT_FALSE(AnyConverterRunning(dir));
 }
 
 TEST_F(ProcessingDriverTest, AnEscapeLeftFromAnEarlierRunOffersTheDefaultGrid) {

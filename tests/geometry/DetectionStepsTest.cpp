@@ -8,6 +8,7 @@
 #include "geometry/GridDetection.h"
 #include "geometry/LineVoting.h"
 #include "geometry/VotePeaks.h"
+#include "render/BoardPhoto.h"
 #include "support/ScriptedUserPort.h"
 
 namespace {
@@ -139,4 +140,21 @@ TEST(DetectionSteps, VotingFindsADarkLineOnTheLeftSideOfItsInk) {
     const bool stop = true;  // Esc before the first column
     VoteGridLines(photo, angles, votes, port, stop);
     EXPECT_EQ(FindVotePeaks(5, 16, votes.HoughVotes, 1)[0].votes, 0);
+}
+
+// However many threads share out the angles, the votes are those of one
+// thread, cell for cell.
+TEST(DetectionSteps, VotesAreTheSameOnAnyNumberOfThreads) {
+    AngleTables angles;
+    FillAngleTables(angles);
+    BoardPhotoSetup setup;
+    setup.boardSize = 9;
+    setup.camera = {.tiltDegrees = 15, .rotationDegrees = 7, .shift = QPointF(40, -25)};
+    const QImage photo = RenderBoardPhoto(setup).image;
+    ScriptedUserPort port;
+    LineVotes alone, shared;
+    VoteGridLines(photo, angles, alone, port, false, 1);
+    VoteGridLines(photo, angles, shared, port, false, 7);  // 102 or 103 angles each
+    ASSERT_FALSE(alone.HoughVotes == VoteTable(alone.HoughVotes.rows()));
+    EXPECT_TRUE(shared.HoughVotes == alone.HoughVotes);
 }

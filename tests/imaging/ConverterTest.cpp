@@ -26,28 +26,6 @@ protected:
 
 }  // namespace
 
-TEST_F(ConverterTest, KifuSheetBecomesAGreyPngWithAWhiteBorder) {
-    QImage sheet(2000, 3000, QImage::Format_RGB32);
-    sheet.fill(QColor(40, 90, 200));
-    const QString base = dir.path() + "partita [kifu]";  // ImageMagick reads brackets as a pattern
-    ASSERT_TRUE(SavePictureAsPng(sheet, base,
-                                 "  -bordercolor #FFFFFF -border 12x -type Grayscale -quality 94 ",
-                                 converter, port));
-    const QImage png(base + ".png");
-    ASSERT_FALSE(png.isNull());
-    EXPECT_EQ(png.size(), QSize(2024, 3000));
-    EXPECT_TRUE(png.isGrayscale());
-    EXPECT_EQ(png.pixel(5, 1500), qRgb(255, 255, 255));  // the border
-    EXPECT_NE(png.pixel(1000, 1500), qRgb(255, 255, 255));
-    EXPECT_FALSE(QFile::exists(base + ".bmp"));
-
-    // A conversion that fails leaves neither the old sheet nor the BMP.
-    ASSERT_TRUE(SavePictureAsPng(sheet, base, "-no-such-option", converter, port));
-    EXPECT_FALSE(QFile::exists(base + ".png"));
-    EXPECT_FALSE(QFile::exists(base + ".bmp"));
-    EXPECT_TRUE(port.messages.empty());
-}
-
 TEST_F(ConverterTest, WithoutAConverterTheBmpStaysAndAnUnwritableFolderIsReported) {
     QImage sheet(300, 400, QImage::Format_RGB32);
     sheet.fill(Qt::white);

@@ -1,13 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QPainter>
 
 #include "game/GameDetails.h"
+#include "imaging/Converter.h"
+#include "imaging/ConverterRuns.h"
 #include "output/KifuDrawing.h"
 #include "output/KifuForm.h"
 #include "output/KifuLayout.h"
 #include "output/KifuSheet.h"
 #include "output/SgfFile.h"
+#include "support/ScriptedUserPort.h"
+#include "support/TempProgramDir.h"
 
 namespace {
 
@@ -39,7 +44,9 @@ TEST(KifuLayout, TheCellAndTheBorderFollowTheWidth) {
     EXPECT_EQ(narrow.cell, 13);
     EXPECT_EQ(narrow.pictureWidth, 280);  // 279, raised to the width's parity
     EXPECT_EQ(narrow.margin, 0);
-    EXPECT_EQ(KifuConverterOptions(narrow), "-type Grayscale -quality 94");
+    const QString grey =
+        "-type Grayscale -quality 94 -define png:color-type=0 -define png:bit-depth=8";
+    EXPECT_EQ(KifuConverterOptions(narrow), grey);
 
     const KifuLayout even = KifuLayoutFor(2000, 15, 15);
     EXPECT_EQ(even.cell, 93);
@@ -51,9 +58,37 @@ TEST(KifuLayout, TheCellAndTheBorderFollowTheWidth) {
     const KifuLayout odd = KifuLayoutFor(2001, 15, 15);
     EXPECT_EQ(odd.pictureWidth, 1999);
     EXPECT_EQ(odd.margin, 1);
-    EXPECT_EQ(KifuConverterOptions(odd),
-              "-bordercolor #FFFFFF -border 1x -type Grayscale -quality 94");
+    EXPECT_EQ(KifuConverterOptions(odd), "-bordercolor #FFFFFF -border 1x " + grey);
     EXPECT_EQ(KifuLayoutFor(9600, 15, 15).margin, 5);
+}
+
+// The stored sheet is an 8-bit grey PNG with its white border, the pixels
+// the converter gives with nothing but the grey-scale and border options,
+// antialiased numbers included; also under a name with brackets, which
+// ImageMagick would read as a pattern from another folder. A conversion that
+// fails leaves neither the old sheet nor the BMP.
+TEST(KifuSheet, IsStoredAsTheGreyPixelsOfThePlainGreyOptions) {
+    const QString converter = FindConverter(QString());
+    const KifuLayout layout = KifuLayoutFor(2001, 15, 15);
+    const QImage sheet = render(19, distinctMoves(60) + distinctMoves(8), 2001);
+    TempProgramDir dir;
+    ScriptedUserPort port;
+    const QString base = dir.path() + "partita [kifu]";
+    ASSERT_TRUE(SaveKifuSheet(sheet, layout, base, converter, port));
+    ASSERT_TRUE(SavePictureAsPng(sheet, dir.path() + "plain",
+                                 " -bordercolor #FFFFFF -border 1x -type Grayscale -quality 94 ",
+                                 converter, port));
+    const QImage stored(base + ".png");
+    EXPECT_EQ(stored.format(), QImage::Format_Grayscale8);
+    EXPECT_EQ(stored.size(), QSize(2001, sheet.height()));
+    EXPECT_EQ(qGray(stored.pixel(0, 10)), 255);  // the border
+    EXPECT_TRUE(stored == QImage(dir.path() + "plain.png"));
+    EXPECT_FALSE(QFile::exists(base + ".bmp"));
+
+    ASSERT_TRUE(SavePictureAsPng(sheet, base, "-no-such-option", converter, port));
+    EXPECT_FALSE(QFile::exists(base + ".png"));
+    EXPECT_FALSE(QFile::exists(base + ".bmp"));
+    EXPECT_TRUE(port.messages.empty());
 }
 
 TEST(KifuSheet, RepetitionsAndPassesAddRowsBelowTheBoard) {
