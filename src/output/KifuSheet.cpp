@@ -244,27 +244,11 @@ QImage RenderKifuSheet(const SgfRecord& record, const GameDetails& details,
     return sheet;
 }
 
-namespace {
-
-// Whether every pixel of a 32-bit sheet is a grey (red = green = blue), as
-// the black and white drawing with its antialiased edges gives.
-bool isGrey(const QImage& sheet) {
-    if (sheet.format() != QImage::Format_RGB32) return false;
-    for (int y = 0; y < sheet.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(sheet.constScanLine(y));
-        for (int x = 0; x < sheet.width(); ++x) {
-            if (qRed(row[x]) != qGreen(row[x]) || qGreen(row[x]) != qBlue(row[x])) return false;
-        }
-    }
-    return true;
-}
-
-}  // namespace
-
 bool SaveKifuSheet(const QImage& sheet, const KifuLayout& layout, const QString& base,
                    const QString& converter, UserPort& port) {
     // A sheet of greys goes to the converter as 8-bit grey: a BMP a third of
     // the size to write and to read, with the same pixels.
-    const QImage stored = isGrey(sheet) ? sheet.convertToFormat(QImage::Format_Grayscale8) : sheet;
+    const QImage stored =
+        sheet.allGray() ? sheet.convertToFormat(QImage::Format_Grayscale8) : sheet;
     return SavePictureAsPng(stored, base, KifuConverterOptions(layout), converter, port);
 }
