@@ -6,6 +6,8 @@ set -euo pipefail
 
 packages=(
     cmake g++ make                 # the build
+    help2man desktop-file-utils    # the manual page, the menu entry's check
+    dpkg-dev file                  # the Debian package: dpkg-shlibdeps
     qt6-base-dev                   # Qt 6 Core, Gui, Widgets, Test
     libgtest-dev libbenchmark-dev  # tests and benchmarks
     imagemagick                    # the photo and kifu converter

@@ -106,6 +106,8 @@ private:
         for (int index = series_.first; index <= series_.last; ++index) {
             progress = index - series_.first;
             port_.ShowProgress(progress, 0);
+            port_.ShowSeriesProgress(index - series_.first + 1, series_.last - series_.first + 1,
+                                     state_.MoveCount);
             const Step step = analyse(series_.names[index]);
             if (step == Step::Abandon) return false;
             if (step == Step::Stop) break;

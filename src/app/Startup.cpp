@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStandardPaths>
@@ -19,6 +20,15 @@ bool canCreateFilesIn(const QString& folder) {
     return probe.open();
 }
 
+// An installed program shares its folder (/usr/bin) with every other
+// program, and files it left there would belong to no package, even where
+// it may write them (as root). It is told by its menu entry, installed
+// beside it under ../share/applications.
+bool isInstalledProgramFolder(const QString& folder) {
+    return QFileInfo::exists(
+        QDir(folder).filePath(QStringLiteral("../share/applications/banmark.desktop")));
+}
+
 QString withTrailingSeparator(const QString& folder) {
     const QString native = QDir::toNativeSeparators(folder);
     return native.endsWith(QDir::separator()) ? native : native + QDir::separator();
@@ -27,7 +37,8 @@ QString withTrailingSeparator(const QString& folder) {
 }  // namespace
 
 QString ChooseProgramDir(const QString& executableDir, const QString& userDataDir) {
-    if (canCreateFilesIn(executableDir)) return withTrailingSeparator(executableDir);
+    if (!isInstalledProgramFolder(executableDir) && canCreateFilesIn(executableDir))
+        return withTrailingSeparator(executableDir);
     QDir().mkpath(userDataDir);
     return withTrailingSeparator(userDataDir);
 }

@@ -3,9 +3,10 @@
 #include <QString>
 
 // The folder the program keeps its settings and working files in: the
-// executable's own folder when files can be created there, otherwise (an
-// installed program in a system folder) the per-user data folder, which is
-// created when missing. Always ends with the native separator.
+// executable's own folder when files can be created there and the program
+// is not an installed one (its menu entry in ../share/applications);
+// otherwise the per-user data folder, which is created when missing. Always
+// ends with the native separator.
 QString ChooseProgramDir(const QString& executableDir, const QString& userDataDir);
 
 // Screen units (twips, 1440 per inch) per pixel at the given logical DPI,

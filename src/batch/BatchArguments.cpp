@@ -69,7 +69,7 @@ void addOptions(QCommandLineParser& parser) {
         parser.addOption(QCommandLineOption(QString::fromLatin1(option.name), {}, "v"));
     for (const char* name : kValueOptions)
         parser.addOption(QCommandLineOption(QString::fromLatin1(name), {}, "v"));
-    for (const char* name : {"no-sgf", "no-kifu", "help"})
+    for (const char* name : {"no-sgf", "no-kifu", "help", "version"})
         parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
 }
 
@@ -201,7 +201,8 @@ std::optional<BatchArguments> ParseBatchArguments(const QStringList& arguments, 
     }
     BatchArguments parsed;
     parsed.help = parser.isSet("help");
-    if (parsed.help) return parsed;
+    parsed.version = parser.isSet("version");
+    if (parsed.help || parsed.version) return parsed;
     const QStringList photos = parser.positionalArguments();
     if (photos.size() != 2) {
         error = QStringLiteral("servono due fotografie: la prima e l'ultima della serie");
@@ -251,6 +252,7 @@ void ApplyOutputChoices(const OutputChoices& choices, OutputOptions& options, Us
 QString BatchUsage() {
     return QStringLiteral(
         "Uso: banmark-batch [opzioni] PRIMA_FOTO ULTIMA_FOTO\n"
+        "\n"
         "Trasforma la serie di fotografie di una partita (goban vuoto nella prima, una\n"
         "foto dopo ogni mossa) nel file SGF e nel kifu, accanto alle fotografie.\n"
         "\n"
@@ -262,10 +264,10 @@ QString BatchUsage() {
         "Risultati (predefiniti da Banmark.ini, che non viene modificato):\n"
         "  --no-sgf --no-kifu --kifu-unit cm|inch|pixel --kifu-width W --kifu-dpi D\n"
         "Risposte alle domande della finestra:\n"
-        "  --black-side N|S|E|W                          predefinito: la stima del programma\n"
-        "  --on-unchanged pass-to-move|pass-other|ignore predefinito: pass-to-move\n"
-        "  --on-white-first black-passed|no              predefinito: black-passed\n"
-        "  --on-anomaly stop|two-moves|ignore            predefinito: stop\n"
+        "  --black-side N|S|E|W                           predefinito: la stima del programma\n"
+        "  --on-unchanged pass-to-move|pass-other|ignore  predefinito: pass-to-move\n"
+        "  --on-white-first black-passed|no               predefinito: black-passed\n"
+        "  --on-anomaly stop|two-moves|ignore             predefinito: stop\n"
         "  --size 9|13|19 --corners X0,Y0,XG0,YG0,XGG,YGG,X0G,Y0G\n"
         "      i quattro angoli della griglia (0,0),(G,0),(G,G),(0,G) in pixel della foto\n"
         "      ridotta, al posto del riconoscimento automatico; --size da solo sceglie il\n"
@@ -273,7 +275,9 @@ QString BatchUsage() {
         "Controllo della lettura:\n"
         "  --positions FILE  per ogni fotografia esaminata, il nome e la posizione letta\n"
         "      (una riga per fila del goban, dall'alto della foto: . vuoto, B nero, W bianco)\n"
-        "  --help\n"
+        "Altro:\n"
+        "  --help     questo aiuto\n"
+        "  --version  la versione del programma\n"
         "\n"
         "Il riepilogo va sull'uscita standard; ogni domanda con la risposta data e ogni\n"
         "messaggio, una riga ciascuno, sull'errore standard.\n"

@@ -38,6 +38,7 @@ struct BatchAnswers {
 // Everything the command line asks for.
 struct BatchArguments {
     bool help = false;
+    bool version = false;
     ProcessingRequest request;  // the photo paths made absolute
     GameDetails details;
     OutputChoices outputs;

@@ -1,5 +1,7 @@
 // The batch front end: processes a photo series without a window, answering
 // what the window would ask from the command line. See BatchUsage().
+#include <unistd.h>
+
 #include <QGuiApplication>
 #include <QSaveFile>
 #include <cstdio>
@@ -11,6 +13,8 @@
 #include "app/WorkingFiles.h"
 #include "batch/BatchArguments.h"
 #include "batch/BatchPort.h"
+#include "batch/QtStartupNoise.h"
+#include "game/Version.h"
 #include "imaging/Converter.h"
 
 namespace {
@@ -86,6 +90,7 @@ bool writePositions(const QString& path, const PositionLog& positions) {
 int main(int argc, char* argv[]) {
     // No window is ever shown; the fonts of the kifu sheet still need a platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    DropQtStartupNoise();
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Banmark"));
 
@@ -98,10 +103,15 @@ int main(int argc, char* argv[]) {
         std::fputs(BatchUsage().toLocal8Bit().constData(), stdout);
         return 0;
     }
+    if (arguments->version) {
+        std::printf("banmark-batch %s\n", versionText().toLatin1().constData());
+        return 0;
+    }
 
     Program program;
     PlaceProgram(program.state);
-    BatchPort port(program, arguments->answers, stdout, stderr);
+    BatchPort port(program, arguments->answers, stdout, stderr,
+                   isatty(fileno(stderr)) ? stderr : nullptr);
     program.Load(port);
     // The command line's choices hold for this run only: the settings file
     // keeps what it said.
@@ -114,9 +124,11 @@ int main(int argc, char* argv[]) {
     try {
         result = ProcessPhotoSeries(program, arguments->request, port, port);
     } catch (const std::exception& error) {
+        port.EndProgressLine();
         std::fprintf(stderr, "banmark-batch: errore: %s\n", error.what());
     }
     program.preparation.Stop();
+    port.EndProgressLine();
     int status = exitStatus(result, program, firstPhoto, port);
     if (!arguments->positionsFile.isEmpty() &&
         !writePositions(arguments->positionsFile, port.positions()) && status == 0)

@@ -48,6 +48,7 @@ QString cornerList(const GameState& state) {
 }  // namespace
 
 void BatchPort::report(const QString& line) {
+    progress_.Clear();
     std::fprintf(err_, "%s\n", line.toLocal8Bit().constData());
     std::fflush(err_);
 }
@@ -87,12 +88,17 @@ void BatchPort::ChooseSide(QString& side) {
 }
 
 void BatchPort::ShowSummary(const QString& text) {
+    progress_.Clear();  // the output may go to the same terminal
     std::fprintf(out_, "%s\n",
                  QString(text)
                      .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
                      .toLocal8Bit()
                      .constData());
     std::fflush(out_);
+}
+
+void BatchPort::ShowSeriesProgress(int photo, int photos, int move) {
+    progress_.Show(QStringLiteral("foto %1/%2, mossa %3").arg(photo).arg(photos).arg(move));
 }
 
 int BatchPort::AskAnomalyChoice(const std::array<QString, 6>& situationLines) {

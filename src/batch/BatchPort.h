@@ -4,6 +4,7 @@
 
 #include "batch/BatchArguments.h"
 #include "batch/PositionLog.h"
+#include "batch/ProgressLine.h"
 #include "game/RecognitionWindows.h"
 #include "game/UserPort.h"
 
@@ -12,14 +13,17 @@ class Program;
 // The user port of the batch front end: no window and nobody to ask.
 // Questions are answered by the command line's choices, and every message
 // box and every answer given goes to the error stream as one line; the
-// summary goes to the output stream.
+// summary goes to the output stream. When the error stream is a terminal,
+// a progress line there says which photograph is being read.
 class BatchPort : public UserPort, public RecognitionWindows {
 public:
     // Why the port gave up a run.
     enum class GiveUp { None, NoGrid, Anomaly };
 
-    BatchPort(const Program& program, const BatchAnswers& answers, std::FILE* out, std::FILE* err)
-        : program_(program), answers_(answers), out_(out), err_(err) {}
+    // progressTerminal: err when it is a terminal, else nullptr.
+    BatchPort(const Program& program, const BatchAnswers& answers, std::FILE* out, std::FILE* err,
+              std::FILE* progressTerminal)
+        : program_(program), answers_(answers), out_(out), err_(err), progress_(progressTerminal) {}
 
     GiveUp gaveUp() const { return gaveUp_; }
     // The field the processing refused, when it refused one.
@@ -32,6 +36,9 @@ public:
     void ChooseSide(QString& side) override;
     void MarkInvalidInput(InputField field) override { invalidInput_ = field; }
     void ShowSummary(const QString& text) override;
+    void ShowSeriesProgress(int photo, int photos, int move) override;
+    // Clears the progress line once the run is over.
+    void EndProgressLine() { progress_.Clear(); }
 
     int AskAnomalyChoice(const std::array<QString, 6>& situationLines) override;
     // Names no missing move: the move seen in the photograph is recorded.
@@ -53,4 +60,5 @@ private:
     GiveUp gaveUp_ = GiveUp::None;
     std::optional<InputField> invalidInput_;
     PositionLog positions_;
+    ProgressLine progress_;
 };

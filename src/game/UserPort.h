@@ -51,6 +51,11 @@ public:
     // 0 ... maximum and the clamped value is written back.
     virtual void ShowProgress(long& /*value*/, long /*maximum*/) {}
 
+    // Where the run is in the series: the photo-th of photos (counted from
+    // 1) is read for move number move. The window's progress bar and caption
+    // already say as much; the batch front end shows it on a terminal.
+    virtual void ShowSeriesProgress(int /*photo*/, int /*photos*/, int /*move*/) {}
+
     // Shows a photograph in the main window's photo display.
     virtual void ShowPhoto(const QImage&) {}
 

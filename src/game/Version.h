@@ -3,9 +3,11 @@
 #include <QString>
 
 // The program's version, written into the settings file header and named in
-// messages that tell the user which distribution to restore.
-inline constexpr int kVersionMajor = 1;
-inline constexpr int kVersionMinor = 0;
+// messages that tell the user which distribution to restore. It is set once,
+// as the project's version in the top CMakeLists.txt, which also names the
+// package after it.
+inline constexpr int kVersionMajor = BANMARK_VERSION_MAJOR;
+inline constexpr int kVersionMinor = BANMARK_VERSION_MINOR;
 
 // "1.00": the major version as a plain integer, the minor with two digits.
 inline QString versionText() {

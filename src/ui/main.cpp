@@ -9,6 +9,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Banmark"));
+    // The desktop matches the window to the menu entry, and so to its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("banmark"));
 
     Program program;
     PlaceProgram(program.state);
