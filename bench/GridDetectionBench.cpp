@@ -6,7 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include "game/GameState.h"
-#include "geometry/GridCompletion.h"
+#include "geometry/BoardFinder.h"
 #include "geometry/GridDetection.h"
 #include "geometry/GridFollowing.h"
 #include "geometry/LineVoting.h"

@@ -1,8 +1,8 @@
 #include "app/GridSetup.h"
 
 #include "app/Program.h"
+#include "geometry/BoardFinder.h"
 #include "geometry/GridCalibration.h"
-#include "geometry/GridCompletion.h"
 #include "geometry/GridDetection.h"
 #include "geometry/GridModel.h"
 #include "geometry/LineVoting.h"
@@ -53,12 +53,9 @@ QString CalibrationKey(const GameState& state, const QString& firstPrepared) {
     return key;
 }
 
-bool EstablishGrid(Program& program, const std::optional<GivenGrid>& given,
-                   const QString& outputBase, bool ctrlHeld, UserPort& port) {
+bool ConfirmFirstGrid(Program& program, const std::optional<GivenGrid>& given,
+                      const QString& outputBase, bool ctrlHeld, UserPort& port) {
     GameState& state = program.state;
-    RecognitionState& rec = program.recognition;
-    if (CalibrationKey(state, rec.FirstPreparedPhoto) == program.ConfirmedCalibrationKey)
-        return true;
     if (given) {
         useGivenGrid(state, *given);
         program.AbortRequested = false;
@@ -71,7 +68,16 @@ bool EstablishGrid(Program& program, const std::optional<GivenGrid>& given,
         state.BoardSize = 19;
         state.GridMax = 18;
     }
-    if (!VerifyGrid(state, rec.Photo.size(), program.AbortRequested, port)) return false;
+    return VerifyGrid(state, program.recognition.Photo.size(), program.AbortRequested, port);
+}
+
+bool EstablishGrid(Program& program, const std::optional<GivenGrid>& given,
+                   const QString& outputBase, bool ctrlHeld, UserPort& port) {
+    GameState& state = program.state;
+    RecognitionState& rec = program.recognition;
+    if (CalibrationKey(state, rec.FirstPreparedPhoto) == program.ConfirmedCalibrationKey)
+        return true;
+    if (!ConfirmFirstGrid(program, given, outputBase, ctrlHeld, port)) return false;
     program.ConfirmedCalibrationKey = CalibrationKey(state, rec.FirstPreparedPhoto);
     rec.HoshiList = HoshiListFor(state.BoardSize);
     state.BoardColour = MeanBoardColour(state, rec.Photo);

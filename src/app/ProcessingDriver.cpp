@@ -29,6 +29,57 @@ void tell(UserPort& port, const QString& text, MessageIcon icon) {
     port.ShowMessage({kProcessingTitle, text, icon, MessageButtons::Ok, Answer::Ok});
 }
 
+// Has the photographs prepared (PreparePhotos) and makes the prepared copy
+// of the first one the current photograph.
+void prepareSeries(Program& program, const PhotoSeries& photos, UserPort& port) {
+    GameState& state = program.state;
+    PreparePhotos(state.ProgramDir, photos, FindConverter(state.ProgramDir), program.preparation,
+                  port);
+    state.CurrentPhoto = PreparedCopy(state.ProgramDir, photos.names.first());
+    program.recognition.FirstPreparedPhoto = state.CurrentPhoto;
+}
+
+// Loads the prepared copy of CurrentPhoto once the converter has written
+// it. A missing copy or one that is no picture is left out (false); any
+// other error is reported and the photograph shown before stays.
+bool loadCurrentPhoto(Program& program, UserPort& port) {
+    RecognitionState& rec = program.recognition;
+    const QString& photo = program.state.CurrentPhoto;
+    if (!program.preparation.WaitForFile(photo, port)) return false;
+    const LoadedPhoto loaded = LoadPhoto(photo);
+    if (loaded.outcome == PhotoLoadOutcome::Unusable) return false;
+    if (loaded.outcome == PhotoLoadOutcome::Failed) {
+        tell(port, QStringLiteral("Errore %1\r\n").arg(loaded.errorNumber) + loaded.error,
+             MessageIcon::Exclamation);
+        return !rec.Photo.isNull();
+    }
+    rec.Photo = loaded.image;
+    port.ShowPhoto(rec.Photo);
+    return true;
+}
+
+// Loads the prepared copy of a run's first photograph (CurrentPhoto) and
+// keeps it as the empty board's; false, after telling the user why, when it
+// cannot be read or is too small to read the stones on. typed: the
+// photograph as the user named it.
+bool loadFirstPhoto(Program& program, const QString& typed, UserPort& port) {
+    const auto refuse = [&](const QString& reason) {
+        tell(port, reason + Quoted(typed), MessageIcon::Exclamation);
+        return false;
+    };
+    if (!loadCurrentPhoto(program, port))
+        return refuse(QStringLiteral("Non è stato possibile leggere la prima fotografia:\r\n"));
+    RecognitionState& rec = program.recognition;
+    rec.FirstPhoto = rec.Photo;
+    const QSize size = rec.Photo.size();
+    if (std::min(size.width(), size.height()) >= kSmallestPhotoSide) return true;
+    return refuse(QStringLiteral("La prima fotografia è troppo piccola per riconoscere le pietre "
+                                 "(%1 × %2 pixel; ne servono almeno %3 sul lato corto):\r\n")
+                      .arg(size.width())
+                      .arg(size.height())
+                      .arg(kSmallestPhotoSide));
+}
+
 // One run over a selected series, from the preparation to the end of the game.
 class SeriesRun {
 public:
@@ -64,33 +115,13 @@ private:
     // that one cannot be read or is too small to read the stones on.
     bool prepare() {
         port_.ShowProcessingView();
-        const PhotoSeries photos{
-            program_.photos.folder,
-            series_.names.mid(series_.first, series_.last - series_.first + 1)};
-        PreparePhotos(state_.ProgramDir, photos, FindConverter(state_.ProgramDir),
-                      program_.preparation, port_);
+        prepareSeries(program_,
+                      {program_.photos.folder,
+                       series_.names.mid(series_.first, series_.last - series_.first + 1)},
+                      port_);
         rec_.HandicapCollecting = true;
-        state_.CurrentPhoto = PreparedCopy(state_.ProgramDir, series_.names[series_.first]);
-        rec_.FirstPreparedPhoto = state_.CurrentPhoto;
         port_.SetCaption(request_.firstPhoto + kCaptionSuffix);
-        if (!loadCurrentPhoto())
-            return refuseFirstPhoto(
-                QStringLiteral("Non è stato possibile leggere la prima fotografia:\r\n"));
-        rec_.FirstPhoto = rec_.Photo;
-        const QSize size = rec_.Photo.size();
-        if (std::min(size.width(), size.height()) >= kSmallestPhotoSide) return true;
-        return refuseFirstPhoto(
-            QStringLiteral("La prima fotografia è troppo piccola per riconoscere le pietre "
-                           "(%1 × %2 pixel; ne servono almeno %3 sul lato corto):\r\n")
-                .arg(size.width())
-                .arg(size.height())
-                .arg(kSmallestPhotoSide));
-    }
-
-    // Tells the user why the run cannot go on from the first photograph.
-    bool refuseFirstPhoto(const QString& reason) {
-        tell(port_, reason + Quoted(request_.firstPhoto), MessageIcon::Exclamation);
-        return false;
+        return loadFirstPhoto(program_, request_.firstPhoto, port_);
     }
 
     bool followGame() {
@@ -151,7 +182,7 @@ private:
         state_.CurrentPhoto = PreparedCopy(state_.ProgramDir, name);
         showMoveCaption();
         if (!rec_.RetryPhoto) {
-            if (!loadCurrentPhoto()) return Step::Next;
+            if (!loadCurrentPhoto(program_, port_)) return Step::Next;
             rec_.RetryStep = 0;
             if (rec_.Followed) FollowGrid(rec_.Photo, state_, *rec_.Followed);
         }
@@ -189,23 +220,6 @@ private:
         return rec_.RetryPhoto ? Step::Again : Step::Next;
     }
 
-    // Loads the prepared copy of CurrentPhoto once the converter has written
-    // it. A missing copy or one that is no picture is left out (false); any
-    // other error is reported and the photograph shown before stays.
-    bool loadCurrentPhoto() {
-        if (!program_.preparation.WaitForFile(state_.CurrentPhoto, port_)) return false;
-        const LoadedPhoto loaded = LoadPhoto(state_.CurrentPhoto);
-        if (loaded.outcome == PhotoLoadOutcome::Unusable) return false;
-        if (loaded.outcome == PhotoLoadOutcome::Failed) {
-            tell(port_, QStringLiteral("Errore %1\r\n").arg(loaded.errorNumber) + loaded.error,
-                 MessageIcon::Exclamation);
-            return !rec_.Photo.isNull();
-        }
-        rec_.Photo = loaded.image;
-        port_.ShowPhoto(rec_.Photo);
-        return true;
-    }
-
     Program& program_;
     GameState& state_;
     RecognitionState& rec_;
@@ -229,6 +243,14 @@ ProcessingResult ProcessPhotoSeries(Program& program, const ProcessingRequest& r
         SelectSeries(program, request.firstPhoto, request.lastPhoto, port);
     if (!series) return {ProcessingOutcome::InvalidInput, {}};
     return SeriesRun(program, request, std::move(*series), port, windows).run(ctrlHeld);
+}
+
+PhotoGridOutcome FindGridOnPhoto(Program& program, const QString& photo, UserPort& port) {
+    prepareSeries(program, {DirectoryOf(photo), {StripPath(photo)}}, port);
+    if (!loadFirstPhoto(program, photo, port)) return PhotoGridOutcome::Refused;
+    return ConfirmFirstGrid(program, std::nullopt, QString(), false, port)
+               ? PhotoGridOutcome::Confirmed
+               : PhotoGridOutcome::GivenUp;
 }
 
 void Reset(Program& program, const QString& firstPhoto, UserPort& port) {

@@ -45,6 +45,22 @@ struct ProcessingResult {
 ProcessingResult ProcessPhotoSeries(Program& program, const ProcessingRequest& request,
                                     UserPort& port, RecognitionWindows& windows);
 
+// How looking for the grid on one photograph ended.
+enum class PhotoGridOutcome {
+    // The photograph cannot be read or is too small; the user was told why.
+    Refused,
+    // The user gave up at the grid check (the batch does when no grid was found).
+    GivenUp,
+    // The user confirmed the grid, which the game state now holds.
+    Confirmed,
+};
+
+// The first steps of a run on one photograph alone, for checking the grid
+// detection: the photograph prepared as a series of one (shrunk into the
+// working folder), loaded and checked as a run's first photograph, and its
+// grid detected and handed to the user's check (ConfirmFirstGrid).
+PhotoGridOutcome FindGridOnPhoto(Program& program, const QString& photo, UserPort& port);
+
 // Gives up the run: the photographs still converting are left unconverted,
 // the user is told, and the options panel comes back. The
 // grid, the position and the moves stay for the next run.

@@ -62,7 +62,7 @@ const TextOption kTextOptions[] = {
 const char* const kValueOptions[] = {"black-rank", "white-rank",   "handicap",       "date",
                                      "result",     "kifu-unit",    "kifu-width",     "kifu-dpi",
                                      "black-side", "on-unchanged", "on-white-first", "on-anomaly",
-                                     "size",       "corners",      "positions"};
+                                     "size",       "corners",      "positions",      "find-grid"};
 
 void addOptions(QCommandLineParser& parser) {
     for (const TextOption& option : kTextOptions)
@@ -204,12 +204,19 @@ std::optional<BatchArguments> ParseBatchArguments(const QStringList& arguments, 
     parsed.version = parser.isSet("version");
     if (parsed.help || parsed.version) return parsed;
     const QStringList photos = parser.positionalArguments();
-    if (photos.size() != 2) {
+    if (parser.isSet("find-grid")) {
+        parsed.findGridPhoto = QFileInfo(parser.value("find-grid")).absoluteFilePath();
+        if (!photos.isEmpty()) {
+            error = QStringLiteral("--find-grid esamina una sola fotografia, quella indicata");
+            return std::nullopt;
+        }
+    } else if (photos.size() != 2) {
         error = QStringLiteral("servono due fotografie: la prima e l'ultima della serie");
         return std::nullopt;
+    } else {
+        parsed.request.firstPhoto = QFileInfo(photos[0]).absoluteFilePath();
+        parsed.request.lastPhoto = QFileInfo(photos[1]).absoluteFilePath();
     }
-    parsed.request.firstPhoto = QFileInfo(photos[0]).absoluteFilePath();
-    parsed.request.lastPhoto = QFileInfo(photos[1]).absoluteFilePath();
     if (!readDetails(parser, parsed.details, error) ||
         !readOutputs(parser, parsed.outputs, error) || !readAnswers(parser, parsed.answers, error))
         return std::nullopt;
@@ -275,6 +282,9 @@ QString BatchUsage() {
         "Controllo della lettura:\n"
         "  --positions FILE  per ogni fotografia esaminata, il nome e la posizione letta\n"
         "      (una riga per fila del goban, dall'alto della foto: . vuoto, B nero, W bianco)\n"
+        "  --find-grid FOTO  prepara la sola fotografia, cerca il goban, stampa la riga\n"
+        "      \"Griglia\" e termina (0 trovato, 3 no); al posto delle due fotografie della\n"
+        "      serie, senza --rules\n"
         "Altro:\n"
         "  --help     questo aiuto\n"
         "  --version  la versione del programma\n"

@@ -45,6 +45,9 @@ struct BatchArguments {
     BatchAnswers answers;
     // Where to write the position read from each photograph; empty: nowhere.
     QString positionsFile;
+    // --find-grid: the one photograph (made absolute) to find the grid on
+    // instead of processing a series; empty for a series.
+    QString findGridPhoto;
 };
 
 // Reads the command line (without the program name). Game details are

@@ -2,6 +2,7 @@
 // what the window would ask from the command line. See BatchUsage().
 #include <unistd.h>
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QSaveFile>
 #include <cstdio>
@@ -85,6 +86,44 @@ bool writePositions(const QString& path, const PositionLog& positions) {
     return false;
 }
 
+// --find-grid: the grid detection of a run's first photograph on one
+// photograph alone, its "Griglia" line printed by the port's grid check.
+int findGrid(Program& program, const QString& photo, BatchPort& port) {
+    if (!QFileInfo(photo).isFile())
+        return fail(invalidInputText(InputField::FirstPhoto), kBadArguments);
+    try {
+        switch (FindGridOnPhoto(program, photo, port)) {
+            case PhotoGridOutcome::Refused:
+                return kRunStopped;
+            case PhotoGridOutcome::GivenUp:
+                return kNoGrid;
+            case PhotoGridOutcome::Confirmed:
+                return 0;
+        }
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "banmark-batch: errore: %s\n", error.what());
+    }
+    return kRunStopped;
+}
+
+// Processes the series the command line names.
+int processSeries(Program& program, const BatchArguments& arguments, BatchPort& port) {
+    ProcessingResult result{ProcessingOutcome::Abandoned, {}};
+    try {
+        result = ProcessPhotoSeries(program, arguments.request, port, port);
+    } catch (const std::exception& error) {
+        port.EndProgressLine();
+        std::fprintf(stderr, "banmark-batch: errore: %s\n", error.what());
+    }
+    program.preparation.Stop();
+    port.EndProgressLine();
+    int status = exitStatus(result, program, arguments.request.firstPhoto, port);
+    if (!arguments.positionsFile.isEmpty() &&
+        !writePositions(arguments.positionsFile, port.positions()) && status == 0)
+        status = kNotWritten;
+    return status;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -119,20 +158,10 @@ int main(int argc, char* argv[]) {
     ApplyOutputChoices(arguments->outputs, program.options, port);
     program.details = arguments->details;
 
-    const QString& firstPhoto = arguments->request.firstPhoto;
-    ProcessingResult result{ProcessingOutcome::Abandoned, {}};
-    try {
-        result = ProcessPhotoSeries(program, arguments->request, port, port);
-    } catch (const std::exception& error) {
-        port.EndProgressLine();
-        std::fprintf(stderr, "banmark-batch: errore: %s\n", error.what());
-    }
+    const int status = arguments->findGridPhoto.isEmpty()
+                           ? processSeries(program, *arguments, port)
+                           : findGrid(program, arguments->findGridPhoto, port);
     program.preparation.Stop();
-    port.EndProgressLine();
-    int status = exitStatus(result, program, firstPhoto, port);
-    if (!arguments->positionsFile.isEmpty() &&
-        !writePositions(arguments->positionsFile, port.positions()) && status == 0)
-        status = kNotWritten;
     RemoveTempFiles(program.state.ProgramDir, settings);
     return status;
 }

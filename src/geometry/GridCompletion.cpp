@@ -3,7 +3,6 @@
 #include <QImage>
 
 #include "geometry/GridDetection.h"
-#include "geometry/GridSearch.h"
 #include "geometry/GridSettling.h"
 
 namespace {
@@ -34,11 +33,4 @@ bool CompleteGrid(const QImage& photo, BoardGrid& grid) {
         return ShowsABoard(brightness, *fit);
     grid = GridOfFrame(lines);
     return ShowsABoard(brightness, settled);
-}
-
-std::optional<BoardGrid> DetectBoardGrid(const QImage& photo, const LineVotes& votes,
-                                         const AngleTables& angles) {
-    std::optional<BoardGrid> voted = FindGrid(votes, angles, photo.size());
-    if (voted && CompleteGrid(photo, *voted)) return voted;
-    return SearchGrid(photo);
 }

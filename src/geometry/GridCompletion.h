@@ -15,9 +15,3 @@ class QImage;
 // other than the one detected. False when the grid's lines show no board
 // (ShowsABoard): a grid the votes pulled out of a table.
 bool CompleteGrid(const QImage& photo, BoardGrid& grid);
-
-// The whole detection on the first photograph: the grid the line votes give,
-// completed as above; when they give none, the search of GridSearch.h.
-// std::nullopt when neither finds a board.
-std::optional<BoardGrid> DetectBoardGrid(const QImage& photo, const LineVotes& votes,
-                                         const AngleTables& angles);

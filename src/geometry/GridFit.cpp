@@ -22,7 +22,7 @@ struct Probe {
     QPointF across;
     double spacing = 0;
     bool column = true;
-    int line = 0;
+    double line = 0;
 };
 
 double length(QPointF p) { return std::hypot(p.x(), p.y()); }
@@ -35,12 +35,12 @@ QPointF framePoint(const GridFrame& frame, bool column, double line, double alon
     return column ? frame.toPhoto.map(line, along) : frame.toPhoto.map(along, line);
 }
 
-Probe probeAt(const GridFrame& frame, bool column, int line, double along) {
-    const QPointF across = framePoint(frame, column, line + 0.5, along) -
-                           framePoint(frame, column, line - 0.5, along);
+Probe probeAt(const GridFrame& frame, bool column, double line, double along) {
+    const QPointF across =
+        framePoint(frame, column, line + 0.5, along) - framePoint(frame, column, line - 0.5, along);
     const double spacing = length(across);
-    return {framePoint(frame, column, line, along),
-            spacing > 0 ? across / spacing : QPointF(1, 0), spacing, column, line};
+    return {framePoint(frame, column, line, along), spacing > 0 ? across / spacing : QPointF(1, 0),
+            spacing, column, line};
 }
 
 // perSegment probes evenly between each two intersections of the line;
@@ -101,6 +101,17 @@ std::optional<Homography> robustFit(std::vector<LinePoint>& points, const GridFr
     return fit;
 }
 
+// The strongest line response within the finest reach of the probe's line;
+// std::nullopt where the probe cannot be used.
+std::optional<int> strongestNear(const Brightness& photo, const Probe& probe, int side) {
+    if (!usable(photo, probe)) return std::nullopt;
+    const int reachPixels =
+        std::max(1, static_cast<int>(std::lround(kFinestReach * probe.spacing)));
+    const std::vector<int> responses =
+        LineResponses(photo, probe.at, probe.across, reachPixels, side);
+    return *std::max_element(responses.begin(), responses.end());
+}
+
 // A fit that throws a corner farther than the search could reach went wrong.
 bool staysNear(const GridFrame& before, const Homography& after, double reach) {
     for (int u : {before.firstColumn, before.lastColumn}) {
@@ -119,8 +130,7 @@ struct Search {
     int looked = 0;
 };
 
-Search searchLines(const Brightness& photo, const GridFrame& frame, double reach,
-                   int perSegment) {
+Search searchLines(const Brightness& photo, const GridFrame& frame, double reach, int perSegment) {
     Search search;
     for (const Probe& probe : frameProbes(frame, perSegment)) {
         if (!usable(photo, probe)) continue;
@@ -151,9 +161,9 @@ std::optional<GridFrame> FrameOfGrid(const BoardGrid& grid) {
     const int g = grid.gridMax();
     if (g <= 0) return std::nullopt;
     auto corner = [&](int i, int j) { return QPointF(grid.points(i, j, 0), grid.points(i, j, 1)); };
-    const std::optional<Homography> toPhoto = HomographyThrough(
-        {QPointF(0, 0), QPointF(g, 0), QPointF(g, g), QPointF(0, g)},
-        {corner(0, 0), corner(g, 0), corner(g, g), corner(0, g)});
+    const std::optional<Homography> toPhoto =
+        HomographyThrough({QPointF(0, 0), QPointF(g, 0), QPointF(g, g), QPointF(0, g)},
+                          {corner(0, 0), corner(g, 0), corner(g, g), corner(0, g)});
     if (!toPhoto) return std::nullopt;
     return GridFrame{*toPhoto, 0, g, 0, g};
 }
@@ -198,16 +208,22 @@ double LineSupport(const Brightness& photo, const GridFrame& frame, bool column,
     addProbesAlong(frame, column, line, 3, probes);
     int looked = 0, found = 0;
     for (const Probe& probe : probes) {
-        if (!usable(photo, probe)) continue;
+        const std::optional<int> strength = strongestNear(photo, probe, sideFor(probe.spacing));
+        if (!strength) continue;
         ++looked;
-        const int reachPixels =
-            std::max(1, static_cast<int>(std::lround(kFinestReach * probe.spacing)));
-        const std::vector<int> responses = LineResponses(photo, probe.at, probe.across,
-                                                         reachPixels, sideFor(probe.spacing));
-        found += 2 * *std::max_element(responses.begin(), responses.end()) >= lineStrength;
+        found += 2 * *strength >= lineStrength;
     }
     constexpr int kFewestLooked = 6;
     return looked < kFewestLooked ? 0.0 : static_cast<double>(found) / looked;
+}
+
+std::optional<int> LineStrengthAt(const Brightness& photo, const GridFrame& frame, bool column,
+                                  double line, double along) {
+    const Probe probe = probeAt(frame, column, line, along);
+    // Close beside the line: the gap between two white stones is a dark
+    // line too when seen from inside the stones.
+    return strongestNear(photo, probe,
+                         std::max(2, static_cast<int>(std::lround(0.08 * probe.spacing))));
 }
 
 Homography BestMove(const Brightness& photo, const GridFrame& frame, double maxShift,
@@ -266,8 +282,8 @@ Homography BestMove(const Brightness& photo, const GridFrame& frame, double maxS
             for (int dx = -limit / step * step; dx <= limit; dx += step) {
                 long long score = 0;
                 for (std::size_t n = 0; n < probes.size(); ++n) {
-                    const double offset = dx * probes[n].across.x() + dy * probes[n].across.y() +
-                                          scale * outward[n];
+                    const double offset =
+                        dx * probes[n].across.x() + dy * probes[n].across.y() + scale * outward[n];
                     score += seen[n][reach + static_cast<int>(std::lround(offset))];
                 }
                 const double size = dx * dx + dy * dy + std::pow(scale * farthest, 2);

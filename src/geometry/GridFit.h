@@ -55,6 +55,13 @@ std::optional<FrameFit> RefineFrame(const Brightness& photo, const GridFrame& fr
 double LineSupport(const Brightness& photo, const GridFrame& frame, bool column, int line,
                    int lineStrength);
 
+// The strongest line response within a tenth of a spacing of one line of
+// the frame (a column u = line when column, a row v = line otherwise) at
+// the point along it (v, or u); std::nullopt where that point is off the
+// photograph or the grid is too fine there.
+std::optional<int> LineStrengthAt(const Brightness& photo, const GridFrame& frame, bool column,
+                                  double line, double along);
+
 // The move of the whole frame on the photograph, a shift of up to maxShift
 // grid spacings either way and a change of size of up to maxScale (0.08:
 // 8%) about its middle, that lays the most line response under its lines:

@@ -20,12 +20,14 @@ Brightness::Brightness(const QImage& photo)
                  ? photo
                  : photo.convertToFormat(QImage::Format_RGB32)) {}
 
-int Brightness::at(QPointF p) const {
+QRgb Brightness::colourAt(QPointF p) const {
     // Clamped first, so that adding a half and truncating rounds to the nearest.
     const int x = static_cast<int>(std::clamp(p.x(), 0.0, image_.width() - 1.0) + 0.5);
     const int y = static_cast<int>(std::clamp(p.y(), 0.0, image_.height() - 1.0) + 0.5);
-    return brightnessOf(reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x]);
+    return reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x];
 }
+
+int Brightness::at(QPointF p) const { return brightnessOf(colourAt(p)); }
 
 std::vector<int> Brightness::area(const QRect& area) const {
     std::vector<int> values;

@@ -13,6 +13,8 @@ public:
 
     // The pixel nearest to p; points beyond the photograph read its edge.
     int at(QPointF p) const;
+    // The colour of the pixel nearest to p, read as at().
+    QRgb colourAt(QPointF p) const;
     // The pixels of an area on the photograph, row by row.
     std::vector<int> area(const QRect& area) const;
     bool contains(QPointF p) const;

@@ -292,6 +292,10 @@ bool gridInPlace(const BlockMap& blocks, const BoardCalibration& calibration,
     return true;
 }
 
+// How much more saturated than the fixed rule's limit the empty board must
+// be for that rule to read the game.
+constexpr float kLightMargin = 1.25f;
+
 }  // namespace
 
 std::optional<BoardCalibration> ChooseCalibration(const QImage& firstPhoto,
@@ -301,7 +305,11 @@ std::optional<BoardCalibration> ChooseCalibration(const QImage& firstPhoto,
         for (int j = 0; j <= state.GridMax; ++j) {
             const ColourStats stats = SampleWindow(photo, state.GridPoints(i, j, 0),
                                                    state.GridPoints(i, j, 1) - kWindowLift);
-            if (ClassifyWindow(stats) != kEmpty) return CalibrateBoard(photo, state);
+            // Read empty with room to spare: a photograph a fifth darker (a
+            // cloud, the camera's exposure) must still read empty there.
+            if (ClassifyWindow(stats) != kEmpty ||
+                stats.saturation < kLightMargin * kEmptySaturation)
+                return CalibrateBoard(photo, state);
         }
     }
     return std::nullopt;

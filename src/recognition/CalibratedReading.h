@@ -96,8 +96,9 @@ struct CalibratedReading {
 BoardCalibration CalibrateBoard(const QImage& firstPhoto, const GameState& state);
 
 // The calibration to read the game with, or std::nullopt when the fixed
-// colour rule reads every intersection of the first photograph as empty:
-// on such a strongly coloured board the game is read as it always was.
+// colour rule reads every intersection of the first photograph as empty,
+// with room to spare for the light to dim: on such a strongly coloured
+// board the game is read as it always was.
 std::optional<BoardCalibration> ChooseCalibration(const QImage& firstPhoto, const GameState& state);
 
 // Reads every intersection of the photograph against the calibration. The

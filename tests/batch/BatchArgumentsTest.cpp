@@ -61,7 +61,7 @@ TEST(BatchArguments, WhatTheWindowWouldRefuseIsAnError) {
         {"--black-rank", "31k"},   {"--size", "15"},
         {"--corners", "1,2,3"},    {"--size", "9", "--corners", "1,2,3,4,5,6,7,x"},
         {"--on-anomaly", "forse"}, {"--kifu-unit", "mm"},
-        {"--colore", "nero"},
+        {"--colore", "nero"},      {"--find-grid", "/foto/IMG_0002.jpg"},  // besides the series
     };
     for (const QStringList& arguments : refused) {
         QString error;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -73,7 +75,9 @@ protected:
     }
 
     BatchRun batch(QStringList arguments, const QStringList& series) {
-        arguments << series.first() << series.last();
+        return batch(arguments << series.first() << series.last());
+    }
+    BatchRun batch(const QStringList& arguments) {
         QProcess process;
         process.setProcessEnvironment(environment);
         if (runAs.isEmpty()) {
@@ -111,4 +115,23 @@ protected:
     // The batch's environment, and a command that runs it as another user.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     QStringList runAs;
+};
+
+// The photographs taken with real cameras, kept beside the project in
+// shared/real-photos; a clone without them skips the tests that read them.
+inline const QString kRealPhotos = QStringLiteral(BANMARK_SHARED_DIR "/real-photos");
+
+inline QString readText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+class RealPhotosTest : public BatchTest {
+protected:
+    void SetUp() override {
+        if (!QDir(kRealPhotos).exists())
+            GTEST_SKIP() << "no real photographs at " << kRealPhotos.toStdString()
+                         << ": skipped (only the project's own checkout has them)";
+        BatchTest::SetUp();
+    }
 };

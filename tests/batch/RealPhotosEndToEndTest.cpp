@@ -2,22 +2,10 @@
 // project in shared/real-photos: every photo has a label with the position
 // it shows, and each series the game it records (truth.sgf). A clone
 // without that folder skips these tests.
-#include <QDir>
-#include <QFile>
-#include <QImageReader>
-#include <QLineF>
-
 #include "batch/BatchTest.h"
 #include "render/SgfGame.h"
 
 namespace {
-
-const QString kRealPhotos = QStringLiteral(BANMARK_SHARED_DIR "/real-photos");
-
-QString readText(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
 
 // The label of each photograph, its rows joined by line ends, by file name.
 QMap<QString, QString> labelsOf(const QDir& series) {
@@ -38,15 +26,8 @@ QMap<QString, QString> positionsIn(const QString& text, int boardSize) {
     return positions;
 }
 
-class RealPhotosEndToEndTest : public BatchTest {
+class RealPhotosEndToEndTest : public RealPhotosTest {
 protected:
-    void SetUp() override {
-        if (!QDir(kRealPhotos).exists())
-            GTEST_SKIP() << "no real photo series at " << kRealPhotos.toStdString()
-                         << ": skipped (only the project's own checkout has them)";
-        BatchTest::SetUp();
-    }
-
     // The series' photographs, linked into a folder of the test's own.
     QStringList linkSeries(const QDir& series) {
         QStringList linked;
@@ -58,9 +39,8 @@ protected:
     }
 
     // Reads the whole series with the grid the program finds and follows,
-    // and checks every position, the game, and the grid's corners on the
-    // first photograph: each within a quarter of a spacing of the
-    // intersection measured by hand.
+    // and checks every position and the game. The grid's corners on the
+    // first photograph are FindGridRealPhotosTest's.
     void expectEveryPositionAndTheGame(const QString& name) {
         const QDir series(kRealPhotos + u'/' + name);
         const QString positions = photos.path() + "positions.txt";
@@ -77,30 +57,6 @@ protected:
         ASSERT_EQ(run.files().size(), 1) << run.out.toStdString();
         EXPECT_EQ(ReplayWithGnuGo(run.files().first()).moves, gtpMoves(truth->moves, 19));
         EXPECT_EQ(positionsIn(readText(positions), 19), labelsOf(series));
-        expectCornersNear(run.err, series);
-    }
-
-    // The corners measured are in the photograph's own pixels; the program's
-    // are on its copy shrunk to 1600 pixels at most.
-    static void expectCornersNear(const QString& err, const QDir& series) {
-        const QRegularExpressionMatch found =
-            QRegularExpression(QStringLiteral("Angoli: ([0-9,]+)")).match(err);
-        ASSERT_TRUE(found.hasMatch()) << err.toStdString();
-        const QStringList truth = readText(series.filePath("corners.txt")).trimmed().split(u',');
-        const QStringList corners = found.captured(1).split(u',');
-        ASSERT_EQ(truth.size(), 8);
-        ASSERT_EQ(corners.size(), 8);
-        const QSize size =
-            QImageReader(series.filePath(series.entryList({"*.jpg"}).first())).size();
-        const double scale = std::min(1.0, 1600.0 / std::max(size.width(), size.height()));
-        const auto at = [&](const QStringList& xy, int c, double factor) {
-            return QPointF(xy[c].toDouble(), xy[c + 1].toDouble()) * factor;
-        };
-        const double spacing = QLineF(at(truth, 0, scale), at(truth, 2, scale)).length() / 18;
-        for (int c = 0; c < 8; c += 2) {
-            EXPECT_LE(QLineF(at(corners, c, 1), at(truth, c, scale)).length(), spacing / 4)
-                << "corner " << c / 2 << " of " << found.captured(1).toStdString();
-        }
     }
 };
 

@@ -24,6 +24,24 @@ depends=$(sed -n 's/^ Depends: //p' <<<"$info")
 for needed in libqt6core6 libqt6gui6 libqt6widgets6 imagemagick fonts-liberation; do
     grep -qw "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
+# Every library the packaged programs load directly comes from a package that
+# Depends names: OpenCV's (libopencv-core406, ...) as soon as the programs
+# call into it, whatever its version.
+owner() {  # the package holding a library, named by /lib or by /usr/lib
+    [ -n "$1" ] || return
+    for path in "$1" "/usr$1" "${1#/usr}"; do
+        dpkg -S "$path" 2>/dev/null | sed -n '1s/:.*//p' | grep . && return
+    done
+}
+dpkg-deb -x "$deb" "$tmp/root"
+for program in "$tmp"/root/usr/bin/*; do
+    libraries=$(ldd "$program")
+    for library in $(objdump -p "$program" | awk '$1 == "NEEDED" { print $2 }'); do
+        package=$(owner "$(awk -v l="$library" '$1 == l { print $3 }' <<<"$libraries")")
+        [ -n "$package" ] || fail "no package holds $library, which $(basename "$program") loads"
+        grep -qwF -- "$package" <<<"$depends" || fail "Depends lacks $package ($library): $depends"
+    done
+done
 diff <(dpkg-deb --contents "$deb" | awk '/^-/ { print $NF }' | sed 's|^\./usr/||' | LC_ALL=C sort) \
     "$here/installed_files.txt" || fail "the package does not hold exactly installed_files.txt"
 echo "package: $(basename "$deb"), Depends: $depends"

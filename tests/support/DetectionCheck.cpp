@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "game/GameState.h"
-#include "geometry/GridCompletion.h"
+#include "geometry/BoardFinder.h"
 #include "geometry/GridDetection.h"
 #include "geometry/LineVoting.h"
 #include "support/ScriptedUserPort.h"

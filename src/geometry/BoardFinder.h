@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+
+#include "game/GameState.h"
+#include "geometry/VoteTable.h"
+
+class QImage;
+
+// The board's grid on a first photograph. Every way of finding it gives a
+// lattice: the line votes' grid and the search from the middle (each taken
+// as the lattice its lines continue), and the lattice of the photograph's
+// straight line pieces (SegmentLattice). In each, ChooseBoardWindow finds
+// the 9, 13 or 19 lines that are a board's, and the window the photograph
+// shows best of all wins; it is then fitted to the lines between the
+// crossings. std::nullopt when no window shows a board well enough (its
+// lines seldom show, or they run on beyond every side, as a cloth's do).
+std::optional<BoardGrid> DetectBoardGrid(const QImage& photo, const LineVotes& votes,
+                                         const AngleTables& angles);

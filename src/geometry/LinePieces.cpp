@@ -1,0 +1,80 @@
+#include "geometry/LinePieces.h"
+
+#include <QImage>
+#include <algorithm>
+#include <cmath>
+#include <opencv2/imgproc.hpp>
+
+#include "imaging/MatView.h"
+
+namespace {
+
+// The pieces are found on a copy at most this wide or high: enough for a
+// 19-line board a third of the photograph wide, and quick.
+constexpr double kPieceSide = 1000;
+// The shortest piece kept, as a share of the photograph's longer side.
+constexpr double kShortestPiece = 0.008;
+// A piece lies on a line when both its ends lie this close to it, in spacings.
+constexpr double kOnLine = 0.2;
+constexpr int kFitRounds = 3;
+// Fewer pieces than this on the frame's lines fix nothing.
+constexpr int kFewestPieces = 12;
+
+}  // namespace
+
+double LinePiece::length() const { return std::hypot(b.x() - a.x(), b.y() - a.y()); }
+
+cv::Mat EvenedGrey(const QImage& photo) {
+    cv::Mat grey;
+    cv::createCLAHE(2.0, cv::Size(8, 8))->apply(BrightestChannel(photo), grey);
+    return grey;
+}
+
+std::vector<LinePiece> FindLinePieces(const cv::Mat& grey) {
+    const double shrink = std::min(1.0, kPieceSide / std::max(grey.cols, grey.rows));
+    cv::Mat small = grey;
+    if (shrink < 1) cv::resize(grey, small, cv::Size(), shrink, shrink, cv::INTER_AREA);
+    std::vector<cv::Vec4f> found;
+    cv::createLineSegmentDetector(cv::LSD_REFINE_STD)->detect(small, found);
+    const double shortest = kShortestPiece * std::max(grey.cols, grey.rows);
+    std::vector<LinePiece> pieces;
+    for (const cv::Vec4f& s : found) {
+        const LinePiece piece{QPointF(s[0], s[1]) / shrink, QPointF(s[2], s[3]) / shrink};
+        if (piece.length() >= shortest) pieces.push_back(piece);
+    }
+    return pieces;
+}
+
+GridFrame FitToPieces(const GridFrame& frame, const std::vector<LinePiece>& pieces) {
+    GridFrame fitted = frame;
+    QPointF centre;
+    for (const LinePiece& p : pieces) centre += (p.a + p.b) / 2;
+    if (!pieces.empty()) centre /= static_cast<double>(pieces.size());
+    for (int round = 0; round < kFitRounds; ++round) {
+        const std::optional<Homography> toGrid = fitted.toPhoto.inverted();
+        if (!toGrid) break;
+        std::vector<LinePoint> points;
+        for (const LinePiece& piece : pieces) {
+            const QPointF a = toGrid->map(piece.a), b = toGrid->map(piece.b);
+            const bool column = std::fabs(a.x() - b.x()) < std::fabs(a.y() - b.y());
+            const double line = std::round(column ? (a.x() + b.x()) / 2 : (a.y() + b.y()) / 2);
+            const double along = column ? (a.y() + b.y()) / 2 : (a.x() + b.x()) / 2;
+            const bool within = column
+                                    ? line >= frame.firstColumn && line <= frame.lastColumn &&
+                                          along >= frame.firstRow && along <= frame.lastRow
+                                    : line >= frame.firstRow && line <= frame.lastRow &&
+                                          along >= frame.firstColumn && along <= frame.lastColumn;
+            const double offA = column ? a.x() - line : a.y() - line;
+            const double offB = column ? b.x() - line : b.y() - line;
+            if (!within || std::fabs(offA) > kOnLine || std::fabs(offB) > kOnLine) continue;
+            const double weight = piece.length();
+            points.push_back({piece.a, column, line, weight});
+            points.push_back({piece.b, column, line, weight});
+        }
+        if (static_cast<int>(points.size()) < 2 * kFewestPieces) break;
+        const std::optional<Homography> moved = FitToLinePoints(points, centre, 1000);
+        if (!moved) break;
+        fitted.toPhoto = *moved;
+    }
+    return fitted;
+}

@@ -1,0 +1,131 @@
+// banmark-batch --find-grid on every real photograph whose grid was measured
+// by hand: the first photographs of the series t1 and t2, measured to a few
+// pixels, and the full boards of boards/, measured only to about a third of
+// a spacing (the lines show between the stones). A clone without them skips
+// the test.
+#include <QImageReader>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineF>
+#include <iostream>
+
+#include "batch/BatchTest.h"
+
+namespace {
+
+// How many of the boards/ photographs the detection must find right at
+// least: what it finds today, less a little room.
+constexpr int kLeastBoardsRight = 18;
+
+// The grid's corner intersections (0, 0), (G, 0), (G, G), (0, G).
+using Corners = QList<QPointF>;
+
+// "X0,Y0,XG0,YG0,XGG,YGG,X0G,Y0G" as points.
+Corners cornersIn(const QString& numbers) {
+    const QStringList xy = numbers.split(u',');
+    Corners corners;
+    for (int k = 0; k + 1 < xy.size(); k += 2)
+        corners << QPointF(xy[k].toDouble(), xy[k + 1].toDouble());
+    return corners;
+}
+
+// How far the corner found farthest from its measured one lies, in grid
+// spacings there (the mean of the two sides meeting at it over the gaps
+// between the lines), with the found corners taken in the best of their
+// eight orders round the board (four turns, mirrored or not).
+double worstCorner(const Corners& found, const Corners& truth, int boardSize) {
+    double best = qInf();
+    for (int order = 0; order < 8; ++order) {
+        double worst = 0;
+        for (int k = 0; k < 4; ++k) {
+            const double spacing = (QLineF(truth[k], truth[(k + 1) % 4]).length() +
+                                    QLineF(truth[k], truth[(k + 3) % 4]).length()) /
+                                   2 / (boardSize - 1);
+            const QPointF corner = found[(order + (order < 4 ? k : 4 - k)) % 4];
+            worst = std::max(worst, QLineF(corner, truth[k]).length() / spacing);
+        }
+        best = std::min(best, worst);
+    }
+    return best;
+}
+
+// worstCorner with the measured corners (in the pixels of the file as
+// stored) moved onto the prepared copy, shrunk to 1600 pixels at most: as
+// stored or, for a photograph stored sideways, as shown upright.
+double worstOnPreparedCopy(const QString& photo, const Corners& found, Corners truth,
+                           int boardSize) {
+    QImageReader reader(photo);
+    const QSize size = reader.size();
+    const double scale = std::min(1.0, 1600.0 / std::max(size.width(), size.height()));
+    const auto worstPrepared = [&](Corners corners) {
+        for (QPointF& p : corners) p = (p + QPointF(0.5, 0.5)) * scale - QPointF(0.5, 0.5);
+        return worstCorner(found, corners, boardSize);
+    };
+    const double stored = worstPrepared(truth);
+    for (QPointF& p : truth) {
+        if (reader.transformation() == QImageIOHandler::TransformationRotate90)
+            p = {size.height() - 1 - p.y(), p.x()};
+        if (reader.transformation() == QImageIOHandler::TransformationRotate270)
+            p = {p.y(), size.width() - 1 - p.x()};
+    }
+    return std::min(stored, worstPrepared(truth));
+}
+
+class FindGridTest : public RealPhotosTest {
+protected:
+    // Whether --find-grid finds the grid measured on the photograph, every
+    // corner within tolerance spacings; a wrong one is printed.
+    bool findsGrid(const QString& photo, int boardSize, const Corners& truth, double tolerance) {
+        const QString link = photos.path() + QFileInfo(photo).fileName();
+        QFile::link(photo, link);
+        const BatchRun run = batch({"--find-grid", link});
+        const QRegularExpressionMatch found =
+            QRegularExpression(R"(attualmente: (\d+)x.*Angoli: ([-\d,]+))").match(run.err);
+        const double worst =
+            found.hasMatch()
+                ? worstOnPreparedCopy(photo, cornersIn(found.captured(2)), truth, boardSize)
+                : qInf();
+        const bool right = found.captured(1).toInt() == boardSize && worst <= tolerance;
+        if (!right)
+            std::cout << "  wrong: " << photo.section(u'/', -2).toStdString() << " (" << boardSize
+                      << " lines), worst corner " << worst << " spacings: "
+                      << (found.hasMatch() ? found.captured(0) : run.err.trimmed()).toStdString()
+                      << "\n";
+        ++tried;
+        foundRight += right;
+        return right;
+    }
+
+    int tried = 0;
+    int foundRight = 0;
+};
+
+}  // namespace
+
+// Both series' first photographs must be right, and kLeastBoardsRight boards.
+TEST_F(FindGridTest, FindsTheGridsMeasuredByHand) {
+    for (const char* series : {"t1", "t2"}) {
+        const QDir folder(kRealPhotos + u'/' + series);
+        const QString first = folder.entryList({"*.jpg"}, QDir::Files, QDir::Name).value(0);
+        EXPECT_TRUE(findsGrid(folder.filePath(first), 19,
+                              cornersIn(readText(folder.filePath("corners.txt"))), 0.25))
+            << series;
+    }
+    int boardsRight = 0;
+    const QDir boards(kRealPhotos + "/boards");
+    for (const QString& game : boards.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        const QDir folder(boards.filePath(game));
+        const QJsonObject measured =
+            QJsonDocument::fromJson(readText(folder.filePath("corners.json")).toUtf8()).object();
+        for (auto photo = measured.begin(); photo != measured.end(); ++photo) {
+            Corners corners;
+            for (const QJsonValue corner : photo->toObject()["grid_corners"].toArray())
+                corners << QPointF(corner[0].toDouble(), corner[1].toDouble());
+            boardsRight += findsGrid(folder.filePath(photo.key()),
+                                     photo->toObject()["board_size"].toInt(), corners, 0.5);
+        }
+    }
+    std::cout << "board found on " << foundRight << " of " << tried << " real photos\n";
+    EXPECT_GE(boardsRight, kLeastBoardsRight);
+}
