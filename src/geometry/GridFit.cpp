@@ -291,7 +291,7 @@ Homography BestMove(const Brightness& photo, const GridFrame& frame, double maxS
                     bestScore = score;
                     bestSize = size;
                     best = Homography::Translation(centre.x() + dx, centre.y() + dy) *
-                           Homography({1 + scale, 0, 0, 0, 1 + scale, 0, 0, 0, 1}) *
+                           Homography(cv::Matx33d(1 + scale, 0, 0, 0, 1 + scale, 0, 0, 0, 1)) *
                            Homography::Translation(-centre.x(), -centre.y());
                 }
             }

@@ -69,7 +69,7 @@ GridFrame turned(const GridFrame& frame, double degrees) {
     const double c = std::cos(degrees * M_PI / 180), s = std::sin(degrees * M_PI / 180);
     GridFrame result = frame;
     result.toPhoto = Homography::Translation(middle.x(), middle.y()) *
-                     Homography({c, -s, 0, s, c, 0, 0, 0, 1}) *
+                     Homography(cv::Matx33d(c, -s, 0, s, c, 0, 0, 0, 1)) *
                      Homography::Translation(-middle.x(), -middle.y()) * frame.toPhoto;
     return result;
 }

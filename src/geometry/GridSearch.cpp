@@ -152,8 +152,8 @@ GridFrame blockOf(const Family& columns, const Family& rows, QPointF middle) {
         alongRow * (columns.spacing / (alongRow.x() * a.x() + alongRow.y() * a.y()));
     const QPointF rowStep =
         alongColumn * (rows.spacing / (alongColumn.x() * b.x() + alongColumn.y() * b.y()));
-    return {Homography({columnStep.x(), rowStep.x(), crossing.x(), columnStep.y(), rowStep.y(),
-                        crossing.y(), 0, 0, 1}),
+    return {Homography(cv::Matx33d(columnStep.x(), rowStep.x(), crossing.x(), columnStep.y(),
+                                   rowStep.y(), crossing.y(), 0, 0, 1)),
             -kBlockHalf, kBlockHalf, -kBlockHalf, kBlockHalf};
 }
 

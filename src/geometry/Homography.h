@@ -2,6 +2,7 @@
 
 #include <QPointF>
 #include <array>
+#include <opencv2/core.hpp>
 #include <optional>
 #include <vector>
 
@@ -11,7 +12,7 @@
 class Homography {
 public:
     Homography() = default;  // the identity
-    explicit Homography(const std::array<double, 9>& m) : m_(m) {}
+    explicit Homography(const cv::Matx33d& m) : m_(m) {}
 
     QPointF map(QPointF p) const;
     QPointF map(double u, double v) const { return map(QPointF(u, v)); }
@@ -22,11 +23,12 @@ public:
     static Homography Translation(double dx, double dy);
 
 private:
-    std::array<double, 9> m_{1, 0, 0, 0, 1, 0, 0, 0, 1};
+    cv::Matx33d m_ = cv::Matx33d::eye();
 };
 
 // The mapping that takes the four points from onto the four points to, in
-// order; std::nullopt when three of them lie on a line.
+// order (cv::getPerspectiveTransform); std::nullopt when three of them lie
+// on a line.
 std::optional<Homography> HomographyThrough(const std::array<QPointF, 4>& from,
                                             const std::array<QPointF, 4>& to);
 

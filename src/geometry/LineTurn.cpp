@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <opencv2/imgproc.hpp>
 #include <utility>
 #include <vector>
 
@@ -30,30 +31,27 @@ EdgeOrientations smoothed(const EdgeOrientations& raw) {
     return result;
 }
 
-// The brightness of a part of the photograph, read once.
-class BrightnessPatch {
+// The brightness gradient of a part of the photograph, read once, by
+// Scharr's kernel (cv::Scharr): lines at any angle come out at their own
+// angle, where the difference of two neighbours leans them towards the
+// pixel rows and columns.
+class GradientPatch {
 public:
-    BrightnessPatch(const Brightness& photo, const QRect& area)
-        : width_(area.width()), values_(photo.area(area)) {}
+    GradientPatch(const Brightness& photo, const QRect& area) {
+        std::vector<int> values = photo.area(area);
+        cv::Mat brightness;
+        cv::Mat(area.height(), area.width(), CV_32S, values.data()).convertTo(brightness, CV_32F);
+        cv::Scharr(brightness, gx_, CV_32F, 1, 0);
+        cv::Scharr(brightness, gy_, CV_32F, 0, 1);
+    }
 
-    // The gradient at (x, y) of the patch, a pixel inside its edge, by
-    // Scharr's kernel: lines at any angle come out at their own angle,
-    // where the difference of two neighbours leans them towards the pixel
-    // rows and columns.
-    std::pair<int, int> gradientAt(int x, int y) const {
-        const auto at = [&](int dx, int dy) {
-            return values_[std::size_t(y + dy) * width_ + x + dx];
-        };
-        const int gx =
-            3 * (at(1, -1) - at(-1, -1)) + 10 * (at(1, 0) - at(-1, 0)) + 3 * (at(1, 1) - at(-1, 1));
-        const int gy =
-            3 * (at(-1, 1) - at(-1, -1)) + 10 * (at(0, 1) - at(0, -1)) + 3 * (at(1, 1) - at(1, -1));
-        return {gx, gy};
+    // The gradient at (x, y) of the patch, a pixel inside its edge.
+    std::pair<float, float> at(int x, int y) const {
+        return {gx_.at<float>(y, x), gy_.at<float>(y, x)};
     }
 
 private:
-    int width_;
-    std::vector<int> values_;
+    cv::Mat gx_, gy_;
 };
 
 double overlap(const EdgeOrientations& before, const EdgeOrientations& now, int shift) {
@@ -68,7 +66,7 @@ EdgeOrientations MeasureEdgeOrientations(const Brightness& photo, const QRectF& 
     EdgeOrientations raw{};
     const QRect inside = area.toAlignedRect() & photo.bounds();
     if (inside.width() < kCell + 2 || inside.height() < kCell + 2) return raw;
-    const BrightnessPatch patch(photo, inside);
+    const GradientPatch patch(photo, inside);
     // The kernel reaches a pixel beyond each point.
     for (int top = 1; top + kCell < inside.height(); top += kCell) {
         for (int left = 1; left + kCell < inside.width(); left += kCell) {
@@ -77,7 +75,7 @@ EdgeOrientations MeasureEdgeOrientations(const Brightness& photo, const QRectF& 
             double xx = 0, yy = 0, xy = 0;
             for (int y = top; y < top + kCell; y += kStride) {
                 for (int x = left; x < left + kCell; x += kStride) {
-                    const auto [gx, gy] = patch.gradientAt(x, y);
+                    const auto [gx, gy] = patch.at(x, y);
                     xx += double(gx) * gx;
                     yy += double(gy) * gy;
                     xy += double(gx) * gy;

@@ -441,9 +441,7 @@ std::vector<GridFrame> SegmentLattices(const cv::Mat& grey,
                 const cv::Matx33d lattice =
                     toPhoto * cv::Matx33d(x.spacing, 0, x.phase + halfX * x.spacing, 0, y.spacing,
                                           y.phase + halfY * y.spacing, 0, 0, 1);
-                std::array<double, 9> m{};
-                std::copy(lattice.val, lattice.val + 9, m.begin());
-                lattices.push_back({Homography(m), 0,
+                lattices.push_back({Homography(lattice), 0,
                                     static_cast<int>((size.width - x.phase) / x.spacing) - 1, 0,
                                     static_cast<int>((size.height - y.phase) / y.spacing) - 1});
             }
