@@ -13,9 +13,6 @@ namespace {
 // A window whose evidence comes to less than this per point looked at is
 // no board's.
 constexpr double kLeastStrength = 0.12;
-// The reach of the last fit, in grid spacings: the window's lattice is good
-// to about a tenth of a spacing.
-constexpr double kFitReach = 0.25;
 
 // A grid as the lattice its lines continue, wide enough for any board that
 // holds it.
@@ -31,27 +28,63 @@ std::optional<GridFrame> latticeOf(const std::optional<BoardGrid>& grid) {
     return frame;
 }
 
+// One photograph as the board is looked for on it.
+class BoardSearch {
+public:
+    explicit BoardSearch(const QImage& photo)
+        : photo_(photo),
+          grey_(EvenedGrey(photo)),
+          evened_(QImage(grey_.data, grey_.cols, grey_.rows, static_cast<qsizetype>(grey_.step),
+                         QImage::Format_Grayscale8)),
+          pieces_(FindLinePieces(grey_)) {}
+
+    // Takes in the lattices of the photograph's line pieces.
+    void addPieceLattices() {
+        for (const GridFrame& lattice : SegmentLattices(grey_, pieces_))
+            lattices_.push_back(lattice);
+    }
+    void add(const std::optional<GridFrame>& lattice) {
+        if (lattice) lattices_.push_back(*lattice);
+    }
+
+    // The board the strongest window of all the lattices shows, of the
+    // given size (0: any), fitted to the line pieces along its lines and
+    // numbered from the photograph's top left; std::nullopt when it shows
+    // no board well enough.
+    std::optional<BoardGrid> board(int boardSize) const {
+        std::optional<BoardWindow> best;
+        for (const GridFrame& lattice : lattices_) {
+            const std::optional<BoardWindow> window =
+                ChooseBoardWindow(evened_, photo_, lattice, boardSize);
+            if (window && (!best || window->score > best->score)) best = window;
+        }
+        if (!best || !best->ends || best->strength < kLeastStrength) return std::nullopt;
+        BoardGrid grid = GridOfFrame(FitToPieces(best->frame, pieces_));
+        OrientGrid(grid);
+        return grid;
+    }
+
+private:
+    Brightness photo_;
+    cv::Mat grey_;
+    Brightness evened_;
+    std::vector<LinePiece> pieces_;
+    std::vector<GridFrame> lattices_;
+};
+
 }  // namespace
 
 std::optional<BoardGrid> DetectBoardGrid(const QImage& photo, const LineVotes& votes,
                                          const AngleTables& angles) {
-    const Brightness brightness(photo);
-    const cv::Mat grey = EvenedGrey(photo);
-    const Brightness evened(QImage(grey.data, grey.cols, grey.rows,
-                                   static_cast<qsizetype>(grey.step), QImage::Format_Grayscale8));
-    const std::vector<LinePiece> pieces = FindLinePieces(grey);
-    std::vector<std::optional<GridFrame>> lattices = {
-        latticeOf(FindGrid(votes, angles, photo.size())), latticeOf(SearchGrid(photo))};
-    for (const GridFrame& lattice : SegmentLattices(grey, pieces)) lattices.push_back(lattice);
-    std::optional<BoardWindow> best;
-    for (const std::optional<GridFrame>& lattice : lattices) {
-        if (!lattice) continue;
-        const std::optional<BoardWindow> window = ChooseBoardWindow(evened, brightness, *lattice);
-        if (window && (!best || window->score > best->score)) best = window;
-    }
-    if (!best || !best->ends || best->strength < kLeastStrength) return std::nullopt;
-    best->frame = FitToPieces(best->frame, pieces);
-    BoardGrid grid = GridOfFrame(best->frame);
-    OrientGrid(grid);
-    return grid;
+    BoardSearch search(photo);
+    search.add(latticeOf(FindGrid(votes, angles, photo.size())));
+    search.add(latticeOf(SearchGrid(photo)));
+    search.addPieceLattices();
+    return search.board(0);
+}
+
+std::optional<BoardGrid> FindBoardAgain(const QImage& photo, int boardSize) {
+    BoardSearch search(photo);
+    search.addPieceLattices();
+    return search.board(boardSize);
 }

@@ -17,3 +17,8 @@ class QImage;
 // lines seldom show, or they run on beyond every side, as a cloth's do).
 std::optional<BoardGrid> DetectBoardGrid(const QImage& photo, const LineVotes& votes,
                                          const AngleTables& angles);
+
+// The board of a game found again on a later photograph, when the camera was
+// knocked farther than following the grid can reach: the lattices of the
+// photograph's line pieces alone, and only windows of the game's board size.
+std::optional<BoardGrid> FindBoardAgain(const QImage& photo, int boardSize);

@@ -401,12 +401,13 @@ private:
 }  // namespace
 
 std::optional<BoardWindow> ChooseBoardWindow(const Brightness& evened, const Brightness& photo,
-                                             const GridFrame& lattice) {
+                                             const GridFrame& lattice, int boardSize) {
     const Evidence evidence(evened, photo, lattice);
     // The best place for a board of each size.
     std::array<std::optional<BoardWindow>, kBoardSizes.size()> bySize;
     for (std::size_t s = 0; s < kBoardSizes.size(); ++s) {
         const int n = kBoardSizes[s];
+        if (boardSize != 0 && n != boardSize) continue;
         for (int c0 = lattice.firstColumn; c0 + n - 1 <= lattice.lastColumn; ++c0) {
             for (int r0 = lattice.firstRow; r0 + n - 1 <= lattice.lastRow; ++r0) {
                 const std::optional<BoardWindow> window = evidence.window(lattice, c0, r0, n);

@@ -34,5 +34,6 @@ struct BoardWindow {
 // for on the evened grey picture, where a coloured lamp leaves them their
 // contrast; the stones on the photograph's own colours, where green stones
 // differ from the wood. std::nullopt when no window fits.
+// Only windows of boardSize lines are looked at, unless it is 0.
 std::optional<BoardWindow> ChooseBoardWindow(const Brightness& evened, const Brightness& photo,
-                                             const GridFrame& lattice);
+                                             const GridFrame& lattice, int boardSize = 0);

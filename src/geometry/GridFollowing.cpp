@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/GameState.h"
+#include "geometry/BoardFinder.h"
 #include "geometry/GridSettling.h"
 
 namespace {
@@ -101,6 +102,16 @@ std::optional<FrameFit> searchAfterMove(const Brightness& photo, const FrameFit&
     return best;
 }
 
+// The board found afresh on the photograph, its lines of the game's size
+// fitted as the first photograph's were.
+std::optional<FrameFit> foundAgain(const QImage& photo, const Brightness& brightness, int lines) {
+    const std::optional<BoardGrid> grid = FindBoardAgain(photo, lines);
+    if (!grid) return std::nullopt;
+    const std::optional<GridFrame> frame = FrameOfGrid(*grid);
+    if (!frame) return std::nullopt;
+    return RefineFrame(brightness, *frame, kFirstReach);
+}
+
 }  // namespace
 
 std::optional<FollowedGrid> StartFollowing(const QImage& photo, const GameState& state) {
@@ -127,11 +138,16 @@ bool FollowGrid(const QImage& photo, GameState& state, FollowedGrid& followed) {
     const double turn = TurnBetween(followed.edges, edges, kLargestTurn);
     std::optional<FrameFit> found = searchAfterMove(brightness, before, turn);
     if (!found) found = near;
-    if (!found) return false;
-    const FrameFit settled = SettleFrame(brightness, *found, before.frame.columns());
-    if (settled.support < kSupportFound * before.support || unmoved(settled.frame, before.frame))
-        return false;
-    state.setGrid(GridOfFrame(settled.frame));
-    followed = {settled, edges};
+    std::optional<FrameFit> settled;
+    if (found) settled = SettleFrame(brightness, *found, before.frame.columns());
+    const auto showsWell = [&](const std::optional<FrameFit>& fit) {
+        return fit && fit->support >= kSupportFound * before.support;
+    };
+    // Knocked farther than the search reaches (more than a spacing or two, or
+    // turned more than a few degrees): the board is looked for afresh.
+    if (!showsWell(settled)) settled = foundAgain(photo, brightness, before.frame.columns());
+    if (!showsWell(settled) || unmoved(settled->frame, before.frame)) return false;
+    state.setGrid(GridOfFrame(settled->frame));
+    followed = {*settled, edges};
     return true;
 }

@@ -10,6 +10,7 @@
 #include "geometry/GridDetection.h"
 #include "geometry/GridSettling.h"
 #include "geometry/LineTurn.h"
+#include "util/Autocovariance.h"
 #include "util/Numbers.h"
 
 namespace {
@@ -65,23 +66,6 @@ std::vector<double> profileAcross(const Brightness& photo, QPointF middle, QPoin
     return profile;
 }
 
-// The profile's repeat at each lag up to largest + 1: its autocovariance,
-// which grows with the strength of the lines that repeat, not only with
-// how regularly something does.
-std::vector<double> repeats(const std::vector<double>& profile, int largest) {
-    const int n = static_cast<int>(profile.size());
-    double mean = 0;
-    for (double p : profile) mean += p;
-    mean /= n;
-    std::vector<double> result(largest + 2, 0.0);
-    for (int lag = 0; lag <= largest + 1 && lag < n; ++lag) {
-        double sum = 0;
-        for (int t = 0; t + lag < n; ++t) sum += (profile[t] - mean) * (profile[t + lag] - mean);
-        result[lag] = sum / (n - lag);
-    }
-    return result;
-}
-
 // The shortest lag that repeats nearly as clearly as the clearest, refined
 // between its neighbours; std::nullopt when nothing repeats.
 std::optional<std::pair<double, double>> spacingOf(const std::vector<double>& repeat, int smallest,
@@ -129,7 +113,7 @@ Family familyNear(const Brightness& photo, QPointF middle, double degrees, int r
     for (int lean = -kMostLean; lean <= kMostLean; ++lean) {
         const QPointF across = unitAt(degrees + lean);
         const std::vector<double> profile = profileAcross(photo, middle, across, reach, side);
-        const auto spacing = spacingOf(repeats(profile, largest), smallest, largest);
+        const auto spacing = spacingOf(Autocovariance(profile, largest + 1), smallest, largest);
         if (!spacing || spacing->second <= best.clearness) continue;
         best = {across, spacing->first, nearestLine(profile, spacing->first), spacing->second};
     }

@@ -7,6 +7,7 @@
 #include <opencv2/imgproc.hpp>
 #include <vector>
 
+#include "util/Autocovariance.h"
 #include "util/Numbers.h"
 
 namespace {
@@ -259,19 +260,6 @@ struct Repeat {
     double clearness = 0;
 };
 
-// The profile's autocovariance at each lag up to `longest`.
-std::vector<double> autocovariance(const std::vector<double>& profile, int longest) {
-    const int n = static_cast<int>(profile.size());
-    const double mean = std::accumulate(profile.begin(), profile.end(), 0.0) / n;
-    std::vector<double> result(std::min(longest, n - 1) + 1, 0.0);
-    for (int lag = 0; lag < static_cast<int>(result.size()); ++lag) {
-        double sum = 0;
-        for (int t = 0; t + lag < n; ++t) sum += (profile[t] - mean) * (profile[t + lag] - mean);
-        result[lag] = sum / (n - lag);
-    }
-    return result;
-}
-
 // The phase of the lines at the spacing: where a comb collects the most.
 double phaseOf(const std::vector<double>& profile, double spacing) {
     const int n = static_cast<int>(profile.size());
@@ -293,8 +281,8 @@ double phaseOf(const std::vector<double>& profile, double spacing) {
 // it, but not again at twice and three times. So a spacing is as clear as
 // the profile repeats at it, twice and three times it, on average.
 std::vector<Repeat> repeatsOf(const std::vector<double>& profile, int shortest, int longest) {
-    const std::vector<double> repeat = autocovariance(profile, 3 * longest + 3);
-    if (static_cast<int>(repeat.size()) < longest + 2 || shortest < 2) return {};
+    if (static_cast<int>(profile.size()) < longest + 2 || shortest < 2) return {};
+    const std::vector<double> repeat = Autocovariance(profile, 3 * longest + 3);
     const double clearest =
         *std::max_element(repeat.begin() + shortest, repeat.begin() + longest + 1);
     if (clearest <= 0) return {};
