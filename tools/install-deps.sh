@@ -9,7 +9,7 @@ packages=(
     help2man desktop-file-utils    # the manual page, the menu entry's check
     dpkg-dev file                  # the Debian package: dpkg-shlibdeps
     qt6-base-dev                   # Qt 6 Core, Gui, Widgets, Test
-    libopencv-dev                  # OpenCV: core, imgproc, calib3d
+    libopencv-dev                  # OpenCV: core, imgproc
     libgtest-dev libbenchmark-dev  # tests and benchmarks
     imagemagick                    # the photo and kifu converter
     fonts-liberation fonts-dejavu-core
