@@ -5,8 +5,6 @@
 #include <cmath>
 #include <vector>
 
-#include "util/Median.h"
-
 namespace {
 
 constexpr std::array<int, 3> kBoardSizes{9, 13, 19};
@@ -28,6 +26,14 @@ constexpr int kFewestBeyond = 3;
 // lines' showing, or below kEmptyBeyond.
 constexpr double kEndShare = 0.5;
 constexpr double kEmptyBeyond = 0.1;
+// The wood's edge is looked for from this far beyond an outer line, in
+// spacings (a board's margin is half a spacing to a spacing wide), at
+// kEdgeDistances distances kEdgeDistanceStep apart; it is a step in
+// brightness of at least kEdgeStep.
+constexpr double kNearestEdge = 0.35;
+constexpr double kEdgeDistanceStep = 0.1;
+constexpr int kEdgeDistances = 8;
+constexpr int kEdgeStep = 12;
 
 // A value for each line k of one family and each stretch m (between lines m
 // and m + 1 of the other) or crossing m with it; NaN off the photograph.
@@ -200,21 +206,15 @@ LatticeTable stoneTable(const Brightness& photo, const GridFrame& lattice) {
 }
 
 // Where the board's wood ends: the step from the board to what lies around
-// it, looked for between kNearestEdge and kFarthestEdge spacings beyond an
-// outer line. steps(k, m, e) for the line k of one family seen as an outer
-// line facing `outward` (-1 or +1 lines), at the stretch m, at the e-th
-// distance: +1 or -1 where the photograph steps up or down there by at
-// least kEdgeStep, 0 where it does not.
-constexpr double kNearestEdge = 0.35;
-constexpr double kEdgeDistanceStep = 0.1;
-constexpr int kEdgeDistances = 8;
-constexpr int kEdgeStep = 12;
-
+// it, looked for at kEdgeDistances distances from kNearestEdge spacings
+// beyond an outer line on. The step at (k, m, e) for the line k of one
+// family seen as an outer line facing `outward` (-1 or +1 lines), at the
+// stretch m, at the e-th distance: +1 or -1 where the photograph steps up
+// or down there by at least kEdgeStep, 0 where it does not.
 class EdgeTable {
 public:
     EdgeTable(const Brightness& photo, const GridFrame& lattice, bool column, int outward)
-        : column_(column),
-          firstLine_(column ? lattice.firstColumn : lattice.firstRow),
+        : firstLine_(column ? lattice.firstColumn : lattice.firstRow),
           lines_(column ? lattice.columns() : lattice.rows()),
           firstStretch_(column ? lattice.firstRow : lattice.firstColumn),
           stretches_(column ? lattice.rows() : lattice.columns()),
@@ -259,7 +259,6 @@ private:
     std::size_t index(int k, int m, int e) const {
         return (static_cast<std::size_t>(k) * stretches_ + m) * kEdgeDistances + e;
     }
-    bool column_;
     int firstLine_, lines_, firstStretch_, stretches_;
     std::vector<signed char> steps_;
 };
@@ -291,11 +290,10 @@ Sum sumOver(const LatticeTable& t, int first, int n, int from) {
     return sum;
 }
 
-// What a line beyond the board shows on average; 0 when too little of it
-// lies on the photograph to tell.
 // The average of the table's values along one line, over the n - 1
-// stretches (or crossings, when n counts them) from `from` on; of the
-// crossing table's rows when across.
+// stretches (or crossings, when n counts them) from `from` on, of the
+// crossing table's rows when across; std::nullopt when too little of the
+// line lies on the photograph to tell.
 std::optional<double> beyond(const LatticeTable& t, int line, int from, int n,
                              bool across = false) {
     Sum s;

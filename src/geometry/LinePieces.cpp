@@ -20,6 +20,33 @@ constexpr int kFitRounds = 3;
 // Fewer pieces than this on the frame's lines fix nothing.
 constexpr int kFewestPieces = 12;
 
+// The ends of the pieces that lie along one of the frame's lines, within it,
+// each on its line and weighed by the piece's length. toGrid maps the
+// photograph to the frame's grid.
+std::vector<LinePoint> piecesOnLines(const GridFrame& frame, const Homography& toGrid,
+                                     const std::vector<LinePiece>& pieces) {
+    std::vector<LinePoint> points;
+    for (const LinePiece& piece : pieces) {
+        const QPointF a = toGrid.map(piece.a), b = toGrid.map(piece.b);
+        // A column runs down the grid: its ends differ more in v than in u.
+        const bool column = std::fabs(a.x() - b.x()) < std::fabs(a.y() - b.y());
+        const auto across = [&](QPointF p) { return column ? p.x() : p.y(); };
+        const auto along = [&](QPointF p) { return column ? p.y() : p.x(); };
+        const double line = std::round((across(a) + across(b)) / 2);
+        const double middle = (along(a) + along(b)) / 2;
+        const int first = column ? frame.firstColumn : frame.firstRow;
+        const int last = column ? frame.lastColumn : frame.lastRow;
+        const int firstAlong = column ? frame.firstRow : frame.firstColumn;
+        const int lastAlong = column ? frame.lastRow : frame.lastColumn;
+        if (line < first || line > last || middle < firstAlong || middle > lastAlong ||
+            std::fabs(across(a) - line) > kOnLine || std::fabs(across(b) - line) > kOnLine)
+            continue;
+        points.push_back({piece.a, column, line, piece.length()});
+        points.push_back({piece.b, column, line, piece.length()});
+    }
+    return points;
+}
+
 }  // namespace
 
 double LinePiece::length() const { return std::hypot(b.x() - a.x(), b.y() - a.y()); }
@@ -53,26 +80,12 @@ GridFrame FitToPieces(const GridFrame& frame, const std::vector<LinePiece>& piec
     for (int round = 0; round < kFitRounds; ++round) {
         const std::optional<Homography> toGrid = fitted.toPhoto.inverted();
         if (!toGrid) break;
-        std::vector<LinePoint> points;
-        for (const LinePiece& piece : pieces) {
-            const QPointF a = toGrid->map(piece.a), b = toGrid->map(piece.b);
-            const bool column = std::fabs(a.x() - b.x()) < std::fabs(a.y() - b.y());
-            const double line = std::round(column ? (a.x() + b.x()) / 2 : (a.y() + b.y()) / 2);
-            const double along = column ? (a.y() + b.y()) / 2 : (a.x() + b.x()) / 2;
-            const bool within = column
-                                    ? line >= frame.firstColumn && line <= frame.lastColumn &&
-                                          along >= frame.firstRow && along <= frame.lastRow
-                                    : line >= frame.firstRow && line <= frame.lastRow &&
-                                          along >= frame.firstColumn && along <= frame.lastColumn;
-            const double offA = column ? a.x() - line : a.y() - line;
-            const double offB = column ? b.x() - line : b.y() - line;
-            if (!within || std::fabs(offA) > kOnLine || std::fabs(offB) > kOnLine) continue;
-            const double weight = piece.length();
-            points.push_back({piece.a, column, line, weight});
-            points.push_back({piece.b, column, line, weight});
-        }
+        const std::vector<LinePoint> points = piecesOnLines(frame, *toGrid, pieces);
         if (static_cast<int>(points.size()) < 2 * kFewestPieces) break;
-        const std::optional<Homography> moved = FitToLinePoints(points, centre, 1000);
+        // Photo coordinates divided by about a photograph's size keep the
+        // fit's equations well conditioned.
+        constexpr double kScale = 1000;
+        const std::optional<Homography> moved = FitToLinePoints(points, centre, kScale);
         if (!moved) break;
         fitted.toPhoto = *moved;
     }
