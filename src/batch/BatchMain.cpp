@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <cstdio>
 #include <exception>
+#include <optional>
 
 #include "app/PartialGame.h"
 #include "app/Program.h"
@@ -91,19 +92,15 @@ bool writePositions(const QString& path, const PositionLog& positions) {
 int findGrid(Program& program, const QString& photo, BatchPort& port) {
     if (!QFileInfo(photo).isFile())
         return fail(invalidInputText(InputField::FirstPhoto), kBadArguments);
+    std::optional<PhotoGridOutcome> outcome;
     try {
-        switch (FindGridOnPhoto(program, photo, port)) {
-            case PhotoGridOutcome::Refused:
-                return kRunStopped;
-            case PhotoGridOutcome::GivenUp:
-                return kNoGrid;
-            case PhotoGridOutcome::Confirmed:
-                return 0;
-        }
+        outcome = FindGridOnPhoto(program, photo, port);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "banmark-batch: errore: %s\n", error.what());
     }
-    return kRunStopped;
+    program.preparation.Stop();
+    if (outcome == PhotoGridOutcome::Confirmed) return 0;
+    return outcome == PhotoGridOutcome::GivenUp ? kNoGrid : kRunStopped;
 }
 
 // Processes the series the command line names.
@@ -161,7 +158,6 @@ int main(int argc, char* argv[]) {
     const int status = arguments->findGridPhoto.isEmpty()
                            ? processSeries(program, *arguments, port)
                            : findGrid(program, arguments->findGridPhoto, port);
-    program.preparation.Stop();
     RemoveTempFiles(program.state.ProgramDir, settings);
     return status;
 }
