@@ -34,8 +34,7 @@ public:
     explicit BoardSearch(const QImage& photo)
         : photo_(photo),
           grey_(EvenedGrey(photo)),
-          evened_(QImage(grey_.data, grey_.cols, grey_.rows, static_cast<qsizetype>(grey_.step),
-                         QImage::Format_Grayscale8)),
+          evened_(EvenedBrightness(grey_)),
           pieces_(FindLinePieces(grey_)) {}
 
     // Takes in the lattices of the photograph's line pieces.

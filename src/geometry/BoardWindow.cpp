@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -73,54 +74,62 @@ Range lines(const GridFrame& f, bool column) {
     return column ? Range{f.firstColumn, f.lastColumn} : Range{f.firstRow, f.lastRow};
 }
 
-// The raw strengths of one family: on each line (offset 0) and half a
-// spacing before it (offset -0.5), one line beyond the lattice either way.
+// The level at which a response shows: kShowingShare of the strong ones
+// (the tenth strongest in a hundred), never below weakest.
+double showingLevel(std::vector<float> values, double weakest) {
+    if (values.empty()) return weakest;
+    const std::size_t k = values.size() * 9 / 10;
+    std::nth_element(values.begin(), values.begin() + k, values.end());
+    return std::max<double>(weakest, kShowingShare * values[k]);
+}
+
+// The raw strengths of one family, NaN off the photograph: on each line
+// (offset 0) and half a spacing before it (offset -0.5), one line beyond
+// the lattice either way, and the half before the line after that.
 struct Strengths {
-    std::vector<std::optional<int>> on, before;
-    int firstLine = 0, lines = 0, firstStretch = 0, stretches = 0;
-    std::optional<int> get(const std::vector<std::optional<int>>& v, int line, int stretch) const {
-        return v[static_cast<std::size_t>(line - firstLine) * stretches + (stretch - firstStretch)];
-    }
+    int firstLine, lines, firstStretch, stretches;
+    LatticeTable on, before;
+    // The strengths on the lines, and on the line after the last one.
+    std::vector<float> seen;
+
+    Strengths(int firstLine, int lines, int firstStretch, int stretches)
+        : firstLine(firstLine),
+          lines(lines),
+          firstStretch(firstStretch),
+          stretches(stretches),
+          on(firstLine, lines, firstStretch, stretches),
+          before(firstLine, lines + 1, firstStretch, stretches) {}
 };
 
 Strengths measure(const Brightness& photo, const GridFrame& lattice, bool column) {
     const Range own = lines(lattice, column), other = lines(lattice, !column);
-    Strengths s;
-    s.firstLine = own.first - 1;
-    s.lines = own.last - own.first + 4;  // one beyond either way, and the half before the last + 1
-    s.firstStretch = other.first - 1;
-    s.stretches = other.last - other.first + 2;
-    for (int k = s.firstLine; k < s.firstLine + s.lines; ++k) {
+    Strengths s(own.first - 1, own.last - own.first + 3, other.first - 1,
+                other.last - other.first + 2);
+    for (int k = s.firstLine; k <= s.firstLine + s.lines; ++k) {
         for (int m = s.firstStretch; m < s.firstStretch + s.stretches; ++m) {
-            s.on.push_back(LineStrengthAt(photo, lattice, column, k, m + 0.5));
-            s.before.push_back(LineStrengthAt(photo, lattice, column, k - 0.5, m + 0.5));
+            if (const std::optional<int> v =
+                    LineStrengthAt(photo, lattice, column, k - 0.5, m + 0.5))
+                s.before.at(k, m) = static_cast<float>(*v);
+            if (const std::optional<int> v = LineStrengthAt(photo, lattice, column, k, m + 0.5)) {
+                if (k < s.firstLine + s.lines) s.on.at(k, m) = static_cast<float>(*v);
+                s.seen.push_back(static_cast<float>(*v));
+            }
         }
     }
     return s;
 }
 
 LatticeTable netTable(const Strengths& s, double showing) {
-    LatticeTable table(s.firstLine, s.lines - 1, s.firstStretch, s.stretches);
-    const auto shows = [&](std::optional<int> v) { return v ? float(*v >= showing) : NAN; };
-    for (int k = s.firstLine; k < s.firstLine + s.lines - 1; ++k) {
+    LatticeTable table(s.firstLine, s.lines, s.firstStretch, s.stretches);
+    const auto shows = [&](float v) { return std::isnan(v) ? NAN : float(v >= showing); };
+    for (int k = s.firstLine; k < s.firstLine + s.lines; ++k) {
         for (int m = s.firstStretch; m < s.firstStretch + s.stretches; ++m) {
-            const float on = shows(s.get(s.on, k, m));
-            const float sides =
-                0.5f * (shows(s.get(s.before, k, m)) + shows(s.get(s.before, k + 1, m)));
+            const float on = shows(s.on.at(k, m));
+            const float sides = 0.5f * (shows(s.before.at(k, m)) + shows(s.before.at(k + 1, m)));
             table.at(k, m) = std::isnan(sides) ? on : on - sides;
         }
     }
     return table;
-}
-
-double showingLevel(const Strengths& s) {
-    std::vector<int> values;
-    for (const std::optional<int>& v : s.on)
-        if (v) values.push_back(*v);
-    if (values.empty()) return kWeakestLine;
-    const std::size_t k = values.size() * 9 / 10;
-    std::nth_element(values.begin(), values.begin() + k, values.end());
-    return std::max<double>(kWeakestLine, kShowingShare * values[k]);
 }
 
 // How much a stone on the crossing stands out from the board: the crossing
@@ -172,7 +181,7 @@ LatticeTable stoneTable(const Brightness& photo, const GridFrame& lattice) {
     // cells one more either way.
     LatticeTable crossings(first, last - first + 1, top, bottom - top + 1);
     LatticeTable cells(first - 1, last - first + 2, top - 1, bottom - top + 2);
-    std::vector<int> seen;
+    std::vector<float> seen;
     for (int k = first - 1; k <= last; ++k) {
         for (int m = top - 1; m <= bottom; ++m) {
             for (const bool cell : {false, true}) {
@@ -181,14 +190,12 @@ LatticeTable stoneTable(const Brightness& photo, const GridFrame& lattice) {
                     stoneContrast(photo, lattice, k + cell * 0.5, m + cell * 0.5);
                 if (!c) continue;
                 (cell ? cells : crossings).at(k, m) = static_cast<float>(*c);
-                seen.push_back(*c);
+                seen.push_back(static_cast<float>(*c));
             }
         }
     }
     if (seen.empty()) return crossings;
-    const std::size_t tenth = seen.size() * 9 / 10;
-    std::nth_element(seen.begin(), seen.begin() + tenth, seen.end());
-    const double stone = std::max<double>(kWeakestStone, kShowingShare * seen[tenth]);
+    const double stone = showingLevel(std::move(seen), kWeakestStone);
     LatticeTable table(first, last - first + 1, top, bottom - top + 1);
     for (int k = first; k <= last; ++k) {
         for (int m = top; m <= bottom; ++m) {
@@ -265,7 +272,7 @@ private:
 
 LatticeTable lineTable(const Brightness& evened, const GridFrame& lattice, bool column) {
     const Strengths strengths = measure(evened, lattice, column);
-    return netTable(strengths, showingLevel(strengths));
+    return netTable(strengths, showingLevel(strengths.seen, kWeakestLine));
 }
 
 struct Sum {

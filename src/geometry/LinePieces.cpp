@@ -57,6 +57,12 @@ cv::Mat EvenedGrey(const QImage& photo) {
     return grey;
 }
 
+Brightness EvenedBrightness(const cv::Mat& grey) {
+    // A view of the grey bytes; Brightness keeps a copy of its own.
+    return Brightness(QImage(grey.data, grey.cols, grey.rows, static_cast<qsizetype>(grey.step),
+                             QImage::Format_Grayscale8));
+}
+
 std::vector<LinePiece> FindLinePieces(const cv::Mat& grey) {
     const double shrink = std::min(1.0, kPieceSide / std::max(grey.cols, grey.rows));
     cv::Mat small = grey;

@@ -21,6 +21,9 @@ struct LinePiece {
 // what the line pieces and the lattice are found on.
 cv::Mat EvenedGrey(const QImage& photo);
 
+// The evened grey picture read as the line search reads a photograph.
+Brightness EvenedBrightness(const cv::Mat& grey);
+
 // The straight pieces on the grey picture (cv::createLineSegmentDetector, on
 // a copy at most 1000 pixels wide or high), without the shortest, which are
 // mostly the edges of stones.

@@ -48,11 +48,8 @@ void chooseBoard(const QImage& photo, GameState& state) {
     lattice->firstRow -= 10;
     lattice->lastColumn += 10;
     lattice->lastRow += 10;
-    const cv::Mat grey = EvenedGrey(photo);
-    const Brightness evened(QImage(grey.data, grey.cols, grey.rows,
-                                   static_cast<qsizetype>(grey.step), QImage::Format_Grayscale8));
     const std::optional<BoardWindow> window =
-        ChooseBoardWindow(evened, Brightness(photo), *lattice);
+        ChooseBoardWindow(EvenedBrightness(EvenedGrey(photo)), Brightness(photo), *lattice);
     ASSERT_TRUE(window);
     state.setGrid(GridOfFrame(window->frame));
 }
