@@ -28,37 +28,34 @@ std::optional<GridFrame> latticeOf(const std::optional<BoardGrid>& grid) {
     return frame;
 }
 
-// One photograph as the board is looked for on it.
+// One photograph as the board of the given size (0: any) is looked for on
+// it: the strongest window of all the lattices looked at so far.
 class BoardSearch {
 public:
-    explicit BoardSearch(const QImage& photo)
+    BoardSearch(const QImage& photo, int boardSize)
         : photo_(photo),
           grey_(EvenedGrey(photo)),
           evened_(EvenedBrightness(grey_)),
-          pieces_(FindLinePieces(grey_)) {}
+          pieces_(FindLinePieces(grey_)),
+          boardSize_(boardSize) {}
 
-    // Takes in the lattices of the photograph's line pieces.
-    void addPieceLattices() {
-        for (const GridFrame& lattice : SegmentLattices(grey_, pieces_))
-            lattices_.push_back(lattice);
+    // Looks at the lattices of the photograph's line pieces.
+    void considerPieceLattices() {
+        for (const GridFrame& lattice : SegmentLattices(grey_, pieces_)) consider(lattice);
     }
-    void add(const std::optional<GridFrame>& lattice) {
-        if (lattice) lattices_.push_back(*lattice);
+    void consider(const std::optional<GridFrame>& lattice) {
+        if (!lattice) return;
+        const std::optional<BoardWindow> window =
+            ChooseBoardWindow(evened_, photo_, *lattice, boardSize_);
+        if (window && (!best_ || window->score > best_->score)) best_ = window;
     }
 
-    // The board the strongest window of all the lattices shows, of the
-    // given size (0: any), fitted to the line pieces along its lines and
-    // numbered from the photograph's top left; std::nullopt when it shows
-    // no board well enough.
-    std::optional<BoardGrid> board(int boardSize) const {
-        std::optional<BoardWindow> best;
-        for (const GridFrame& lattice : lattices_) {
-            const std::optional<BoardWindow> window =
-                ChooseBoardWindow(evened_, photo_, lattice, boardSize);
-            if (window && (!best || window->score > best->score)) best = window;
-        }
-        if (!best || !best->ends || best->strength < kLeastStrength) return std::nullopt;
-        BoardGrid grid = GridOfFrame(FitToPieces(best->frame, pieces_));
+    // The board the strongest window shows, fitted to the line pieces along
+    // its lines and numbered from the photograph's top left; std::nullopt
+    // when it shows no board well enough.
+    std::optional<BoardGrid> board() const {
+        if (!best_ || !best_->ends || best_->strength < kLeastStrength) return std::nullopt;
+        BoardGrid grid = GridOfFrame(FitToPieces(best_->frame, pieces_));
         OrientGrid(grid);
         return grid;
     }
@@ -68,22 +65,25 @@ private:
     cv::Mat grey_;
     Brightness evened_;
     std::vector<LinePiece> pieces_;
-    std::vector<GridFrame> lattices_;
+    int boardSize_;
+    std::optional<BoardWindow> best_;
 };
 
 }  // namespace
 
 std::optional<BoardGrid> DetectBoardGrid(const QImage& photo, const LineVotes& votes,
                                          const AngleTables& angles) {
-    BoardSearch search(photo);
-    search.add(latticeOf(FindGrid(votes, angles, photo.size())));
-    search.add(latticeOf(SearchGrid(photo)));
-    search.addPieceLattices();
-    return search.board(0);
+    BoardSearch search(photo, 0);
+    search.consider(latticeOf(FindGrid(votes, angles, photo.size())));
+    search.considerPieceLattices();
+    // The search from the middle takes as long as all the rest: it is asked
+    // only when nothing else shows a board.
+    if (!search.board()) search.consider(latticeOf(SearchGrid(photo)));
+    return search.board();
 }
 
 std::optional<BoardGrid> FindBoardAgain(const QImage& photo, int boardSize) {
-    BoardSearch search(photo);
-    search.addPieceLattices();
-    return search.board(boardSize);
+    BoardSearch search(photo, boardSize);
+    search.considerPieceLattices();
+    return search.board();
 }

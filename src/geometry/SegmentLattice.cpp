@@ -37,6 +37,13 @@ constexpr double kBlur = 0.7;
 constexpr double kRepeatShare = 0.3;
 // The two families' spacings on the turned picture differ by less than this factor.
 constexpr double kMostUnsquare = 1.33;
+// The lattice reaches this many lines beyond the turned picture: the
+// board's outer lines may lie beyond its pieces.
+constexpr int kLinesBeyond = 2;
+// Two lattices whose crossings kSameReach lines either way of the
+// photograph's middle lie within kSameCrossing spacings are one.
+constexpr double kSameReach = 9;
+constexpr double kSameCrossing = 0.1;
 // The repeats of each family tried as its spacing.
 constexpr std::size_t kSpacingsTried = 3;
 
@@ -348,20 +355,18 @@ std::vector<cv::Point2f> endsOf(const std::vector<Piece>& pieces, const std::vec
     return ends;
 }
 
-// The photograph turned square to the two groups' vanishing points: the
-// turn, the line profiles across the upright and the level lines over the
-// part where both groups lie, and the lags at which the lines may repeat.
-struct TurnedPhoto {
+// The turn square to the two groups' vanishing points, and the part of the
+// turned picture where both groups' pieces lie: the board.
+struct BoardPart {
     Turn turn;
-    std::vector<double> across, down;
-    int shortest = 0, longest = 0;
+    cv::Mat mask;
 };
 
-std::optional<TurnedPhoto> turnPhoto(const cv::Mat& grey, const std::vector<Piece>& pieces,
-                                     const cv::Vec3d& columns, const cv::Vec3d& rows,
-                                     cv::Point2d centre, double scale) {
+std::optional<BoardPart> boardPart(const std::vector<Piece>& pieces, const std::vector<int>& among,
+                                   const cv::Vec3d& columns, const cv::Vec3d& rows,
+                                   cv::Point2d centre, double scale) {
     std::vector<int> columnGroup, rowGroup;
-    for (int k = 0; k < static_cast<int>(pieces.size()); ++k) {
+    for (int k : among) {
         if (leanFrom(pieces[k], columns) < kTowardsPoint)
             columnGroup.push_back(k);
         else if (leanFrom(pieces[k], rows) < kTowardsPoint)
@@ -373,19 +378,118 @@ std::optional<TurnedPhoto> turnPhoto(const cv::Mat& grey, const std::vector<Piec
     ends.insert(ends.end(), rowEnds.begin(), rowEnds.end());
     const std::optional<Turn> turn = turning(columns, rows, ends, centre, scale);
     if (!turn) return std::nullopt;
+    const cv::Mat mask = bothGroups(columnEnds, rowEnds, *turn);
+    if (cv::boundingRect(mask).empty()) return std::nullopt;
+    return BoardPart{*turn, mask};
+}
+
+// The two vanishing points most of the pieces' length runs towards, the
+// columns' first: the group whose pieces run more upright on the photograph.
+std::optional<std::pair<cv::Vec3d, cv::Vec3d>> vanishingPoints(const std::vector<Piece>& pieces,
+                                                               const std::vector<int>& among) {
+    const std::optional<cv::Vec3d> first = vanishingPoint(pieces, among);
+    if (!first) return std::nullopt;
+    std::vector<int> rest;
+    for (int k : among)
+        if (leanFrom(pieces[k], *first) > kOtherGroup) rest.push_back(k);
+    const std::optional<cv::Vec3d> second = vanishingPoint(pieces, rest);
+    if (!second) return std::nullopt;
+    double upright = 0;
+    for (int k : among)
+        if (leanFrom(pieces[k], *first) < kTowardsPoint)
+            upright += pieces[k].length *
+                       (std::fabs(pieces[k].direction.y) - std::fabs(pieces[k].direction.x));
+    if (upright >= 0) return std::pair{*first, *second};
+    return std::pair{*second, *first};
+}
+
+std::optional<BoardPart> boardPartOf(const std::vector<Piece>& pieces,
+                                     const std::vector<int>& among, cv::Point2d centre,
+                                     double scale) {
+    const auto points = vanishingPoints(pieces, among);
+    if (!points) return std::nullopt;
+    return boardPart(pieces, among, points->first, points->second, centre, scale);
+}
+
+// The pieces whose middle lies on the board part.
+std::vector<int> piecesWithin(const std::vector<Piece>& pieces, const BoardPart& part) {
+    std::vector<cv::Point2f> middles;
+    for (const Piece& p : pieces) middles.push_back((p.ends[0] + p.ends[1]) * 0.5f);
+    cv::perspectiveTransform(middles, middles, cv::Matx33f(part.turn.toTurned));
+    std::vector<int> within;
+    for (int k = 0; k < static_cast<int>(pieces.size()); ++k) {
+        const cv::Point2i m = middles[k];
+        if (cv::Rect(0, 0, part.mask.cols, part.mask.rows).contains(m) && part.mask.at<uchar>(m))
+            within.push_back(k);
+    }
+    return within;
+}
+
+// The photograph turned square to the board's vanishing points: the line
+// profiles across the upright and the level lines over the board part, and
+// the lags at which the lines may repeat.
+struct TurnedPhoto {
+    std::vector<double> across, down;
+    int shortest = 0, longest = 0;
+};
+
+TurnedPhoto turnPhoto(const cv::Mat& grey, const BoardPart& part) {
     cv::Mat picture;
-    cv::warpPerspective(grey, picture, turn->toTurned, turn->size, cv::INTER_LINEAR,
+    cv::warpPerspective(grey, picture, part.turn.toTurned, part.turn.size, cv::INTER_LINEAR,
                         cv::BORDER_REPLICATE);
     // A little blur: the photograph's compression blocks, stretched by the
     // turn, would repeat like fine lines.
     cv::GaussianBlur(picture, picture, cv::Size(0, 0), kBlur);
-    const cv::Mat mask = bothGroups(columnEnds, rowEnds, *turn);
-    const cv::Rect board = cv::boundingRect(mask);
-    if (board.empty()) return std::nullopt;
+    const cv::Rect board = cv::boundingRect(part.mask);
     const int extent = std::max(board.width, board.height);
-    return TurnedPhoto{*turn, profileOf(lineResponse(picture, true), mask, true),
-                       profileOf(lineResponse(picture, false), mask, false),
-                       std::max(6, extent / 60), extent / 7};
+    return TurnedPhoto{profileOf(lineResponse(picture, true), part.mask, true),
+                       profileOf(lineResponse(picture, false), part.mask, false),
+                       std::max(6, extent / 60), extent / 5};
+}
+
+// The lattices the board part's line profiles repeat at.
+std::vector<GridFrame> latticesOn(const cv::Mat& grey, const BoardPart& part) {
+    std::vector<GridFrame> lattices;
+    const TurnedPhoto turned = turnPhoto(grey, part);
+    const cv::Matx33d toPhoto = part.turn.toTurned.inv();
+    const cv::Size size = part.turn.size;
+    for (const auto& [x, y] :
+         spacingPairs(turned.across, turned.down, turned.shortest, turned.longest)) {
+        // The lines' responses may pile up on the gaps between white stones
+        // rather than on the board's thin lines: the lattice half a spacing
+        // over is tried too, across, down and both.
+        for (const double halfX : {0.0, 0.5}) {
+            for (const double halfY : {0.0, 0.5}) {
+                // Lattice (u, v) -> turned picture -> photograph.
+                const cv::Matx33d lattice =
+                    toPhoto * cv::Matx33d(x.spacing, 0, x.phase + halfX * x.spacing, 0, y.spacing,
+                                          y.phase + halfY * y.spacing, 0, 0, 1);
+                lattices.push_back(
+                    {Homography(lattice), -kLinesBeyond,
+                     static_cast<int>((size.width - x.phase) / x.spacing) + kLinesBeyond,
+                     -kLinesBeyond,
+                     static_cast<int>((size.height - y.phase) / y.spacing) + kLinesBeyond});
+            }
+        }
+    }
+    return lattices;
+}
+
+// Whether b's crossings a few lines either way of the point fall on a's
+// crossings.
+bool sameLines(const GridFrame& a, const GridFrame& b, cv::Point2d at) {
+    const std::optional<Homography> toA = a.toPhoto.inverted(), toB = b.toPhoto.inverted();
+    if (!toA || !toB) return false;
+    const QPointF onB = toB->map(QPointF(at.x, at.y));
+    const QPointF origin(std::round(onB.x()), std::round(onB.y()));
+    for (const QPointF step : {QPointF(-kSameReach, -kSameReach), QPointF(kSameReach, -kSameReach),
+                               QPointF(kSameReach, kSameReach), QPointF(-kSameReach, kSameReach)}) {
+        const QPointF onA = toA->map(b.toPhoto.map(origin + step));
+        if (std::fabs(onA.x() - std::round(onA.x())) > kSameCrossing ||
+            std::fabs(onA.y() - std::round(onA.y())) > kSameCrossing)
+            return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -397,42 +501,20 @@ std::vector<GridFrame> SegmentLattices(const cv::Mat& grey,
     const std::vector<Piece> pieces = piecesOf(linePieces, centre, scale);
     std::vector<int> all(pieces.size());
     std::iota(all.begin(), all.end(), 0);
-    const std::optional<cv::Vec3d> first = vanishingPoint(pieces, all);
-    if (!first) return {};
-    std::vector<int> rest;
-    for (int k : all)
-        if (leanFrom(pieces[k], *first) > kOtherGroup) rest.push_back(k);
-    const std::optional<cv::Vec3d> second = vanishingPoint(pieces, rest);
-    if (!second) return {};
-    // The columns run upright on the turned picture: the group whose pieces
-    // run more upright on the photograph.
-    double upright = 0;
-    for (int k : all)
-        if (leanFrom(pieces[k], *first) < kTowardsPoint)
-            upright += pieces[k].length *
-                       (std::fabs(pieces[k].direction.y) - std::fabs(pieces[k].direction.x));
-    const std::optional<TurnedPhoto> turned =
-        upright >= 0 ? turnPhoto(grey, pieces, *first, *second, centre, scale)
-                     : turnPhoto(grey, pieces, *second, *first, centre, scale);
-    if (!turned) return {};
-    std::vector<GridFrame> lattices;
-    const cv::Matx33d toPhoto = turned->turn.toTurned.inv();
-    const cv::Size size = turned->turn.size;
-    for (const auto& [x, y] :
-         spacingPairs(turned->across, turned->down, turned->shortest, turned->longest)) {
-        // The lines' responses may pile up on the gaps between white stones
-        // rather than on the board's thin lines: the lattice half a spacing
-        // over is tried too, across, down and both.
-        for (const double halfX : {0.0, 0.5}) {
-            for (const double halfY : {0.0, 0.5}) {
-                // Lattice (u, v) -> turned picture -> photograph.
-                const cv::Matx33d lattice =
-                    toPhoto * cv::Matx33d(x.spacing, 0, x.phase + halfX * x.spacing, 0, y.spacing,
-                                          y.phase + halfY * y.spacing, 0, 0, 1);
-                lattices.push_back({Homography(lattice), 0,
-                                    static_cast<int>((size.width - x.phase) / x.spacing) - 1, 0,
-                                    static_cast<int>((size.height - y.phase) / y.spacing) - 1});
-            }
+    const std::optional<BoardPart> part = boardPartOf(pieces, all, centre, scale);
+    if (!part) return {};
+    std::vector<GridFrame> lattices = latticesOn(grey, *part);
+    // A table's grain, a floor's tiles or the edges of bowls beside the board
+    // pull the points off the board's own: they are found again from the
+    // pieces on the board alone, and the lattices of both are tried.
+    if (const auto again = boardPartOf(pieces, piecesWithin(pieces, *part), centre, scale)) {
+        const std::size_t first = lattices.size();
+        for (const GridFrame& lattice : latticesOn(grey, *again)) {
+            const auto same = [&](const GridFrame& f) {
+                return sameLines(f, lattice, centre) && sameLines(lattice, f, centre);
+            };
+            if (std::none_of(lattices.begin(), lattices.begin() + first, same))
+                lattices.push_back(lattice);
         }
     }
     return lattices;
