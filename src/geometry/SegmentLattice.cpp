@@ -20,8 +20,9 @@ constexpr double kTowardsPoint = 0.026;
 constexpr double kOtherGroup = 0.26;
 constexpr int kRansacRounds = 600;
 // A vanishing point lies at least this far from the middle of the photograph,
-// in lengths of its longer side.
-constexpr double kNearestVanishing = 0.8;
+// in lengths of its longer side: a phone looking at the board from 50 to 60
+// degrees off straight down sees the columns meet about half a side away.
+constexpr double kNearestVanishing = 0.45;
 // The turned picture's longer side, in pixels, across the pieces of both groups.
 constexpr double kTurnedSide = 900;
 // The distance, in pixels of the turned picture, at which a line is compared
@@ -35,8 +36,10 @@ constexpr int kDensityCell = 24;
 constexpr double kBlur = 0.7;
 // Repeats less clear than this share of the clearest are not looked at.
 constexpr double kRepeatShare = 0.3;
-// The two families' spacings on the turned picture differ by less than this factor.
-constexpr double kMostUnsquare = 1.33;
+// The two families' spacings on the turned picture differ by less than this
+// factor: sending the vanishing points to infinity leaves the cells
+// stretched one way, by more the lower and the more turned the view.
+constexpr double kMostUnsquare = 1.6;
 // The lattice reaches this many lines beyond the turned picture: the
 // board's outer lines may lie beyond its pieces.
 constexpr int kLinesBeyond = 2;
@@ -315,9 +318,8 @@ std::vector<Repeat> repeatsOf(const std::vector<double>& profile, int shortest, 
 
 // The pairs of spacings worth trying, the clearest first: each family's
 // kSpacingsTried clearest repeats, paired where they differ no more than a
-// board seen in perspective can (the turned picture keeps its cells within
-// about a third of square). Which pair is the board's is for the lines and
-// stones the lattice then finds to say.
+// board seen in perspective can (kMostUnsquare). Which pair is the board's
+// is for the lines and stones the lattice then finds to say.
 std::vector<std::pair<Repeat, Repeat>> spacingPairs(const std::vector<double>& across,
                                                     const std::vector<double>& down, int shortest,
                                                     int longest) {

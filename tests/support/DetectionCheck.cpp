@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <random>
+#include <tuple>
+#include <utility>
 
 #include "game/GameState.h"
 #include "geometry/BoardFinder.h"
@@ -22,6 +25,16 @@ double localSpacing(const BoardPhoto& photo, int i, int j) {
 }
 
 }  // namespace
+
+std::vector<int> CrowdedBoard(int lines, std::uint32_t seed) {
+    std::mt19937 random(seed);
+    std::vector<int> stones(static_cast<std::size_t>(lines) * lines);
+    for (int& stone : stones) {
+        const unsigned draw = random() % 8;
+        stone = draw < 3 ? kBlack : draw < 6 ? kWhite : kEmpty;
+    }
+    return stones;
+}
 
 QString DetectionOutcome::describe() const {
     if (!found) return QStringLiteral("not found");
@@ -47,12 +60,23 @@ DetectionOutcome DetectOnPhoto(const BoardPhoto& photo) {
         outcome.worstError = 1e9;
         return outcome;
     }
-    for (int i = 0; i < photo.boardSize; ++i) {
-        for (int j = 0; j < photo.boardSize; ++j) {
-            const QPointF found(state.GridPoints(i, j, 0), state.GridPoints(i, j, 1));
-            outcome.worstError = std::max(outcome.worstError, distance(found, photo.pointAt(i, j)) /
-                                                                  localSpacing(photo, i, j));
+    // The grid is numbered from the photograph's top left, the board from
+    // its own corner: on a board turned near 45 degrees they may differ by a
+    // quarter turn.
+    const int last = photo.boardSize - 1;
+    outcome.worstError = 1e9;
+    for (int turn = 0; turn < 4; ++turn) {
+        double worst = 0;
+        for (int i = 0; i <= last; ++i) {
+            for (int j = 0; j <= last; ++j) {
+                int ti = i, tj = j;
+                for (int t = 0; t < turn; ++t) std::tie(ti, tj) = std::pair(last - tj, ti);
+                const QPointF found(state.GridPoints(ti, tj, 0), state.GridPoints(ti, tj, 1));
+                worst = std::max(worst, distance(found, photo.pointAt(i, j)) /
+                                            localSpacing(photo, i, j));
+            }
         }
+        outcome.worstError = std::min(outcome.worstError, worst);
     }
     return outcome;
 }

@@ -4,9 +4,8 @@
 
 #include "render/BoardPhoto.h"
 
-// Runs the line voting and the grid detection, with the check for a larger
-// grid around the one detected, on a rendered photograph and
-// measures how far the detected grid lies from the truth.
+// Runs the line voting and the board finder on a rendered photograph and
+// measures how far the grid found lies from the truth.
 struct DetectionOutcome {
     bool found = false;
     int boardSize = 0;
@@ -17,3 +16,7 @@ struct DetectionOutcome {
 };
 
 DetectionOutcome DetectOnPhoto(const BoardPhoto& photo);
+
+// A board with about three stones in four points, as at the end of a game,
+// in BoardPhotoSetup::stones' order; the same seed gives the same board.
+std::vector<int> CrowdedBoard(int lines, std::uint32_t seed);
