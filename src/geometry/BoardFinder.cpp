@@ -82,8 +82,11 @@ std::optional<BoardGrid> DetectBoardGrid(const QImage& photo, const LineVotes& v
     return search.board();
 }
 
-std::optional<BoardGrid> FindBoardAgain(const QImage& photo, int boardSize) {
-    BoardSearch search(photo, boardSize);
+std::optional<BoardGrid> FindBoardAgain(const QImage& photo, const BoardGrid& before) {
+    BoardSearch search(photo, before.boardSize);
+    // The grid before, continued beyond itself: a camera slid along the
+    // board finds the board on it a few lines over.
+    search.consider(latticeOf(before));
     search.considerPieceLattices();
     return search.board();
 }

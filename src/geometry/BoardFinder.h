@@ -20,5 +20,6 @@ std::optional<BoardGrid> DetectBoardGrid(const QImage& photo, const LineVotes& v
 
 // The board of a game found again on a later photograph, when the camera was
 // knocked farther than following the grid can reach: the lattices of the
-// photograph's line pieces alone, and only windows of the game's board size.
-std::optional<BoardGrid> FindBoardAgain(const QImage& photo, int boardSize);
+// photograph's line pieces and the grid before continued beyond itself, and
+// only windows of the game's board size.
+std::optional<BoardGrid> FindBoardAgain(const QImage& photo, const BoardGrid& before);

@@ -104,8 +104,9 @@ std::optional<FrameFit> searchAfterMove(const Brightness& photo, const FrameFit&
 
 // The board found afresh on the photograph, its lines of the game's size
 // fitted as the first photograph's were.
-std::optional<FrameFit> foundAgain(const QImage& photo, const Brightness& brightness, int lines) {
-    const std::optional<BoardGrid> grid = FindBoardAgain(photo, lines);
+std::optional<FrameFit> foundAgain(const QImage& photo, const Brightness& brightness,
+                                   const GridFrame& before) {
+    const std::optional<BoardGrid> grid = FindBoardAgain(photo, GridOfFrame(before));
     if (!grid) return std::nullopt;
     const std::optional<GridFrame> frame = FrameOfGrid(*grid);
     if (!frame) return std::nullopt;
@@ -145,7 +146,7 @@ bool FollowGrid(const QImage& photo, GameState& state, FollowedGrid& followed) {
     };
     // Knocked farther than the search reaches (more than a spacing or two, or
     // turned more than a few degrees): the board is looked for afresh.
-    if (!showsWell(settled)) settled = foundAgain(photo, brightness, before.frame.columns());
+    if (!showsWell(settled)) settled = foundAgain(photo, brightness, before.frame);
     if (!showsWell(settled) || unmoved(settled->frame, before.frame)) return false;
     state.setGrid(GridOfFrame(settled->frame));
     followed = {*settled, edges};

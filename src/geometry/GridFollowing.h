@@ -26,7 +26,7 @@ std::optional<FollowedGrid> StartFollowing(const QImage& photo, const GameState&
 // shift (up to about a spacing) that best lays the grid on them; a grid on
 // a line too many at one side moves one line over; when the lines do not
 // show there either (the camera was knocked farther), the board is found
-// afresh (FindBoardAgain) with the game's board size. When the board has not
+// afresh (FindBoardAgain), seeded by the grid before. When the board has not
 // moved (every corner within a pixel, or a twentieth of a spacing), or its
 // lines are not found well enough (a hand over half the board), the grid
 // stays exactly as it was. True when the grid moved.

@@ -16,7 +16,7 @@ namespace {
 
 // How many of the boards/ photographs the detection must find right at
 // least: what it finds today, less a little room.
-constexpr int kLeastBoardsRight = 18;
+constexpr int kLeastBoardsRight = 22;
 
 // The grid's corner intersections (0, 0), (G, 0), (G, G), (0, G).
 using Corners = QList<QPointF>;
