@@ -9,8 +9,9 @@ class QImage;
 
 // The board's grid on a first photograph. Every way of finding it gives a
 // lattice: the line votes' grid and the search from the middle (each taken
-// as the lattice its lines continue), and the lattice of the photograph's
-// straight line pieces (SegmentLattice). In each, ChooseBoardWindow finds
+// as the lattice its lines continue; the search only when nothing else
+// shows a board), and the lattices of the photograph's straight line pieces
+// (SegmentLattice). In each, ChooseBoardWindow finds
 // the 9, 13 or 19 lines that are a board's, and the window the photograph
 // shows best of all wins; it is then fitted to the lines between the
 // crossings. std::nullopt when no window shows a board well enough (its

@@ -429,7 +429,8 @@ std::vector<int> piecesWithin(const std::vector<Piece>& pieces, const BoardPart&
 
 // The photograph turned square to the board's vanishing points: the line
 // profiles across the upright and the level lines over the board part, and
-// the lags at which the lines may repeat.
+// the lags at which the lines may repeat (up to a fifth of the part: its
+// pieces may cover only the middle of a 9-line board).
 struct TurnedPhoto {
     std::vector<double> across, down;
     int shortest = 0, longest = 0;
