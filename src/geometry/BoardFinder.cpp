@@ -50,11 +50,14 @@ public:
         if (window && (!best_ || window->score > best_->score)) best_ = window;
     }
 
+    // Whether the strongest window shows a board well enough.
+    bool found() const { return best_ && best_->ends && best_->strength >= kLeastStrength; }
+
     // The board the strongest window shows, fitted to the line pieces along
     // its lines and numbered from the photograph's top left; std::nullopt
     // when it shows no board well enough.
     std::optional<BoardGrid> board() const {
-        if (!best_ || !best_->ends || best_->strength < kLeastStrength) return std::nullopt;
+        if (!found()) return std::nullopt;
         BoardGrid grid = GridOfFrame(FitToPieces(best_->frame, pieces_));
         OrientGrid(grid);
         return grid;
@@ -78,7 +81,7 @@ std::optional<BoardGrid> DetectBoardGrid(const QImage& photo, const LineVotes& v
     search.considerPieceLattices();
     // The search from the middle takes as long as all the rest: it is asked
     // only when nothing else shows a board.
-    if (!search.board()) search.consider(latticeOf(SearchGrid(photo)));
+    if (!search.found()) search.consider(latticeOf(SearchGrid(photo)));
     return search.board();
 }
 
