@@ -11,7 +11,6 @@
 #include "geometry/GridSettling.h"
 #include "geometry/LineTurn.h"
 #include "util/Autocovariance.h"
-#include "util/Numbers.h"
 
 namespace {
 
@@ -70,15 +69,9 @@ std::vector<double> profileAcross(const Brightness& photo, QPointF middle, QPoin
 // between its neighbours; std::nullopt when nothing repeats.
 std::optional<std::pair<double, double>> spacingOf(const std::vector<double>& repeat, int smallest,
                                                    int largest) {
-    double clearest = 0;
-    for (int lag = smallest; lag <= largest; ++lag) clearest = std::max(clearest, repeat[lag]);
-    if (clearest <= 0) return std::nullopt;
-    for (int lag = smallest; lag <= largest; ++lag) {
-        const double left = repeat[lag - 1], mid = repeat[lag], right = repeat[lag + 1];
-        if (mid < kRepeatShare * clearest || mid < left || mid <= right) continue;
-        return std::pair{lag + parabolaPeak(left, mid, right), mid};
-    }
-    return std::nullopt;
+    const std::vector<RepeatPeak> peaks = RepeatPeaks(repeat, smallest, largest, kRepeatShare);
+    if (peaks.empty()) return std::nullopt;
+    return std::pair{peaks.front().lag, peaks.front().height};
 }
 
 // Where a comb at the spacing collects the most response: the line nearest

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "util/Autocovariance.h"
-#include "util/Numbers.h"
 
 namespace {
 
@@ -210,16 +209,14 @@ std::optional<Turn> turning(const cv::Vec3d& first, const cv::Vec3d& second,
 // How much darker each pixel is than the darker of the pixels kLineSide to
 // either side of it, across (upright lines) or down (level lines).
 cv::Mat lineResponse(const cv::Mat& picture, bool upright) {
-    cv::Mat response(picture.size(), CV_32F, cv::Scalar(0));
     const int dx = upright ? kLineSide : 0, dy = upright ? 0 : kLineSide;
-    for (int y = dy; y < picture.rows - dy; ++y) {
-        for (int x = dx; x < picture.cols - dx; ++x) {
-            const int beside =
-                std::min(picture.at<uchar>(y - dy, x - dx), picture.at<uchar>(y + dy, x + dx));
-            response.at<float>(y, x) =
-                static_cast<float>(std::max(0, beside - picture.at<uchar>(y, x)));
-        }
-    }
+    const cv::Rect inner(dx, dy, picture.cols - 2 * dx, picture.rows - 2 * dy);
+    cv::Mat beside, darker(picture.size(), CV_8U, cv::Scalar(0));
+    cv::min(picture(inner - cv::Point(dx, dy)), picture(inner + cv::Point(dx, dy)), beside);
+    // The subtraction saturates at 0 where the pixel is the brighter.
+    cv::subtract(beside, picture(inner), darker(inner));
+    cv::Mat response;
+    darker.convertTo(response, CV_32F);
     return response;
 }
 
@@ -293,23 +290,17 @@ double phaseOf(const std::vector<double>& profile, double spacing) {
 std::vector<Repeat> repeatsOf(const std::vector<double>& profile, int shortest, int longest) {
     if (static_cast<int>(profile.size()) < longest + 2 || shortest < 2) return {};
     const std::vector<double> repeat = Autocovariance(profile, 3 * longest + 3);
-    const double clearest =
-        *std::max_element(repeat.begin() + shortest, repeat.begin() + longest + 1);
-    if (clearest <= 0) return {};
     std::vector<Repeat> found;
-    for (int lag = shortest; lag <= longest; ++lag) {
-        const double left = repeat[lag - 1], mid = repeat[lag], right = repeat[lag + 1];
-        if (mid < kRepeatShare * clearest || mid < left || mid <= right) continue;
-        const double spacing = lag + parabolaPeak(left, mid, right);
+    for (const RepeatPeak& peak : RepeatPeaks(repeat, shortest, longest, kRepeatShare)) {
         double sum = 0;
         int multiples = 0;
         for (int h = 1; h <= 3; ++h) {
-            const int at = static_cast<int>(std::lround(h * spacing));
+            const int at = static_cast<int>(std::lround(h * peak.lag));
             if (at + 1 >= static_cast<int>(repeat.size())) break;
             sum += std::max({repeat[at - 1], repeat[at], repeat[at + 1]});
             ++multiples;
         }
-        found.push_back({spacing, 0, sum / multiples});
+        found.push_back({peak.lag, 0, sum / multiples});
     }
     std::sort(found.begin(), found.end(),
               [](const Repeat& a, const Repeat& b) { return a.clearness > b.clearness; });

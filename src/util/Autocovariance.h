@@ -1,7 +1,10 @@
 #pragma once
 
+#include <algorithm>
 #include <numeric>
 #include <vector>
+
+#include "util/Numbers.h"
 
 // The profile's autocovariance at each lag from 0 to longest: how much it
 // repeats itself that far on, growing with the strength of what repeats, not
@@ -17,4 +20,28 @@ inline std::vector<double> Autocovariance(const std::vector<double>& profile, in
         result[lag] = sum / (n - lag);
     }
     return result;
+}
+
+// A lag at which an autocovariance peaks, refined between its neighbours,
+// and how high it peaks.
+struct RepeatPeak {
+    double lag = 0;
+    double height = 0;
+};
+
+// The peaks of the autocovariance from lag shortest to longest (both at
+// least 1 from its ends) that reach `share` of its highest there, shortest
+// first; none when nothing there repeats.
+inline std::vector<RepeatPeak> RepeatPeaks(const std::vector<double>& repeat, int shortest,
+                                           int longest, double share) {
+    const double highest =
+        *std::max_element(repeat.begin() + shortest, repeat.begin() + longest + 1);
+    std::vector<RepeatPeak> peaks;
+    if (highest <= 0) return peaks;
+    for (int lag = shortest; lag <= longest; ++lag) {
+        const double left = repeat[lag - 1], mid = repeat[lag], right = repeat[lag + 1];
+        if (mid < share * highest || mid < left || mid <= right) continue;
+        peaks.push_back({lag + parabolaPeak(left, mid, right), mid});
+    }
+    return peaks;
 }
