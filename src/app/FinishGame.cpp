@@ -79,7 +79,10 @@ SgfRecord SgfRecordOf(const Program& program, int moveCount) {
     SgfRecord record;
     record.boardSize = program.state.BoardSize;
     record.moves = SgfMovesOf(program.state, moveCount, orientation);
-    AddHandicapStones(record, program.recognition.HandicapList, program.details, orientation);
+    if (program.recognition.StartsFromPosition)
+        AddStartPosition(record, program.state, orientation);
+    else
+        AddHandicapStones(record, program.recognition.HandicapList, program.details, orientation);
     return record;
 }
 

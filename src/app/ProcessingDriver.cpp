@@ -4,6 +4,7 @@
 
 #include "app/Program.h"
 #include "app/SeriesSelection.h"
+#include "game/RecognitionWindows.h"
 #include "game/UserPort.h"
 #include "game/Version.h"
 #include "geometry/GridCalibration.h"
@@ -18,6 +19,8 @@
 #include "recognition/GameOpening.h"
 #include "recognition/MoveInference.h"
 #include "recognition/MoveRecording.h"
+#include "recognition/PositionReading.h"
+#include "recognition/StartPosition.h"
 
 namespace {
 
@@ -131,6 +134,7 @@ private:
         rec_.RetryPhoto = false;
         rec_.Levels = {};
         clearStartPosition();
+        TakeStartPosition(state_, rec_, program_.details);
         port_.EnableGameStartFields(false);
         long progress = 0;
         port_.ShowProgress(progress, series_.last - series_.first);
@@ -160,7 +164,8 @@ private:
                          state_.CurrentPhoto + kCaptionSuffix);
     }
 
-    // Position 0 holds only the handicap of this game, or nothing.
+    // Position 0 holds only the handicap of this game, or nothing, until the
+    // first photograph shows a game in progress.
     void clearStartPosition() {
         for (int i = 0; i < kMaxLines; ++i) {
             for (int j = 0; j < kMaxLines; ++j) state_.Positions(i, j, 0) = kEmpty;
@@ -192,6 +197,8 @@ private:
 
     Step classifyAndInfer() {
         state_.PhotoGrids[state_.CurrentPhoto] = state_.GridPoints;
+        if (rec_.StartsFromPosition && state_.CurrentPhoto == rec_.FirstPreparedPhoto)
+            return showStartPosition();
         PositionChanges changes = ClassifyIntersections(state_, rec_, port_, windows_);
         if (rec_.HandicapCollecting && changes.newWhite > 0) {
             rec_.HandicapCollecting = false;
@@ -210,7 +217,9 @@ private:
                 program_.AbortRequested = false;
                 if (!VerifyGrid(state_, rec_.Photo.size(), false, port_)) return Step::Abandon;
                 // The empty board is looked at again at the corrected grid.
-                rec_.Calibration = ChooseCalibration(rec_.FirstPhoto, state_);
+                rec_.Calibration = rec_.StartsFromPosition
+                                       ? CalibrateAroundStones(rec_.FirstPhoto, state_)
+                                       : ChooseCalibration(rec_.FirstPhoto, state_);
                 rec_.Followed = StartFollowing(rec_.Photo, state_);
                 rec_.RetryPhoto = false;  // read afresh, as a new photograph
                 return Step::Again;
@@ -218,6 +227,17 @@ private:
                 break;
         }
         return rec_.RetryPhoto ? Step::Again : Step::Next;
+    }
+
+    // The first photograph is the position the game goes on from: shown,
+    // and no move.
+    Step showStartPosition() {
+        for (int i = 0; i <= state_.GridMax; ++i) {
+            for (int j = 0; j <= state_.GridMax; ++j)
+                state_.Positions(i, j, state_.MoveCount) = state_.Positions(i, j, 0);
+        }
+        windows_.RedrawLiveBoard(state_);
+        return Step::Next;
     }
 
     Program& program_;
@@ -245,12 +265,23 @@ ProcessingResult ProcessPhotoSeries(Program& program, const ProcessingRequest& r
     return SeriesRun(program, request, std::move(*series), port, windows).run(ctrlHeld);
 }
 
-PhotoGridOutcome FindGridOnPhoto(Program& program, const QString& photo, UserPort& port) {
+PhotoGridOutcome FindGridOnPhoto(Program& program, const QString& photo,
+                                 const std::optional<GivenGrid>& given, UserPort& port) {
     prepareSeries(program, {DirectoryOf(photo), {StripPath(photo)}}, port);
     if (!loadFirstPhoto(program, photo, port)) return PhotoGridOutcome::Refused;
-    return ConfirmFirstGrid(program, std::nullopt, QString(), false, port)
+    return ConfirmFirstGrid(program, given, QString(), false, port)
                ? PhotoGridOutcome::Confirmed
                : PhotoGridOutcome::GivenUp;
+}
+
+void TakePhotoPosition(Program& program) {
+    GameState& state = program.state;
+    const PositionReading reading = ReadPosition(program.recognition.Photo, state);
+    for (int i = 0; i <= state.GridMax; ++i) {
+        for (int j = 0; j <= state.GridMax; ++j) state.Positions(i, j, 0) = reading.at(i, j);
+    }
+    state.MoveCount = 0;
+    program.recognition.StartsFromPosition = true;
 }
 
 void Reset(Program& program, const QString& firstPhoto, UserPort& port) {

@@ -58,8 +58,14 @@ enum class PhotoGridOutcome {
 // The first steps of a run on one photograph alone, for checking the grid
 // detection: the photograph prepared as a series of one (shrunk into the
 // working folder), loaded and checked as a run's first photograph, and its
-// grid detected and handed to the user's check (ConfirmFirstGrid).
-PhotoGridOutcome FindGridOnPhoto(Program& program, const QString& photo, UserPort& port);
+// grid detected (or the one given taken) and handed to the user's check
+// (ConfirmFirstGrid).
+PhotoGridOutcome FindGridOnPhoto(Program& program, const QString& photo,
+                                 const std::optional<GivenGrid>& given, UserPort& port);
+
+// After FindGridOnPhoto: the position the photograph shows, read by
+// itself, becomes position 0, a game set up with no moves.
+void TakePhotoPosition(Program& program);
 
 // Gives up the run: the photographs still converting are left unconverted,
 // the user is told, and the options panel comes back. The

@@ -62,7 +62,8 @@ const TextOption kTextOptions[] = {
 const char* const kValueOptions[] = {"black-rank", "white-rank",   "handicap",       "date",
                                      "result",     "kifu-unit",    "kifu-width",     "kifu-dpi",
                                      "black-side", "on-unchanged", "on-white-first", "on-anomaly",
-                                     "size",       "corners",      "positions",      "find-grid"};
+                                     "size",       "corners",      "positions",      "find-grid",
+                                     "position"};
 
 void addOptions(QCommandLineParser& parser) {
     for (const TextOption& option : kTextOptions)
@@ -204,12 +205,15 @@ std::optional<BatchArguments> ParseBatchArguments(const QStringList& arguments, 
     parsed.version = parser.isSet("version");
     if (parsed.help || parsed.version) return parsed;
     const QStringList photos = parser.positionalArguments();
-    if (parser.isSet("find-grid")) {
-        parsed.findGridPhoto = QFileInfo(parser.value("find-grid")).absoluteFilePath();
-        if (!photos.isEmpty()) {
-            error = QStringLiteral("--find-grid esamina una sola fotografia, quella indicata");
+    const char* const onePhotoOption = parser.isSet("position") ? "position" : "find-grid";
+    if (parser.isSet(onePhotoOption)) {
+        if (!photos.isEmpty() || (parser.isSet("position") && parser.isSet("find-grid"))) {
+            error = QStringLiteral("--%1 esamina una sola fotografia, quella indicata")
+                        .arg(QString::fromLatin1(onePhotoOption));
             return std::nullopt;
         }
+        QString& photo = parser.isSet("position") ? parsed.positionPhoto : parsed.findGridPhoto;
+        photo = QFileInfo(parser.value(onePhotoOption)).absoluteFilePath();
     } else if (photos.size() != 2) {
         error = QStringLiteral("servono due fotografie: la prima e l'ultima della serie");
         return std::nullopt;
@@ -285,6 +289,9 @@ QString BatchUsage() {
         "  --find-grid FOTO  prepara la sola fotografia, cerca il goban, stampa la riga\n"
         "      \"Griglia\" e termina (0 trovato, 3 no); al posto delle due fotografie della\n"
         "      serie, senza --rules\n"
+        "  --position FOTO  legge la posizione della sola fotografia, la stampa come\n"
+        "      --positions e la salva nel file SGF (0 letta, 3 griglia non trovata);\n"
+        "      al posto delle due fotografie della serie, senza --rules\n"
         "Altro:\n"
         "  --help     questo aiuto\n"
         "  --version  la versione del programma\n"

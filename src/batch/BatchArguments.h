@@ -48,6 +48,9 @@ struct BatchArguments {
     // --find-grid: the one photograph (made absolute) to find the grid on
     // instead of processing a series; empty for a series.
     QString findGridPhoto;
+    // --position: the one photograph (made absolute) to read the position of
+    // instead of processing a series; empty for a series.
+    QString positionPhoto;
 };
 
 // Reads the command line (without the program name). Game details are

@@ -18,6 +18,7 @@
 #include "batch/QtStartupNoise.h"
 #include "game/Version.h"
 #include "imaging/Converter.h"
+#include "output/SgfFile.h"
 
 namespace {
 
@@ -87,20 +88,40 @@ bool writePositions(const QString& path, const PositionLog& positions) {
     return false;
 }
 
-// --find-grid: the grid detection of a run's first photograph on one
-// photograph alone, its "Griglia" line printed by the port's grid check.
-int findGrid(Program& program, const QString& photo, BatchPort& port) {
+// The grid of one photograph, found (or given) and checked as a run's
+// first photograph gets it; 0 when it was confirmed.
+int gridOnPhoto(Program& program, const QString& photo, const std::optional<GivenGrid>& given,
+                BatchPort& port) {
     if (!QFileInfo(photo).isFile())
         return fail(invalidInputText(InputField::FirstPhoto), kBadArguments);
     std::optional<PhotoGridOutcome> outcome;
     try {
-        outcome = FindGridOnPhoto(program, photo, port);
+        outcome = FindGridOnPhoto(program, photo, given, port);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "banmark-batch: errore: %s\n", error.what());
     }
     program.preparation.Stop();
     if (outcome == PhotoGridOutcome::Confirmed) return 0;
     return outcome == PhotoGridOutcome::GivenUp ? kNoGrid : kRunStopped;
+}
+
+// --position: the position of one photograph, printed as --positions
+// writes it and saved as a set-up game in the SGF file, with the photograph
+// as the player of Black's side sees it unless --black-side says otherwise.
+int readPosition(Program& program, const BatchArguments& arguments, BatchPort& port) {
+    const QString& photo = arguments.positionPhoto;
+    const int status = gridOnPhoto(program, photo, arguments.request.grid, port);
+    if (status != 0) return status;
+    TakePhotoPosition(program);
+    PositionLog log;
+    log.Record(program.state);
+    std::fputs(log.Text().constData(), stdout);
+    program.BlackSide =
+        arguments.answers.blackSide.isEmpty() ? QStringLiteral("S") : arguments.answers.blackSide;
+    const QString base = BuildOutputName(photo, program.details, program.state.ProgramDir);
+    if (!WriteSgfFile(base, SgfRecordOf(program, 0), program.details, port))
+        return fail(QStringLiteral("non è stato possibile scrivere il file SGF"), kNotWritten);
+    return 0;
 }
 
 // Processes the series the command line names.
@@ -155,9 +176,13 @@ int main(int argc, char* argv[]) {
     ApplyOutputChoices(arguments->outputs, program.options, port);
     program.details = arguments->details;
 
-    const int status = arguments->findGridPhoto.isEmpty()
-                           ? processSeries(program, *arguments, port)
-                           : findGrid(program, arguments->findGridPhoto, port);
+    int status = 0;
+    if (!arguments->findGridPhoto.isEmpty())
+        status = gridOnPhoto(program, arguments->findGridPhoto, std::nullopt, port);
+    else if (!arguments->positionPhoto.isEmpty())
+        status = readPosition(program, *arguments, port);
+    else
+        status = processSeries(program, *arguments, port);
     RemoveTempFiles(program.state.ProgramDir, settings);
     return status;
 }

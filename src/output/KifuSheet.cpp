@@ -63,12 +63,14 @@ SheetContent readRecord(const SgfRecord& record) {
     const int n = record.boardSize;
     SheetContent content;
     BoardMemory memory;
-    for (const QPoint stone : record.setupStones) {
-        const int x = stone.x();
-        const int y = stone.y();
-        if (!onBoard(x, y, n)) continue;
-        memory.put({x, y, false, -(x + n * (n - 1 - y))});
-        content.stones.push_back({x, y, false, 0});  // drawn without a label
+    for (const bool white : {false, true}) {
+        for (const QPoint stone : white ? record.setupWhiteStones : record.setupStones) {
+            const int x = stone.x();
+            const int y = stone.y();
+            if (!onBoard(x, y, n)) continue;
+            memory.put({x, y, white, -(x + n * (n - 1 - y))});
+            content.stones.push_back({x, y, white, 0});  // drawn without a label
+        }
     }
     for (std::size_t index = 0; index < record.moves.size(); ++index) {
         const SgfMove& move = record.moves[index];

@@ -63,8 +63,8 @@ QString nodeText(const SgfMove& move) {
     return node;
 }
 
-QString setupLine(const std::vector<QPoint>& stones) {
-    QString line = QStringLiteral("AB");
+QString setupLine(const char* tag, const std::vector<QPoint>& stones) {
+    QString line = QString::fromLatin1(tag);
     for (const QPoint stone : stones) line += u'[' + letters(stone) + u']';
     return line;
 }
@@ -120,7 +120,9 @@ QByteArray SgfFileBytes(const SgfRecord& record, const GameDetails& details) {
                       QString()};
     const QStringList information = informationLines(details);
     if (!information.isEmpty()) lines << information << QString();
-    if (!record.setupStones.empty()) lines << setupLine(record.setupStones);
+    if (!record.setupStones.empty()) lines << setupLine("AB", record.setupStones);
+    if (!record.setupWhiteStones.empty()) lines << setupLine("AW", record.setupWhiteStones);
+    if (!record.firstPlayer.isEmpty()) lines << property("PL", record.firstPlayer);
     lines << moveLines(record.moves);
     return latin1(lines.join(kLineEnd) + kLineEnd);
 }

@@ -81,3 +81,18 @@ void AddHandicapStones(SgfRecord& record, const QString& handicapTokens, const G
     for (const QPoint stone : stones) leading.push_back({false, SgfMove::Kind::Stone, stone});
     record.moves.insert(record.moves.begin(), leading.begin(), leading.end());
 }
+
+void AddStartPosition(SgfRecord& record, const GameState& state,
+                      const SgfOrientation& orientation) {
+    const int g = state.GridMax;
+    for (int i = 0; i <= g; ++i) {
+        for (int j = 0; j <= g; ++j) {
+            const int value = state.Positions(i, j, 0);
+            const auto point = ToSgfPoint(g - j, g - i, orientation);
+            if (value == kEmpty || !point) continue;
+            (value == kBlack ? record.setupStones : record.setupWhiteStones).push_back(*point);
+        }
+    }
+    const bool whiteFirst = !record.moves.empty() && record.moves.front().white;
+    record.firstPlayer = whiteFirst ? QStringLiteral("W") : QStringLiteral("B");
+}

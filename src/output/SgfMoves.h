@@ -38,3 +38,10 @@ std::vector<SgfMove> SgfMovesOf(const GameState& state, int moveCount,
 // stones.
 void AddHandicapStones(SgfRecord& record, const QString& handicapTokens, const GameDetails& details,
                        const SgfOrientation& orientation);
+
+// Sets up the stones of position 0, where a game photographed from the
+// middle starts, Black's as AB and White's as AW in the photo's (i, j), and
+// names the first player: the colour of the first move recorded, Black's
+// when there is none.
+void AddStartPosition(SgfRecord& record, const GameState& state,
+                      const SgfOrientation& orientation);

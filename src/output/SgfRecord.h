@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QString>
 #include <vector>
 
 // The game as the SGF file and the kifu record it, in the SGF diagram's
@@ -16,10 +17,15 @@ struct SgfMove {
     QPoint point;  // for a stone
 };
 
-// What an SGF file records: the board, the handicap stones still set up as
-// stones, and the moves.
+// What an SGF file records: the board, the stones set up before the first
+// move (handicap stones, or a game photographed from the middle), and the
+// moves.
 struct SgfRecord {
     int boardSize = 19;
-    std::vector<QPoint> setupStones;
+    std::vector<QPoint> setupStones;  // Black's
     std::vector<SgfMove> moves;
+    std::vector<QPoint> setupWhiteStones;
+    // Who plays first from a set-up game in progress, "B" or "W"; empty when
+    // the moves tell it (an empty board, or a handicap).
+    QString firstPlayer;
 };

@@ -236,15 +236,21 @@ StoneLevels levelsRead(const CalibratedReading& reading, const GameState& state,
             levelOr(whiteTints, known.whiteTint)};
 }
 
-}  // namespace
-
-BoardCalibration CalibrateBoard(const QImage& firstPhoto, const GameState& state) {
+// What every calibration keeps of the first photograph besides its points.
+BoardCalibration photographAround(const QImage& firstPhoto, const GameState& state) {
     BoardCalibration calibration;
-    const BoardLooks looks = SamplePointLooks(firstPhoto, state);
     calibration.cells = SampleCellLooks(firstPhoto, state);
     calibration.blocks = MapBlocks(firstPhoto, blockSide(state));
     if (const std::optional<GridFrame> grid = FrameOfGrid(state.grid()))
         calibration.gridToPhoto = grid->toPhoto;
+    return calibration;
+}
+
+}  // namespace
+
+BoardCalibration CalibrateBoard(const QImage& firstPhoto, const GameState& state) {
+    BoardCalibration calibration = photographAround(firstPhoto, state);
+    const BoardLooks looks = SamplePointLooks(firstPhoto, state);
     // The board as a smooth field of light over one colour, fitted to all
     // points and cells; a stone does not fit it.
     const PointLook flat = channelMedian(looks, state.GridMax);
@@ -266,6 +272,35 @@ BoardCalibration CalibrateBoard(const QImage& firstPhoto, const GameState& state
             const bool stone = change(looks[k], predicted) < darkest;
             calibration.points[k] = stone ? predicted : looks[k];
             if (stone) calibration.firstStones.push_back(k);
+        }
+    }
+    return calibration;
+}
+
+BoardCalibration CalibrateAroundStones(const QImage& firstPhoto, const GameState& state) {
+    BoardCalibration calibration = photographAround(firstPhoto, state);
+    const BoardLooks looks = SamplePointLooks(firstPhoto, state);
+    std::vector<float> red, green, blue;
+    std::vector<LightField::Sample> samples;
+    for (int i = 0; i <= state.GridMax; ++i) {
+        for (int j = 0; j <= state.GridMax; ++j) {
+            if (state.Positions(i, j, 0) != kEmpty) continue;
+            const PointLook& look = looks[LookIndex(i, j)];
+            red.push_back(look.red);
+            green.push_back(look.green);
+            blue.push_back(look.blue);
+            samples.push_back({double(i), double(j), look, {}});
+        }
+    }
+    if (samples.empty()) return calibration;
+    const PointLook flat{Median(red), Median(green), Median(blue)};
+    for (LightField::Sample& sample : samples) sample.empty = flat;
+    const LightField board = LightField::Fit(samples, state.GridMax);
+    for (int i = 0; i <= state.GridMax; ++i) {
+        for (int j = 0; j <= state.GridMax; ++j) {
+            const int k = LookIndex(i, j);
+            const bool stone = state.Positions(i, j, 0) != kEmpty;
+            calibration.points[k] = stone ? board.Apply(flat, i, j) : looks[k];
         }
     }
     return calibration;

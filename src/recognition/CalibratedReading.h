@@ -95,6 +95,11 @@ struct CalibratedReading {
 // already on it show as points much darker than the board around them.
 BoardCalibration CalibrateBoard(const QImage& firstPhoto, const GameState& state);
 
+// The same for a first photograph whose stones are known (position 0 of
+// state): the board's light is fitted to the empty points, and under each
+// stone the board takes the look that light predicts there.
+BoardCalibration CalibrateAroundStones(const QImage& firstPhoto, const GameState& state);
+
 // The calibration to read the game with, or std::nullopt when the fixed
 // colour rule reads every intersection of the first photograph as empty,
 // with room to spare for the light to dim: on such a strongly coloured

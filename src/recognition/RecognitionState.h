@@ -37,6 +37,10 @@ struct RecognitionState {
     // How far this game's stones stand from the empty board so far.
     StoneLevels Levels;
 
+    // The first photograph showed a game in progress: position 0 holds its
+    // stones, and the game goes on from them.
+    bool StartsFromPosition = false;
+
     // While set, every black stone found is listed as a handicap stone;
     // cleared when the first white stone appears.
     bool HandicapCollecting = false;

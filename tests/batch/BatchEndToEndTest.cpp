@@ -185,3 +185,63 @@ TEST_F(BatchEndToEndTest, AGameUnderAKnockedCameraOnAFoldingBoard) {
     look.knockDegrees = 1;
     EXPECT_EQ(recordOf(game, {}, photograph(game, look)).moves, gtpMoves(game.moves, 19));
 }
+
+namespace {
+
+QStringList vertices(const std::vector<QPoint>& stones, int boardSize) {
+    QStringList named;
+    for (const QPoint& stone : stones) named << vertex(stone.x(), stone.y(), boardSize);
+    return sorted(named);
+}
+
+void expectSetUp(const GnuGoReplay& replay, const SgfGame& game) {
+    EXPECT_EQ(sorted(replay.setupBlack), vertices(game.setupBlack, game.boardSize));
+    EXPECT_EQ(sorted(replay.setupWhite), vertices(game.setupWhite, game.boardSize));
+}
+
+}  // namespace
+
+// The camera started after 101 moves: the game goes on from the position of
+// its first photograph, White to play, and nothing is asked about a
+// handicap. Black's dark green stones and White's pale green ones are told
+// apart from each other.
+TEST_F(BatchEndToEndTest, AGameInProgressWithGreenStonesGoesOnFromItsFirstPhotograph) {
+    const SgfGame game = GameInProgress(NineteenLineGame(), 101);
+    SeriesLook look = LookFor(19, {1600, 1200});
+    look.stoneSet = StoneSet::kGreen;
+    const BatchRun run = batch(kSgfOnly, photograph(game, look));
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains("Anomalia") || run.err.contains("andicap"))
+        << run.err.toStdString();
+    const GnuGoReplay replay = ReplayWithGnuGo(run.files().first());
+    expectSetUp(replay, game);
+    EXPECT_EQ(replay.moves, gtpMoves(game.moves, 19));
+    QFile sgf(run.files().first());
+    ASSERT_TRUE(sgf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(sgf.readAll().contains("PL[W]"));
+}
+
+// One photograph of a crowded board with blue stones: its position printed
+// as the positions file holds it and saved as a set-up game beside it; a
+// photograph with no board on it ends with status 3.
+TEST_F(BatchEndToEndTest, OnePhotographGivesItsPosition) {
+    SgfGame game = GameInProgress(NineteenLineGame(), 100);
+    game.moves.clear();
+    SeriesLook look = LookFor(19, {1600, 1200});
+    look.stoneSet = StoneSet::kBlue;
+    const QStringList photo = photograph(game, look);
+    ASSERT_EQ(photo.size(), 1);
+    const BatchRun run = batch({"--position", photo.first()});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    QStringList rows(19, QString(19, u'.'));
+    for (const QPoint& stone : game.setupBlack) rows[stone.y()][stone.x()] = u'B';
+    for (const QPoint& stone : game.setupWhite) rows[stone.y()][stone.x()] = u'W';
+    for (QString& row : rows) row = row.split(QString()).join(u' ').trimmed();
+    EXPECT_EQ(run.out, "IMG_0001.jpg\n" + rows.join(u'\n') + u'\n');
+    expectSetUp(ReplayWithGnuGo(photos.path() + "partita/Banmark.sgf"), game);
+
+    QImage table(1200, 900, QImage::Format_RGB32);
+    table.fill(QColor(90, 60, 40));
+    ASSERT_TRUE(table.save(photos.path() + "tavolo.jpg"));
+    EXPECT_EQ(batch({"--position", photos.path() + "tavolo.jpg"}).status, 3);
+}

@@ -1,6 +1,7 @@
 // banmark-batch on photo series taken with real cameras, kept beside the
 // project in shared/real-photos: every photo has a label with the position
-// it shows, and each series the game it records (truth.sgf). A clone
+// it shows, and each series the game it records (truth.sgf, with the
+// position it starts from when the first photograph shows one). A clone
 // without that folder skips these tests.
 #include "batch/BatchTest.h"
 #include "render/SgfGame.h"
@@ -55,7 +56,10 @@ protected:
         const std::optional<SgfGame> truth = ReadSgfGame(readText(series.filePath("truth.sgf")));
         ASSERT_TRUE(truth);
         ASSERT_EQ(run.files().size(), 1) << run.out.toStdString();
-        EXPECT_EQ(ReplayWithGnuGo(run.files().first()).moves, gtpMoves(truth->moves, 19));
+        const GnuGoReplay replay = ReplayWithGnuGo(run.files().first());
+        EXPECT_EQ(replay.moves, gtpMoves(truth->moves, 19));
+        EXPECT_EQ(replay.setupBlack.size(), truth->setupBlack.size());
+        EXPECT_EQ(replay.setupWhite.size(), truth->setupWhite.size());
         EXPECT_EQ(positionsIn(readText(positions), 19), labelsOf(series));
     }
 };
@@ -73,4 +77,10 @@ TEST_F(RealPhotosEndToEndTest, AWebcamSeriesGivesEveryPositionAndTheGame) {
 // photographs, and one of them is blurred and doubled by the hand's shake.
 TEST_F(RealPhotosEndToEndTest, AHandHeldPhoneSeriesGivesEveryPositionAndTheGame) {
     expectEveryPositionAndTheGame("t1");
+}
+
+// The same webcam later in that game: 49 stones on the first photograph,
+// and the game goes on from them.
+TEST_F(RealPhotosEndToEndTest, ASeriesFromTheMiddleOfAGameGoesOnFromItsFirstPhotograph) {
+    expectEveryPositionAndTheGame("t2-050");
 }

@@ -19,7 +19,7 @@ namespace {
 using Moves = std::vector<SgfMove>;
 
 QImage render(int boardSize, const Moves& moves, int width = 280) {
-    return RenderKifuSheet({boardSize, {}, moves}, GameDetails(), KifuLayoutFor(width, 15, 15));
+    return RenderKifuSheet({boardSize, {}, moves, {}, {}}, GameDetails(), KifuLayoutFor(width, 15, 15));
 }
 
 SgfMove stone(int k, int x, int y) { return {k % 2 == 1, SgfMove::Kind::Stone, {x, y}}; }

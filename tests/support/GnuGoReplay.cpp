@@ -63,6 +63,7 @@ GnuGoReplay ReplayWithGnuGo(const QString& sgfPath) {
 
     gnugo.send(QStringLiteral("loadsgf %1 1").arg(copy));  // the setup, before move 1
     replay.setupBlack = words(gnugo.send(QStringLiteral("list_stones black")));
+    replay.setupWhite = words(gnugo.send(QStringLiteral("list_stones white")));
     for (const QString& move : replay.moves) {
         bool played = false;
         const QString answer = gnugo.send(QStringLiteral("play ") + move, played);

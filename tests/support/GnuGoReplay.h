@@ -11,6 +11,7 @@ struct GnuGoReplay {
     QString failure;         // the first refusal, "" when every move was played
     QStringList moves;       // as GNU Go read them: "black D4", "white PASS", ...
     QStringList setupBlack;  // the black setup stones: "D16", ...
+    QStringList setupWhite;
 };
 
 GnuGoReplay ReplayWithGnuGo(const QString& sgfPath);

@@ -322,7 +322,7 @@ BoardPhoto RenderBoardPhoto(const BoardPhotoSetup& setup) {
     PaintBoardShadow(painter, view, setup.boardSize, setup.photoSize);
     PaintBoardSides(painter, view, setup.boardSize, finish.sides);
     PaintBoardTop(painter, view, setup, finish.top, random);
-    PaintStones(painter, view, setup.boardSize, setup.stones, random);
+    PaintStones(painter, view, setup.boardSize, setup.stones, setup.stoneSet, random);
     if (setup.handRow) PaintHand(painter, view, setup.photoSize, *setup.handRow);
     painter.end();
     ExposeWithNoise(photo, setup, random);

@@ -41,6 +41,13 @@ enum class TableCover {
     kBlueFelt,    // dark saturated blue with fine noise
 };
 
+// The stones' two colours.
+enum class StoneSet {
+    kBlackAndWhite,
+    kGreen,  // dark green for Black, light green for White
+    kBlue,   // navy for Black, pale blue for White
+};
+
 // What the photo shows.
 struct BoardPhotoSetup {
     int boardSize = 19;  // 9, 13 or 19 lines
@@ -52,6 +59,7 @@ struct BoardPhotoSetup {
     // kBlack, kWhite or kEmpty at index i + j * boardSize, i counting the
     // columns from the board's left, j the rows from its top; empty: no stones.
     std::vector<int> stones;
+    StoneSet stoneSet = StoneSet::kBlackAndWhite;
     int jpegQuality = 92;
     BoardWood wood = BoardWood::kKaya;
     TableCover table = TableCover::kDarkWood;

@@ -140,6 +140,7 @@ QStringList RenderPhotoSeries(const SgfGame& game, const QString& folder, const 
     setup.jpegQuality = look.jpegQuality;
     setup.wood = look.wood;
     setup.table = look.table;
+    setup.stoneSet = look.stoneSet;
     setup.seam = look.seam;
     setup.borderLine = look.borderLine;
     std::mt19937 drift(look.seed ^ kDriftSeed);

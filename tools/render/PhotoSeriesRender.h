@@ -23,6 +23,7 @@ struct SeriesLook {
     QString prefix = QStringLiteral("IMG_");  // <prefix>0001.jpg, <prefix>0002.jpg, ...
     BoardWood wood = BoardWood::kKaya;
     TableCover table = TableCover::kDarkWood;
+    StoneSet stoneSet = StoneSet::kBlackAndWhite;
     // The camera's automatic exposure: 0.15 draws each photo's exposure
     // within 1 +- 0.15; 0 keeps it at 1.
     double exposureDrift = 0;

@@ -1,7 +1,8 @@
 // banmark-render-series GAME.sgf FOLDER: the photos a fixed camera would take
 // of the game, the empty board first, then one after each handicap stone and
 // each move. --wood kaya|yellow-kaya|maple and --table wood|cloth|felt choose
-// the board and what lies under it; --exposure-drift and --white-balance-drift
+// the board and what lies under it, --stones black-white|green|blue the
+// stones' colours; --exposure-drift and --white-balance-drift
 // let the camera's automatic settings wander from photo to photo; each
 // --hand N:ROW puts a hand over the board's left edge at ROW in photo N;
 // --knock PIXELS[,DEGREES] knocks the camera between photos; --seam and
@@ -32,6 +33,7 @@ struct Arguments {
     QString prefix = QStringLiteral("IMG_");
     BoardWood wood = BoardWood::kKaya;
     TableCover table = TableCover::kDarkWood;
+    StoneSet stoneSet = StoneSet::kBlackAndWhite;
     double exposureDrift = 0;
     double whiteBalanceDrift = 0;
     std::map<int, int> handRows;
@@ -45,6 +47,7 @@ struct Arguments {
 constexpr char kUsage[] =
     "usage: banmark-render-series GAME.sgf FOLDER [--width W --height H] [--seed N] "
     "[--tilt DEG] [--prefix P] [--wood kaya|yellow-kaya|maple] [--table wood|cloth|felt] "
+    "[--stones black-white|green|blue] "
     "[--exposure-drift X] [--white-balance-drift X] [--hand N:ROW ...] "
     "[--knock PIXELS[,DEGREES]] [--seam] [--border-line] [--corners FILE]\n"
     "  --knock PIXELS[,DEGREES]  from the second photo on, each photo's picture shifted by up\n"
@@ -113,7 +116,7 @@ bool ReadKnock(const QCommandLineParser& parser, Arguments& arguments) {
 std::optional<Arguments> ParseArguments(const QStringList& words) {
     QCommandLineParser parser;
     for (const char* name : {"width", "height", "seed", "tilt", "prefix", "wood", "table",
-                             "exposure-drift", "white-balance-drift", "hand", "knock", "corners"})
+                             "stones", "exposure-drift", "white-balance-drift", "hand", "knock", "corners"})
         parser.addOption({QString::fromLatin1(name), QString(), QStringLiteral("value")});
     for (const char* name : {"seam", "border-line"})
         parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
@@ -136,6 +139,8 @@ std::optional<Arguments> ParseArguments(const QStringList& words) {
         ReadChoice(parser, QStringLiteral("wood"), {"kaya", "yellow-kaya", "maple"},
                    arguments.wood) &&
         ReadChoice(parser, QStringLiteral("table"), {"wood", "cloth", "felt"}, arguments.table) &&
+        ReadChoice(parser, QStringLiteral("stones"), {"black-white", "green", "blue"},
+                   arguments.stoneSet) &&
         ReadHands(parser, arguments.handRows);
     if (!numbersRead || !choicesRead) return std::nullopt;
     arguments.photoSize = {width, height};
@@ -190,6 +195,7 @@ int main(int argc, char* argv[]) {
     look.prefix = arguments->prefix;
     look.wood = arguments->wood;
     look.table = arguments->table;
+    look.stoneSet = arguments->stoneSet;
     look.exposureDrift = arguments->exposureDrift;
     look.whiteBalanceDrift = arguments->whiteBalanceDrift;
     look.handRows = arguments->handRows;

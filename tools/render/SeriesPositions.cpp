@@ -32,13 +32,19 @@ std::optional<std::vector<BoardPosition>> SeriesPositions(const SgfGame& game, Q
         return fail(
             QStringLiteral("a board of %1 lines cannot be photographed").arg(game.boardSize));
     GoBoard board(game.boardSize);
-    std::vector<BoardPosition> positions{PositionOf(board)};
-    for (const QPoint& stone : game.setupBlack) {
-        if (!PlayOnBoard(board, kBlack, stone.x(), stone.y()))
-            return fail(QStringLiteral("setup stone at %1 cannot be placed")
-                            .arg(PointName(stone.x(), stone.y())));
-        positions.push_back(PositionOf(board));
+    // A game in progress is photographed first with all its stones.
+    const bool inProgress = !game.setupWhite.empty();
+    std::vector<BoardPosition> positions;
+    if (!inProgress) positions.push_back(PositionOf(board));
+    for (const int colour : {kBlack, kWhite}) {
+        for (const QPoint& stone : colour == kBlack ? game.setupBlack : game.setupWhite) {
+            if (!PlayOnBoard(board, colour, stone.x(), stone.y()))
+                return fail(QStringLiteral("setup stone at %1 cannot be placed")
+                                .arg(PointName(stone.x(), stone.y())));
+            if (!inProgress) positions.push_back(PositionOf(board));
+        }
     }
+    if (inProgress) positions.push_back(PositionOf(board));
     for (std::size_t k = 0; k < game.moves.size(); ++k) {
         const GameMove& move = game.moves[k];
         if (!move.pass && !PlayOnBoard(board, move.colour, move.x, move.y))

@@ -120,10 +120,10 @@ private:
         const QString& name = property.name;
         if (name == u"HA") return readHandicap(property.values.front());
         if (name == u"RU") game_.rules = property.values.front();
-        if (name == u"AB") return readSetup(property.values);
+        if (name == u"AB") return readSetup(property, game_.setupBlack);
+        if (name == u"AW") return readSetup(property, game_.setupWhite);
         if (name == u"B" || name == u"W") return readMove(property);
-        if (name == u"AW" || name == u"AE")
-            return fail(name + QStringLiteral(": only black setup stones are supported"));
+        if (name == u"AE") return fail(QStringLiteral("AE: removed points are not supported"));
         return true;
     }
 
@@ -135,12 +135,14 @@ private:
         return true;
     }
 
-    bool readSetup(const QStringList& values) {
-        if (!game_.moves.empty()) return fail(QStringLiteral("AB after the first move"));
-        for (const QString& value : values) {
+    bool readSetup(const SgfProperty& property, std::vector<QPoint>& stones) {
+        if (!game_.moves.empty()) return fail(property.name + QStringLiteral(" after the first move"));
+        for (const QString& value : property.values) {
             const std::optional<QPoint> point = boardPoint(value);
-            if (!point) return fail(QStringLiteral("AB[%1]: not a point on the board").arg(value));
-            game_.setupBlack.push_back(*point);
+            if (!point)
+                return fail(property.name +
+                            QStringLiteral("[%1]: not a point on the board").arg(value));
+            stones.push_back(*point);
         }
         return true;
     }
@@ -201,8 +203,10 @@ QString WriteSgfGame(const SgfGame& game) {
     QString sgf = QStringLiteral("(;GM[1]FF[4]SZ[%1]").arg(game.boardSize);
     if (game.handicap > 0) sgf += QStringLiteral("HA[%1]").arg(game.handicap);
     if (!game.rules.isEmpty()) sgf += QStringLiteral("RU[%1]").arg(Escaped(game.rules));
-    if (!game.setupBlack.empty()) sgf += QStringLiteral("AB");
-    for (const QPoint& stone : game.setupBlack) sgf += u'[' + SgfPoint(stone.x(), stone.y()) + u']';
+    for (const auto& [tag, stones] : {std::pair{"AB", &game.setupBlack}, std::pair{"AW", &game.setupWhite}}) {
+        if (!stones->empty()) sgf += QString::fromLatin1(tag);
+        for (const QPoint& stone : *stones) sgf += u'[' + SgfPoint(stone.x(), stone.y()) + u']';
+    }
     for (std::size_t k = 0; k < game.moves.size(); ++k) {
         const GameMove& move = game.moves[k];
         if (k % 10 == 0) sgf += u'\n';  // ten moves a line, for reading by eye

@@ -61,3 +61,21 @@ SgfGame HandicapGame(const QString& rules) {
     for (const GameMove& move : RandomGame(board, 29, 5)) game.moves.push_back(move);
     return game;
 }
+
+SgfGame GameInProgress(const SgfGame& game, int movesPlayed) {
+    GoBoard board(game.boardSize);
+    const auto split = game.moves.begin() + movesPlayed;
+    for (auto move = game.moves.begin(); move != split; ++move) {
+        if (!move->pass) board.play(move->colour, move->x, move->y);
+    }
+    SgfGame later = game;
+    later.setupBlack.clear();
+    for (int y = 0; y < board.size(); ++y) {
+        for (int x = 0; x < board.size(); ++x) {
+            if (board.at(x, y) != kEmpty)
+                (board.at(x, y) == kBlack ? later.setupBlack : later.setupWhite).push_back({x, y});
+        }
+    }
+    later.moves.assign(split, game.moves.end());
+    return later;
+}

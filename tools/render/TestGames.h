@@ -22,3 +22,7 @@ SgfGame NineteenLineGame();
 // 13 lines, four handicap stones on the star points, the given rules, then
 // 30 moves starting with White.
 SgfGame HandicapGame(const QString& rules);
+
+// The same game photographed from the middle: the position after its first
+// movesPlayed moves set up (AB, AW), then the moves after them.
+SgfGame GameInProgress(const SgfGame& game, int movesPlayed);

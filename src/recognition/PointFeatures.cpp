@@ -1,0 +1,309 @@
+#include "recognition/PointFeatures.h"
+
+#include <QImage>
+#include <algorithm>
+#include <cmath>
+#include <opencv2/imgproc.hpp>
+
+#include "geometry/GridFit.h"
+#include "util/Median.h"
+
+namespace {
+
+// Sizes in grid spacings: the box a cell middle is read over, the reach of
+// the box a stone's body is looked for in, the reach of the disc its
+// brightness is read over (and the step of its samples, and how far it is
+// lifted above the crossing, where a stone's top shows on a tilted board),
+// and the width of the board's lines looked for.
+constexpr double kCellBox = 0.15;
+constexpr double kEvenReach = 0.2;
+constexpr double kBodyReach = 0.35;
+constexpr double kBodyStep = 0.07;
+constexpr double kBodyLift = 0.1;
+constexpr double kLineBox = 0.15;
+// Where a point's body is looked for, in spacings from its crossing: a
+// stone sits up to a third of a spacing off, and seen from low down its
+// body shows above the crossing.
+constexpr std::array<double, 3> kAcross{-0.15, 0, 0.15};
+constexpr std::array<double, 4> kAlong{-0.3, -0.15, 0, 0.15};
+// The board's field is fitted to the cell middles within kFieldReach of
+// the board's colour, then to those it fits within three of their median
+// residuals (never less than kLeastResidual). In the 8-bit Lab units of
+// OpenCV.
+constexpr float kFieldReach = 15;
+constexpr float kLeastResidual = 4;
+
+// A sampling of the photograph on the grid's coordinates.
+class GridPicture {
+public:
+    GridPicture(const QImage& photo, const Homography& toPhoto) : toPhoto_(toPhoto) {
+        const QImage rgb = photo.convertToFormat(QImage::Format_RGB888);
+        const cv::Mat view(rgb.height(), rgb.width(), CV_8UC3, const_cast<uchar*>(rgb.constBits()),
+                           static_cast<std::size_t>(rgb.bytesPerLine()));
+        cv::Mat lab8;
+        cv::cvtColor(view, lab8, cv::COLOR_RGB2Lab);
+        lab8.convertTo(lab_, CV_32FC3);
+        cv::Mat darkest;
+        cv::Mat channels[3];
+        cv::split(view, channels);
+        cv::min(channels[0], channels[1], darkest);
+        cv::min(darkest, channels[2], darkest);
+        darkest_ = darkest;
+    }
+
+    const cv::Mat& lab() const { return lab_; }
+    const cv::Mat& darkest() const { return darkest_; }
+
+    // The spacing of the grid at its middle, the shorter of the two ways.
+    double spacing(int g) const {
+        const QPointF centre = toPhoto_.map(g / 2.0, g / 2.0);
+        const QPointF across = toPhoto_.map(g / 2.0 + 1, g / 2.0) - centre;
+        const QPointF along = toPhoto_.map(g / 2.0, g / 2.0 + 1) - centre;
+        return std::min(std::hypot(across.x(), across.y()), std::hypot(along.x(), along.y()));
+    }
+
+    // The pixel nearest to grid point (u, v), kept within the photograph.
+    cv::Point pixel(double u, double v) const {
+        const QPointF p = toPhoto_.map(u, v);
+        return {std::clamp(static_cast<int>(std::lround(p.x())), 0, lab_.cols - 1),
+                std::clamp(static_cast<int>(std::lround(p.y())), 0, lab_.rows - 1)};
+    }
+
+    template <typename T>
+    T at(const cv::Mat& picture, double u, double v) const {
+        return picture.at<T>(pixel(u, v));
+    }
+
+private:
+    Homography toPhoto_;
+    cv::Mat lab_;
+    cv::Mat darkest_;
+};
+
+cv::Mat boxMean(const cv::Mat& picture, double side) {
+    const int k = std::max(3, static_cast<int>(side) | 1);
+    cv::Mat mean;
+    cv::blur(picture, mean, cv::Size(k, k));
+    return mean;
+}
+
+float distance(const Lab& a, const Lab& b) { return static_cast<float>(cv::norm(a - b)); }
+
+// 1, u, v, u², uv, v²: the terms of a quadratic over the board.
+cv::Mat quadraticTerms(double u, double v) {
+    return cv::Mat((cv::Mat_<double>(1, 6) << 1, u, v, u * u, u * v, v * v));
+}
+
+// The board's look over the grid: a quadratic in (u, v) per Lab channel.
+class BoardField {
+public:
+    // Fitted to the cell middles around the points where the board's lines
+    // show most.
+    BoardField(const GridPicture& picture, int g, double spacing,
+               const std::vector<float>& lineStrengths) {
+        const cv::Mat cells = boxMean(picture.lab(), kCellBox * spacing);
+        std::vector<cv::Vec2d> places;
+        std::vector<Lab> looks;
+        for (int a = -1; a <= g; ++a) {
+            for (int b = -1; b <= g; ++b) {
+                places.emplace_back(a + 0.5, b + 0.5);
+                looks.push_back(picture.at<Lab>(cells, a + 0.5, b + 0.5));
+            }
+        }
+        const Lab mode = boardColour(picture, cells, g, lineStrengths);
+        std::vector<bool> kept(looks.size());
+        for (std::size_t k = 0; k < looks.size(); ++k)
+            kept[k] = distance(looks[k], mode) < kFieldReach;
+        for (int round = 0; round < 5; ++round) {
+            if (!fit(places, looks, kept)) break;
+            std::vector<float> residuals;
+            for (std::size_t k = 0; k < looks.size(); ++k) {
+                if (kept[k]) residuals.push_back(distance(looks[k], at(places[k])));
+            }
+            const float limit = std::max(kLeastResidual, 3 * Median(residuals));
+            for (std::size_t k = 0; k < looks.size(); ++k)
+                kept[k] = distance(looks[k], at(places[k])) < limit;
+        }
+        if (coefficients_.empty()) coefficients_ = constant(mode);
+    }
+
+    Lab at(cv::Vec2d place) const { return at(place[0], place[1]); }
+    Lab at(double u, double v) const {
+        const cv::Mat look = quadraticTerms(u, v) * coefficients_;
+        return {static_cast<float>(look.at<double>(0)), static_cast<float>(look.at<double>(1)),
+                static_cast<float>(look.at<double>(2))};
+    }
+
+private:
+    // The median colour of the cells around the tenth of the points whose
+    // lines show most: a stone hides the lines, so these are the bare board.
+    static Lab boardColour(const GridPicture& picture, const cv::Mat& cells, int g,
+                           const std::vector<float>& lineStrengths) {
+        std::vector<int> order(lineStrengths.size());
+        for (std::size_t k = 0; k < order.size(); ++k) order[k] = static_cast<int>(k);
+        const std::size_t tenth = std::max<std::size_t>(1, order.size() / 10);
+        std::partial_sort(order.begin(), order.begin() + tenth, order.end(),
+                          [&](int a, int b) { return lineStrengths[a] > lineStrengths[b]; });
+        std::array<std::vector<float>, 3> channels;
+        for (std::size_t n = 0; n < tenth; ++n) {
+            const int i = order[n] % (g + 1), j = order[n] / (g + 1);
+            for (const double du : {-0.5, 0.5}) {
+                for (const double dv : {-0.5, 0.5}) {
+                    const Lab look = picture.at<Lab>(cells, i + du, j + dv);
+                    for (int c = 0; c < 3; ++c) channels[c].push_back(look[c]);
+                }
+            }
+        }
+        return {Median(channels[0]), Median(channels[1]), Median(channels[2])};
+    }
+
+    static cv::Mat constant(const Lab& look) {
+        cv::Mat coefficients = cv::Mat::zeros(6, 3, CV_64F);
+        for (int c = 0; c < 3; ++c) coefficients.at<double>(0, c) = look[c];
+        return coefficients;
+    }
+
+    // Least squares over the kept samples; false with too few of them.
+    bool fit(const std::vector<cv::Vec2d>& places, const std::vector<Lab>& looks,
+             const std::vector<bool>& kept) {
+        cv::Mat terms(0, 6, CV_64F);
+        cv::Mat values(0, 3, CV_64F);
+        for (std::size_t k = 0; k < looks.size(); ++k) {
+            if (!kept[k]) continue;
+            terms.push_back(quadraticTerms(places[k][0], places[k][1]));
+            values.push_back(cv::Mat(cv::Mat(cv::Vec3d(looks[k])).t()));
+        }
+        constexpr int kLeastSamples = 12;
+        if (terms.rows < kLeastSamples) return false;
+        return cv::solve(terms, values, coefficients_, cv::DECOMP_SVD);
+    }
+
+    cv::Mat coefficients_;  // 6 x 3
+};
+
+// How strongly the board's thin lines show on the arms of each crossing:
+// the second strongest of the four arms, each the median along it of the
+// darkest line found across it.
+std::vector<float> lineStrengths(const GridPicture& picture, int g, double spacing) {
+    const int side = std::max(3, static_cast<int>(std::lround(kLineBox * spacing)) | 1);
+    cv::Mat lines;
+    cv::morphologyEx(picture.darkest(), lines, cv::MORPH_BLACKHAT,
+                     cv::getStructuringElement(cv::MORPH_RECT, cv::Size(side, side)));
+    cv::GaussianBlur(lines, lines, cv::Size(), 0.7);
+    std::vector<float> strengths;
+    for (int j = 0; j <= g; ++j) {
+        for (int i = 0; i <= g; ++i) {
+            std::array<float, 4> arms{};
+            const int ways[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+            for (int w = 0; w < 4; ++w) {
+                std::vector<float> along;
+                for (double t = 0.12; t < 0.39; t += 0.052) {
+                    uchar darkest = 0;
+                    for (double s : {-0.06, 0.0, 0.06}) {
+                        const double u = i + ways[w][0] * t + ways[w][1] * s;
+                        const double v = j + ways[w][1] * t + ways[w][0] * s;
+                        darkest = std::max(darkest, picture.at<uchar>(lines, u, v));
+                    }
+                    along.push_back(darkest);
+                }
+                arms[w] = Median(along);
+            }
+            std::sort(arms.begin(), arms.end());
+            strengths.push_back(arms[2]);
+        }
+    }
+    return strengths;
+}
+
+// The median of each channel over the square of the given reach about a
+// pixel: the board's thin lines through it, a stone's glare or a speck of
+// dust cover less than half of it.
+Lab medianAround(const cv::Mat& lab, cv::Point centre, int reach) {
+    const cv::Rect square = cv::Rect(centre.x - reach, centre.y - reach, 2 * reach + 1,
+                                     2 * reach + 1) &
+                            cv::Rect(0, 0, lab.cols, lab.rows);
+    std::array<std::vector<float>, 3> channels;
+    for (int y = square.y; y < square.y + square.height; ++y) {
+        for (int x = square.x; x < square.x + square.width; ++x) {
+            const Lab& look = lab.at<Lab>(y, x);
+            for (int c = 0; c < 3; ++c) channels[c].push_back(look[c]);
+        }
+    }
+    return {Median(channels[0]), Median(channels[1]), Median(channels[2])};
+}
+
+// Each point's look where it is most even within a third of a spacing,
+// less the board's look there: a stone sits off its crossing, and seen from
+// low down its body shows above it.
+std::vector<Lab> bodyLooks(const GridPicture& picture, const BoardField& field, int g,
+                           double spacing) {
+    const double side = 2 * kEvenReach * spacing + 1;
+    const cv::Mat mean = boxMean(picture.lab(), side);
+    const cv::Mat meanOfSquares = boxMean(picture.lab().mul(picture.lab()), side);
+    std::vector<Lab> looks;
+    for (int j = 0; j <= g; ++j) {
+        for (int i = 0; i <= g; ++i) {
+            float evenest = INFINITY;
+            cv::Point2d evenestPlace;
+            for (double a : kAcross) {
+                for (double b : kAlong) {
+                    const Lab m = picture.at<Lab>(mean, i + a, j + b);
+                    const Lab s = picture.at<Lab>(meanOfSquares, i + a, j + b);
+                    const float spread = s[0] + s[1] + s[2] - m.dot(m);
+                    if (spread < evenest) {
+                        evenest = spread;
+                        evenestPlace = {i + a, j + b};
+                    }
+                }
+            }
+            const cv::Point centre = picture.pixel(evenestPlace.x, evenestPlace.y);
+            looks.push_back(medianAround(picture.lab(), centre, static_cast<int>(side / 2)) -
+                            field.at(i, j));
+        }
+    }
+    return looks;
+}
+
+// Each point's brightness, to tell the stones' colours apart: the median
+// over a disc about the crossing, where a black stone's glare, a white
+// stone's shadow or the board's thin lines cover less than half.
+std::vector<float> bodyBrightness(const GridPicture& picture, int g) {
+    std::vector<cv::Vec2d> disc;
+    for (double du = -kBodyReach; du <= kBodyReach + 1e-9; du += kBodyStep) {
+        for (double dv = -kBodyReach; dv <= kBodyReach + 1e-9; dv += kBodyStep) {
+            if (du * du + dv * dv <= kBodyReach * kBodyReach + 1e-9) disc.emplace_back(du, dv);
+        }
+    }
+    std::vector<float> brightness;
+    std::vector<float> samples;
+    for (int j = 0; j <= g; ++j) {
+        for (int i = 0; i <= g; ++i) {
+            samples.clear();
+            const cv::Vec2d body(i, j - kBodyLift);
+            for (const cv::Vec2d& d : disc)
+                samples.push_back(picture.at<Lab>(picture.lab(), body[0] + d[0], body[1] + d[1])[0]);
+            brightness.push_back(Median(samples));
+        }
+    }
+    return brightness;
+}
+
+}  // namespace
+
+PointFeatures MeasurePoints(const QImage& photo, const GameState& state) {
+    PointFeatures measured;
+    const std::optional<GridFrame> frame = FrameOfGrid(state.grid());
+    if (!frame) return measured;
+    const int g = state.GridMax;
+    const GridPicture picture(photo, frame->toPhoto);
+    const double spacing = picture.spacing(g);
+    const std::vector<float> lines = lineStrengths(picture, g, spacing);
+    const BoardField field(picture, g, spacing, lines);
+    measured.looks = bodyLooks(picture, field, g, spacing);
+    std::vector<float> sorted = lines;
+    std::nth_element(sorted.begin(), sorted.begin() + sorted.size() * 9 / 10, sorted.end());
+    const float strongLine = std::max(1.0f, sorted[sorted.size() * 9 / 10]);
+    for (const float strength : lines) measured.lines.push_back(strength / strongLine);
+    measured.brightness = bodyBrightness(picture, g);
+    return measured;
+}

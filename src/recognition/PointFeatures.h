@@ -1,0 +1,32 @@
+#pragma once
+
+#include <opencv2/core.hpp>
+#include <vector>
+
+struct GameState;
+class QImage;
+
+// A colour in OpenCV's 8-bit Lab: L, a and b, 0 ... 255.
+using Lab = cv::Vec3f;
+
+// What each intersection of a photograph shows, measured without an empty
+// board; entries in scan order, row by row from the grid's top (index
+// i + j * (GridMax + 1)).
+struct PointFeatures {
+    // The point's look where it is most even within a third of a spacing
+    // about its crossing, less the board's own look there: the board's
+    // field, a quadratic per channel fitted to the middles of the cells and
+    // the margin around the points where the board's thin lines show most.
+    std::vector<Lab> looks;
+    // How strongly the board's thin lines show on the arms of the crossing,
+    // as a share of how they show on the tenth of the points where they
+    // show most.
+    std::vector<float> lines;
+    // The point's brightness (L), the median over a disc about its crossing
+    // that a glare, a shadow or the lines cover less than half of.
+    std::vector<float> brightness;
+};
+
+// Measures every intersection of the grid of state on the photograph;
+// empty without a usable grid.
+PointFeatures MeasurePoints(const QImage& photo, const GameState& state);

@@ -1,0 +1,197 @@
+#include "recognition/PositionReading.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "recognition/PointFeatures.h"
+
+namespace {
+
+// The weights of tint and lines against brightness in the grouping: a
+// white stone on a pale board differs more in tint than in brightness,
+// and where both fail, its body hides the lines.
+constexpr float kTintWeight = 3;
+constexpr float kLineWeight = 80;
+// A group of stones stands from the board, and from the other colour, by
+// more than this share of the board's own spread of colours; on an empty
+// board the groups split the board's points and stand a third of it apart.
+constexpr double kApart = 0.75;
+constexpr double kFarApart = 3;
+// Nor by less than this, in the grouping's measure: a white stone differs
+// from the palest board by more than 5% of brightness or its tint.
+constexpr float kLeastContrast = 12;
+// A group of stones hides the lines: they show on it less than this share
+// of what they show on the board.
+constexpr float kHiddenLines = 0.7f;
+
+
+enum Group { kBoardGroup, kDarkGroup, kLightGroup };
+
+float rowDistance(const cv::Mat& a, int row, const cv::Mat& b, int other) {
+    return static_cast<float>(cv::norm(a.row(row), b.row(other)));
+}
+
+// The spread of a group about its centre: the root mean square distance.
+double groupSpread(const cv::Mat& features, const cv::Mat& labels, const cv::Mat& centres,
+                   int group) {
+    double sum = 0;
+    int count = 0;
+    for (int k = 0; k < features.rows; ++k) {
+        if (labels.at<int>(k) != group) continue;
+        const double d = rowDistance(features, k, centres, group);
+        sum += d * d;
+        ++count;
+    }
+    return count > 0 ? std::sqrt(sum / count) : 0;
+}
+
+// Points in three groups: the board (the lines show), the darker and the
+// lighter stones. Returns the groups' centres; labels holds each point's.
+cv::Mat groupPoints(const cv::Mat& features, cv::Mat& labels) {
+    const int n = features.rows;
+    std::vector<int> byBrightness(n);
+    for (int k = 0; k < n; ++k) byBrightness[k] = k;
+    std::sort(byBrightness.begin(), byBrightness.end(),
+              [&](int a, int b) { return features.at<float>(a, 0) < features.at<float>(b, 0); });
+    cv::Mat start = cv::Mat::zeros(3, features.cols, CV_32F);
+    std::vector<float> lines;
+    for (int k = 0; k < n; ++k) lines.push_back(features.at<float>(k, 3));
+    std::nth_element(lines.begin(), lines.begin() + n * 9 / 10, lines.end());
+    start.at<float>(kBoardGroup, 3) = lines[n * 9 / 10];
+    const int tenth = std::max(1, n / 10);
+    for (int k = 0; k < tenth; ++k) {
+        start.row(kDarkGroup) += features.row(byBrightness[k]) / tenth;
+        start.row(kLightGroup) += features.row(byBrightness[n - 1 - k]) / tenth;
+    }
+    labels = cv::Mat(n, 1, CV_32S);
+    for (int k = 0; k < n; ++k) {
+        int nearest = 0;
+        for (int group = 1; group < 3; ++group) {
+            if (rowDistance(features, k, start, group) < rowDistance(features, k, start, nearest))
+                nearest = group;
+        }
+        labels.at<int>(k) = nearest;
+    }
+    cv::Mat centres;
+    cv::kmeans(features, 3, labels, cv::TermCriteria(cv::TermCriteria::COUNT, 50, 0), 1,
+               cv::KMEANS_USE_INITIAL_LABELS, centres);
+    return centres;
+}
+
+// The groups' colours alone: brightness and tint, without the lines.
+cv::Mat colours(const cv::Mat& features) { return features.colRange(0, 3).clone(); }
+
+// What each group is. The board is the group whose colour lies nearest the
+// board's field. A group of stones must stand apart from the board: in
+// colour by more than kApart of the board's spread (and kLeastContrast) with the lines
+// hidden, or in colour alone by kFarApart times as much (where the
+// board's lines hardly show anywhere). Otherwise it is the board too. When
+// the two groups of stones stand no farther apart than kApart, they are one
+// colour: Black's when it is darker than the board. Otherwise the darker
+// group is Black.
+std::array<int, 3> groupVerdicts(const cv::Mat& features, const cv::Mat& labels,
+                                 const cv::Mat& centres) {
+    const cv::Mat tints = colours(centres);
+    std::array<int, 3> order{0, 1, 2};
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        return cv::norm(tints.row(a)) < cv::norm(tints.row(b));
+    });
+    const int board = order[0];
+    const double spread = groupSpread(colours(features), labels, tints, board);
+    const auto apart = [&](int a, int b) {
+        return rowDistance(tints, a, tints, b) > std::max<double>(kLeastContrast, kApart * spread);
+    };
+    const auto stones = [&](int group) {
+        const bool linesHidden =
+            centres.at<float>(group, 3) < kHiddenLines * centres.at<float>(board, 3);
+        const double far = std::max<double>(kFarApart * kLeastContrast, kFarApart * spread);
+        return apart(group, board) &&
+               (linesHidden || rowDistance(tints, group, tints, board) > far);
+    };
+    const auto darker = [&](int a, int b) { return tints.at<float>(a, 0) < tints.at<float>(b, 0); };
+    std::array<int, 3> verdicts{};
+    for (const int group : {order[1], order[2]}) {
+        const int other = group == order[1] ? order[2] : order[1];
+        if (!stones(group)) continue;
+        const bool black = apart(group, other) && stones(other) ? darker(group, other)
+                                                                 : darker(group, board);
+        verdicts[group] = black ? kBlack : kWhite;
+    }
+    return verdicts;
+}
+
+// The stones of both colours told apart again by their brightness alone:
+// a black stone's glare takes the lamp's colour, and on a shiny stone it
+// pulls the look where it is most even towards the white stones. The two
+// groups' centres follow their new members.
+void splitStones(const cv::Mat& features, const std::vector<float>& brightness,
+                 const std::array<int, 3>& verdicts, cv::Mat& labels, cv::Mat& centres) {
+    const auto groupOf = [&](int colour) {
+        return static_cast<int>(std::find(verdicts.begin(), verdicts.end(), colour) -
+                                verdicts.begin());
+    };
+    const int black = groupOf(kBlack), white = groupOf(kWhite);
+    if (black == 3 || white == 3) return;
+    std::vector<int> stones;
+    cv::Mat levels(0, 1, CV_32F);
+    cv::Mat sides(0, 1, CV_32S);
+    for (int k = 0; k < features.rows; ++k) {
+        const int group = labels.at<int>(k);
+        if (group != black && group != white) continue;
+        stones.push_back(k);
+        levels.push_back(brightness[k]);
+        sides.push_back(group == black ? 0 : 1);
+    }
+    cv::Mat sideCentres;
+    cv::kmeans(levels, 2, sides, cv::TermCriteria(cv::TermCriteria::COUNT, 50, 0), 1,
+               cv::KMEANS_USE_INITIAL_LABELS, sideCentres);
+    const bool firstDarker = sideCentres.at<float>(0) < sideCentres.at<float>(1);
+    centres.row(black).setTo(0);
+    centres.row(white).setTo(0);
+    for (std::size_t n = 0; n < stones.size(); ++n) {
+        const bool dark = (sides.at<int>(static_cast<int>(n)) == 0) == firstDarker;
+        labels.at<int>(stones[n]) = dark ? black : white;
+        centres.row(dark ? black : white) += features.row(stones[n]);
+    }
+    for (const int group : {black, white}) {
+        const int members = cv::countNonZero(labels == group);
+        if (members > 0) centres.row(group) /= members;
+    }
+}
+
+}  // namespace
+
+PositionReading ReadPosition(const QImage& photo, const GameState& state) {
+    PositionReading reading;
+    const PointFeatures measured = MeasurePoints(photo, state);
+    if (measured.looks.empty()) return reading;
+    cv::Mat features(static_cast<int>(measured.looks.size()), 4, CV_32F);
+    for (int k = 0; k < features.rows; ++k) {
+        features.at<float>(k, 0) = measured.looks[k][0];
+        features.at<float>(k, 1) = kTintWeight * measured.looks[k][1];
+        features.at<float>(k, 2) = kTintWeight * measured.looks[k][2];
+        features.at<float>(k, 3) = kLineWeight * measured.lines[k];
+    }
+    cv::Mat labels;
+    cv::Mat centres = groupPoints(features, labels);
+    const std::array<int, 3> verdicts = groupVerdicts(features, labels, centres);
+    splitStones(features, measured.brightness, verdicts, labels, centres);
+    const int g = state.GridMax;
+    for (int j = 0; j <= g; ++j) {
+        for (int i = 0; i <= g; ++i) {
+            const int k = i + j * (g + 1);
+            const int own = labels.at<int>(k);
+            float nearestOther = INFINITY;
+            for (int group = 0; group < 3; ++group) {
+                if (verdicts[group] != verdicts[own])
+                    nearestOther = std::min(nearestOther, rowDistance(features, k, centres, group));
+            }
+            const float d = rowDistance(features, k, centres, own);
+            const int index = LookIndex(i, j);
+            reading.values[index] = verdicts[own];
+            reading.margins[index] =
+                std::isinf(nearestOther) ? 1 : (nearestOther - d) / (nearestOther + d);
+        }
+    }
+    return reading;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+
+#include "game/GameState.h"
+#include "recognition/PointLooks.h"
+
+class QImage;
+
+// The position of one photograph read by itself, without the empty board:
+// every intersection judged against the board's own look around it.
+struct PositionReading {
+    // kBlack, kWhite or kEmpty at LookIndex(i, j).
+    std::array<int, kMaxLines * kMaxLines> values{};
+    // How clearly each point was read: 1 at the look typical of its verdict,
+    // 0 halfway to the look of another.
+    std::array<float, kMaxLines * kMaxLines> margins{};
+
+    int at(int i, int j) const { return values[LookIndex(i, j)]; }
+    // Points read with a margin below this are not clear.
+    static constexpr float kClearMargin = 0.2f;
+    bool unclear(int i, int j) const { return margins[LookIndex(i, j)] < kClearMargin; }
+};
+
+// Reads the photograph on the grid of state. The board's look is fitted as
+// a smooth field (light, colour, vignetting) to the middles of the cells
+// and the margin, where no stone's centre lies; each intersection is seen
+// where its look is most even within a third of a spacing (a stone sits off
+// its crossing, and on a low view its body shows above it), and by whether
+// the board's thin lines show around it. The points then fall into three
+// groups by brightness, tint and lines: the board, and the two colours of
+// stones told apart from each other. A group that stands no clearer from
+// the board than the board's own spread is the board.
+PositionReading ReadPosition(const QImage& photo, const GameState& state);

@@ -1,0 +1,13 @@
+#pragma once
+
+struct GameDetails;
+struct GameState;
+struct RecognitionState;
+
+// Whether the series' first photograph (rec.FirstPhoto, on the grid of
+// state) shows a game in progress rather than the empty board or a
+// handicap: any white stone, or, where no handicap was entered, two black
+// stones or more that are not all on star points. Then position 0 takes its
+// stones, no handicap is collected, and the later photographs are read
+// against the board around those stones.
+bool TakeStartPosition(GameState& state, RecognitionState& rec, const GameDetails& details);
