@@ -209,7 +209,7 @@ std::vector<float> lineStrengths(const GridPicture& picture, int g, double spaci
                 arms[w] = Median(along);
             }
             std::sort(arms.begin(), arms.end());
-            strengths.push_back(arms[2]);
+            strengths.push_back((arms[1] + arms[2]) / 2);
         }
     }
     return strengths;

@@ -25,6 +25,13 @@ constexpr float kLeastContrast = 12;
 constexpr float kHiddenLines = 0.7f;
 
 
+// A group's shape is fitted once it has this many members, its variance
+// never below kLeastVariance (a JPEG's rounding) each way, and the points
+// settle into the groups in this many rounds.
+constexpr int kLeastMembers = 6;
+constexpr double kLeastVariance = 4;
+constexpr int kSettlingRounds = 3;
+
 enum Group { kBoardGroup, kDarkGroup, kLightGroup };
 
 float rowDistance(const cv::Mat& a, int row, const cv::Mat& b, int other) {
@@ -104,9 +111,8 @@ std::array<int, 3> groupVerdicts(const cv::Mat& features, const cv::Mat& labels,
     const auto stones = [&](int group) {
         const bool linesHidden =
             centres.at<float>(group, 3) < kHiddenLines * centres.at<float>(board, 3);
-        const double far = std::max<double>(kFarApart * kLeastContrast, kFarApart * spread);
         return apart(group, board) &&
-               (linesHidden || rowDistance(tints, group, tints, board) > far);
+               (linesHidden || rowDistance(tints, group, tints, board) > kFarApart * kLeastContrast);
     };
     const auto darker = [&](int a, int b) { return tints.at<float>(a, 0) < tints.at<float>(b, 0); };
     std::array<int, 3> verdicts{};
@@ -159,6 +165,65 @@ void splitStones(const cv::Mat& features, const std::vector<float>& brightness,
     }
 }
 
+// A group as a normal distribution of its own shape: the board tight in
+// colour, the white stones wide in tint.
+struct GroupShape {
+    cv::Mat mean;
+    cv::Mat inverse;  // of the covariance
+    double logDeterminant = 0;
+    bool usable = false;
+
+    // How far a point lies from the group, in the group's own spreads.
+    double distance(const cv::Mat& point) const { return cv::Mahalanobis(point, mean, inverse); }
+    // The point's cost of belonging to the group: minus twice the log of
+    // its likelihood, but for a constant.
+    double cost(const cv::Mat& point) const {
+        return std::pow(distance(point), 2) + logDeterminant;
+    }
+};
+
+std::array<GroupShape, 3> groupShapes(const cv::Mat& features, const cv::Mat& labels) {
+    std::array<GroupShape, 3> shapes;
+    for (int group = 0; group < 3; ++group) {
+        cv::Mat members;
+        for (int k = 0; k < features.rows; ++k) {
+            if (labels.at<int>(k) == group) members.push_back(features.row(k));
+        }
+        if (members.rows < kLeastMembers) continue;
+        cv::Mat covariance;
+        cv::calcCovarMatrix(members, covariance, shapes[group].mean,
+                            cv::COVAR_NORMAL | cv::COVAR_ROWS | cv::COVAR_SCALE, CV_64F);
+        covariance += cv::Mat::eye(covariance.size(), CV_64F) * kLeastVariance;
+        shapes[group].inverse = covariance.inv(cv::DECOMP_CHOLESKY);
+        shapes[group].logDeterminant = std::log(cv::determinant(covariance));
+        shapes[group].usable = true;
+    }
+    return shapes;
+}
+
+cv::Mat pointAt(const cv::Mat& features, int k) {
+    cv::Mat point;
+    features.row(k).convertTo(point, CV_64F);
+    return point;
+}
+
+// Every point joins the group most likely to have given it, the groups'
+// shapes fitted to their members afresh each time.
+void settleGroups(const cv::Mat& features, cv::Mat& labels) {
+    for (int round = 0; round < kSettlingRounds; ++round) {
+        const std::array<GroupShape, 3> shapes = groupShapes(features, labels);
+        for (int k = 0; k < features.rows; ++k) {
+            const cv::Mat point = pointAt(features, k);
+            double best = INFINITY;
+            for (int group = 0; group < 3; ++group) {
+                if (!shapes[group].usable || shapes[group].cost(point) >= best) continue;
+                best = shapes[group].cost(point);
+                labels.at<int>(k) = group;
+            }
+        }
+    }
+}
+
 }  // namespace
 
 PositionReading ReadPosition(const QImage& photo, const GameState& state) {
@@ -176,21 +241,27 @@ PositionReading ReadPosition(const QImage& photo, const GameState& state) {
     cv::Mat centres = groupPoints(features, labels);
     const std::array<int, 3> verdicts = groupVerdicts(features, labels, centres);
     splitStones(features, measured.brightness, verdicts, labels, centres);
+    // The stones' brightness joins the measures the groups settle on.
+    cv::Mat settling;
+    cv::hconcat(features, cv::Mat(measured.brightness), settling);
+    settleGroups(settling, labels);
+    const std::array<GroupShape, 3> shapes = groupShapes(settling, labels);
     const int g = state.GridMax;
     for (int j = 0; j <= g; ++j) {
         for (int i = 0; i <= g; ++i) {
             const int k = i + j * (g + 1);
             const int own = labels.at<int>(k);
-            float nearestOther = INFINITY;
+            const cv::Mat point = pointAt(settling, k);
+            double nearestOther = INFINITY;
             for (int group = 0; group < 3; ++group) {
-                if (verdicts[group] != verdicts[own])
-                    nearestOther = std::min(nearestOther, rowDistance(features, k, centres, group));
+                if (shapes[group].usable && verdicts[group] != verdicts[own])
+                    nearestOther = std::min(nearestOther, shapes[group].distance(point));
             }
-            const float d = rowDistance(features, k, centres, own);
+            const double d = shapes[own].usable ? shapes[own].distance(point) : 0;
             const int index = LookIndex(i, j);
             reading.values[index] = verdicts[own];
-            reading.margins[index] =
-                std::isinf(nearestOther) ? 1 : (nearestOther - d) / (nearestOther + d);
+            reading.margins[index] = static_cast<float>(
+                std::isinf(nearestOther) ? 1 : (nearestOther - d) / (nearestOther + d));
         }
     }
     return reading;
