@@ -31,7 +31,7 @@ constexpr std::array<double, 4> kAlong{-0.3, -0.15, 0, 0.15};
 // residuals (never less than kLeastResidual). In the 8-bit Lab units of
 // OpenCV.
 constexpr float kFieldReach = 15;
-constexpr float kLeastResidual = 4;
+constexpr float kLeastResidual = 10;
 
 // A sampling of the photograph on the grid's coordinates.
 class GridPicture {
