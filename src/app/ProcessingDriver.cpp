@@ -275,13 +275,9 @@ PhotoGridOutcome FindGridOnPhoto(Program& program, const QString& photo,
 }
 
 void TakePhotoPosition(Program& program) {
-    GameState& state = program.state;
-    const PositionReading reading = ReadPosition(program.recognition.Photo, state);
-    for (int i = 0; i <= state.GridMax; ++i) {
-        for (int j = 0; j <= state.GridMax; ++j) state.Positions(i, j, 0) = reading.at(i, j);
-    }
-    state.MoveCount = 0;
-    program.recognition.StartsFromPosition = true;
+    RecognitionState& rec = program.recognition;
+    SetStartPosition(program.state, rec, ReadPosition(rec.Photo, program.state));
+    program.state.MoveCount = 0;
 }
 
 void Reset(Program& program, const QString& firstPhoto, UserPort& port) {

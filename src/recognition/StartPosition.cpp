@@ -7,6 +7,8 @@
 
 namespace {
 
+// Any white stone, or two black stones or more, not all on star points,
+// where no handicap was entered.
 bool gameInProgress(const PositionReading& reading, const GameState& state,
                     const RecognitionState& rec, const GameDetails& details) {
     int black = 0;
@@ -24,14 +26,18 @@ bool gameInProgress(const PositionReading& reading, const GameState& state,
 
 }  // namespace
 
-bool TakeStartPosition(GameState& state, RecognitionState& rec, const GameDetails& details) {
-    rec.StartsFromPosition = false;
-    const PositionReading reading = ReadPosition(rec.FirstPhoto, state);
-    if (!gameInProgress(reading, state, rec, details)) return false;
+void SetStartPosition(GameState& state, RecognitionState& rec, const PositionReading& reading) {
     for (int i = 0; i <= state.GridMax; ++i) {
         for (int j = 0; j <= state.GridMax; ++j) state.Positions(i, j, 0) = reading.at(i, j);
     }
     rec.StartsFromPosition = true;
+}
+
+bool TakeStartPosition(GameState& state, RecognitionState& rec, const GameDetails& details) {
+    rec.StartsFromPosition = false;
+    const PositionReading reading = ReadPosition(rec.FirstPhoto, state);
+    if (!gameInProgress(reading, state, rec, details)) return false;
+    SetStartPosition(state, rec, reading);
     rec.HandicapCollecting = false;
     rec.Calibration = CalibrateAroundStones(rec.FirstPhoto, state);
     return true;

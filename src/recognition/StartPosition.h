@@ -2,7 +2,11 @@
 
 struct GameDetails;
 struct GameState;
+struct PositionReading;
 struct RecognitionState;
+
+// The position read becomes position 0 of the game, which goes on from it.
+void SetStartPosition(GameState& state, RecognitionState& rec, const PositionReading& reading);
 
 // Whether the series' first photograph (rec.FirstPhoto, on the grid of
 // state) shows a game in progress rather than the empty board or a
