@@ -1,0 +1,54 @@
+#!/usr/bin/env python3
+"""Runs `banmark-batch --position` on every labelled photograph of
+../shared/real-photos/boards and prints, photo by photo, the points read
+wrong (against the label, under the board's four quarter turns), then the
+share of points right and the photographs read without a wrong point.
+
+Usage: tools/position-report.py [path/to/banmark-batch]"""
+import glob, json, os, subprocess, sys, tempfile
+
+here = os.path.dirname(os.path.abspath(__file__))
+batch = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, '..', 'build', 'banmark-batch')
+boards = os.path.join(here, '..', '..', 'shared', 'real-photos', 'boards')
+if not os.path.isdir(boards):
+    sys.exit('no labelled photographs at ' + boards)
+
+
+def rows(text):
+    return [line.split() for line in text.strip().split('\n') if line.strip()]
+
+
+def turned(grid):
+    return [list(row) for row in zip(*grid[::-1])]
+
+
+points = wrong = perfect = read = 0
+for game in sorted(glob.glob(os.path.join(boards, 'game*'))):
+    for name in sorted(json.load(open(os.path.join(game, 'corners.json')))):
+        photo = os.path.join(game, name)
+        label = os.path.splitext(photo)[0] + '.txt'
+        if not os.path.exists(label):
+            continue
+        work = tempfile.mkdtemp()
+        link = 'foto' + os.path.splitext(name)[1]
+        os.symlink(photo, os.path.join(work, link))
+        run = subprocess.run([batch, '--no-kifu', '--position', link], cwd=work,
+                             capture_output=True, text=True)
+        truth = rows(open(label).read())
+        points += sum(len(row) for row in truth)
+        if run.returncode != 0:
+            print('%-45s no board found' % name)
+            wrong += sum(len(row) for row in truth)
+            continue
+        got = rows(run.stdout)[1:]
+        misses = []
+        for _ in range(4):
+            misses.append(sum(a != b for r, s in zip(got, truth) for a, b in zip(r, s))
+                          if len(got) == len(truth) else len(truth) ** 2)
+            got = turned(got)
+        read += 1
+        wrong += min(misses)
+        perfect += min(misses) == 0
+        print('%-45s %3d wrong' % (os.path.basename(game) + '/' + name, min(misses)))
+print('points right %.4f (%d wrong of %d); %d of %d photographs read without a wrong point'
+      % (1 - wrong / points, wrong, points, perfect, read))
