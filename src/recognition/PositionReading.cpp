@@ -16,14 +16,15 @@ constexpr float kLineWeight = 80;
 // more than this share of the board's own spread of colours; on an empty
 // board the groups split the board's points and stand a third of it apart.
 constexpr double kApart = 0.75;
-constexpr double kFarApart = 3;
 // Nor by less than this, in the grouping's measure: a white stone differs
 // from the palest board by more than 5% of brightness or its tint.
 constexpr float kLeastContrast = 12;
 // A group of stones hides the lines: they show on it less than this share
-// of what they show on the board.
+// of what they show on the board. A group that stands kFarApart times
+// kLeastContrast from the board is stones even where the lines hardly show
+// anywhere (under a blue or pink lamp).
 constexpr float kHiddenLines = 0.7f;
-
+constexpr double kFarApart = 3;
 
 // A group's shape is fitted once it has this many members, its variance
 // never below kLeastVariance (a JPEG's rounding) each way, and the points
