@@ -28,10 +28,15 @@ constexpr double kFarApart = 3;
 
 // A group's shape is fitted once it has this many members, its variance
 // never below kLeastVariance (a JPEG's rounding) each way, and the points
-// settle into the groups in this many rounds.
+// settle into the groups in at most this many rounds.
 constexpr int kLeastMembers = 6;
 constexpr double kLeastVariance = 4;
-constexpr int kSettlingRounds = 3;
+constexpr int kSettlingRounds = 20;
+// A group's look near a point is that of its members within about this many
+// spacings, with kOverallWeight of its look over the whole board (a point's
+// nearest neighbour weighs 0.95).
+constexpr double kNeighbourhood = 3;
+constexpr double kOverallWeight = 0.5;
 
 enum Group { kBoardGroup, kDarkGroup, kLightGroup };
 
@@ -174,12 +179,15 @@ struct GroupShape {
     double logDeterminant = 0;
     bool usable = false;
 
-    // How far a point lies from the group, in the group's own spreads.
-    double distance(const cv::Mat& point) const { return cv::Mahalanobis(point, mean, inverse); }
+    // How far a point lies from the group centred at centre, in the
+    // group's own spreads.
+    double distance(const cv::Mat& point, const cv::Mat& centre) const {
+        return cv::Mahalanobis(point, centre, inverse);
+    }
     // The point's cost of belonging to the group: minus twice the log of
     // its likelihood, but for a constant.
-    double cost(const cv::Mat& point) const {
-        return std::pow(distance(point), 2) + logDeterminant;
+    double cost(const cv::Mat& point, const cv::Mat& centre) const {
+        return std::pow(distance(point, centre), 2) + logDeterminant;
     }
 };
 
@@ -202,26 +210,104 @@ std::array<GroupShape, 3> groupShapes(const cv::Mat& features, const cv::Mat& la
     return shapes;
 }
 
-cv::Mat pointAt(const cv::Mat& features, int k) {
-    cv::Mat point;
-    features.row(k).convertTo(point, CV_64F);
-    return point;
+// How much each point weighs in the looks of the groups near another: a
+// normal fall-off over kNeighbourhood spacings, nothing for the point
+// itself, so that no point holds itself in its group.
+cv::Mat neighbourWeights(int lines) {
+    const int n = lines * lines;
+    cv::Mat weights(n, n, CV_64F);
+    for (int a = 0; a < n; ++a) {
+        for (int b = 0; b < n; ++b) {
+            const double di = a % lines - b % lines, dj = a / lines - b / lines;
+            weights.at<double>(a, b) =
+                a == b ? 0
+                       : std::exp(-(di * di + dj * dj) / (2 * kNeighbourhood * kNeighbourhood));
+        }
+    }
+    return weights;
 }
 
-// Every point joins the group most likely to have given it, the groups'
-// shapes fitted to their members afresh each time.
-void settleGroups(const cv::Mat& features, cv::Mat& labels) {
+// A group's look near every point (a row each): the weighted mean of its
+// members around the point, drawn a little towards its mean over the board
+// where it has few members near.
+cv::Mat groupLooksNear(const cv::Mat& features, const cv::Mat& labels, const cv::Mat& weights,
+                       int group, const cv::Mat& mean) {
+    cv::Mat members;
+    cv::Mat(labels == group).convertTo(members, CV_64F, 1.0 / 255);
+    const cv::Mat sums = weights * features.mul(cv::repeat(members, 1, features.cols));
+    const cv::Mat counts = weights * members;
+    cv::Mat looks(features.size(), CV_64F);
+    for (int k = 0; k < features.rows; ++k) {
+        looks.row(k) = (sums.row(k) + kOverallWeight * mean) /
+                       (counts.at<double>(k) + kOverallWeight);
+    }
+    return looks;
+}
+
+// The groups as the points finally settle into them.
+struct SettledGroups {
+    std::array<GroupShape, 3> shapes;
+    std::array<cv::Mat, 3> looksNear;  // groupLooksNear of each usable group
+};
+
+SettledGroups describeGroups(const cv::Mat& features, const cv::Mat& labels,
+                             const cv::Mat& weights) {
+    SettledGroups groups{groupShapes(features, labels), {}};
+    for (int group = 0; group < 3; ++group) {
+        if (groups.shapes[group].usable)
+            groups.looksNear[group] =
+                groupLooksNear(features, labels, weights, group, groups.shapes[group].mean);
+    }
+    return groups;
+}
+
+// Every point joins the group most likely to have given it, until none
+// moves: each group a normal distribution of its own shape over the whole
+// board, centred on its look near the point. Light that falls unevenly
+// changes the stones otherwise than the board (a white stone in the lamp's
+// far corner looks like the white stones there, not like those under it).
+SettledGroups settleGroups(const cv::Mat& features, cv::Mat& labels, int lines) {
+    const cv::Mat weights = neighbourWeights(lines);
     for (int round = 0; round < kSettlingRounds; ++round) {
-        const std::array<GroupShape, 3> shapes = groupShapes(features, labels);
+        const SettledGroups groups = describeGroups(features, labels, weights);
+        bool moved = false;
         for (int k = 0; k < features.rows; ++k) {
-            const cv::Mat point = pointAt(features, k);
+            const cv::Mat point = features.row(k);
             double best = INFINITY;
+            int chosen = labels.at<int>(k);
             for (int group = 0; group < 3; ++group) {
-                if (!shapes[group].usable || shapes[group].cost(point) >= best) continue;
-                best = shapes[group].cost(point);
-                labels.at<int>(k) = group;
+                if (!groups.shapes[group].usable) continue;
+                const double cost = groups.shapes[group].cost(point, groups.looksNear[group].row(k));
+                if (cost < best) {
+                    best = cost;
+                    chosen = group;
+                }
             }
+            moved = moved || chosen != labels.at<int>(k);
+            labels.at<int>(k) = chosen;
         }
+        if (!moved) break;
+    }
+    return describeGroups(features, labels, weights);
+}
+
+// Tint weighs less on darker points: a dark stone's tint is mostly the
+// lamp's colour that it does not give back, and the noise of little light.
+// The board's brightness is taken where its lines show most.
+void dimTints(cv::Mat& features, const std::vector<float>& brightness) {
+    std::vector<std::pair<float, float>> byLines;
+    for (int k = 0; k < features.rows; ++k)
+        byLines.emplace_back(features.at<float>(k, 3), brightness[k]);
+    std::sort(byLines.rbegin(), byLines.rend());
+    std::vector<float> board;
+    for (std::size_t k = 0; k < std::max<std::size_t>(1, byLines.size() / 10); ++k)
+        board.push_back(byLines[k].second);
+    std::nth_element(board.begin(), board.begin() + board.size() / 2, board.end());
+    const float level = std::max(1.0f, board[board.size() / 2]);
+    for (int k = 0; k < features.rows; ++k) {
+        const float dimming = std::sqrt(std::clamp(brightness[k] / level, 0.0f, 1.0f));
+        features.at<float>(k, 1) *= dimming;
+        features.at<float>(k, 2) *= dimming;
     }
 }
 
@@ -238,6 +324,7 @@ PositionReading ReadPosition(const QImage& photo, const GameState& state) {
         features.at<float>(k, 2) = kTintWeight * measured.looks[k][2];
         features.at<float>(k, 3) = kLineWeight * measured.lines[k];
     }
+    dimTints(features, measured.brightness);
     cv::Mat labels;
     cv::Mat centres = groupPoints(features, labels);
     const std::array<int, 3> verdicts = groupVerdicts(features, labels, centres);
@@ -245,20 +332,23 @@ PositionReading ReadPosition(const QImage& photo, const GameState& state) {
     // The stones' brightness joins the measures the groups settle on.
     cv::Mat settling;
     cv::hconcat(features, cv::Mat(measured.brightness), settling);
-    settleGroups(settling, labels);
-    const std::array<GroupShape, 3> shapes = groupShapes(settling, labels);
+    settling.convertTo(settling, CV_64F);
     const int g = state.GridMax;
+    const SettledGroups groups = settleGroups(settling, labels, g + 1);
     for (int j = 0; j <= g; ++j) {
         for (int i = 0; i <= g; ++i) {
             const int k = i + j * (g + 1);
             const int own = labels.at<int>(k);
-            const cv::Mat point = pointAt(settling, k);
+            const cv::Mat point = settling.row(k);
+            const auto distance = [&](int group) {
+                return groups.shapes[group].distance(point, groups.looksNear[group].row(k));
+            };
             double nearestOther = INFINITY;
             for (int group = 0; group < 3; ++group) {
-                if (shapes[group].usable && verdicts[group] != verdicts[own])
-                    nearestOther = std::min(nearestOther, shapes[group].distance(point));
+                if (groups.shapes[group].usable && verdicts[group] != verdicts[own])
+                    nearestOther = std::min(nearestOther, distance(group));
             }
-            const double d = shapes[own].usable ? shapes[own].distance(point) : 0;
+            const double d = groups.shapes[own].usable ? distance(own) : 0;
             const int index = LookIndex(i, j);
             reading.values[index] = verdicts[own];
             reading.margins[index] = static_cast<float>(
