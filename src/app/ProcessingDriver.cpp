@@ -7,6 +7,7 @@
 #include "game/RecognitionWindows.h"
 #include "game/UserPort.h"
 #include "game/Version.h"
+#include "geometry/BoardFinder.h"
 #include "geometry/GridCalibration.h"
 #include "imaging/Converter.h"
 #include "imaging/PhotoList.h"
@@ -269,9 +270,10 @@ PhotoGridOutcome FindGridOnPhoto(Program& program, const QString& photo,
                                  const std::optional<GivenGrid>& given, UserPort& port) {
     prepareSeries(program, {DirectoryOf(photo), {StripPath(photo)}}, port);
     if (!loadFirstPhoto(program, photo, port)) return PhotoGridOutcome::Refused;
-    return ConfirmFirstGrid(program, given, QString(), false, port)
-               ? PhotoGridOutcome::Confirmed
-               : PhotoGridOutcome::GivenUp;
+    if (!ConfirmFirstGrid(program, given, QString(), false, port))
+        return PhotoGridOutcome::GivenUp;
+    if (given) program.state.setGrid(SnapToBoard(program.recognition.Photo, program.state.grid()));
+    return PhotoGridOutcome::Confirmed;
 }
 
 void TakePhotoPosition(Program& program) {

@@ -59,7 +59,8 @@ enum class PhotoGridOutcome {
 // detection: the photograph prepared as a series of one (shrunk into the
 // working folder), loaded and checked as a run's first photograph, and its
 // grid detected (or the one given taken) and handed to the user's check
-// (ConfirmFirstGrid).
+// (ConfirmFirstGrid); a grid given is then moved onto the board's lines
+// near it (SnapToBoard).
 PhotoGridOutcome FindGridOnPhoto(Program& program, const QString& photo,
                                  const std::optional<GivenGrid>& given, UserPort& port);
 

@@ -1,10 +1,13 @@
 #include "geometry/BoardFinder.h"
 
 #include <QImage>
+#include <array>
+#include <cmath>
 #include <vector>
 
 #include "geometry/BoardWindow.h"
 #include "geometry/GridDetection.h"
+#include "geometry/GridFit.h"
 #include "geometry/GridSearch.h"
 #include "geometry/SegmentLattice.h"
 
@@ -13,6 +16,9 @@ namespace {
 // A window whose evidence comes to less than this per point looked at is
 // no board's.
 constexpr double kLeastStrength = 0.12;
+// How far, in spacings, a board found near a grid placed by hand may lie
+// from it: less than a whole line, so that it cannot be a line over.
+constexpr double kHandReach = 0.75;
 
 // A grid as the lattice its lines continue, wide enough for any board that
 // holds it.
@@ -92,4 +98,17 @@ std::optional<BoardGrid> FindBoardAgain(const QImage& photo, const BoardGrid& be
     search.consider(latticeOf(before));
     search.considerPieceLattices();
     return search.board();
+}
+
+BoardGrid SnapToBoard(const QImage& photo, const BoardGrid& given) {
+    const std::optional<GridFrame> hand = FrameOfGrid(given);
+    const std::optional<BoardGrid> found = FindBoardAgain(photo, given);
+    const std::optional<GridFrame> seen = found ? FrameOfGrid(*found) : std::nullopt;
+    if (!hand || !seen) return given;
+    const std::array<QPointF, 4> a = hand->corners(), b = seen->corners();
+    for (std::size_t c = 0; c < a.size(); ++c) {
+        const QPointF d = a[c] - b[c];
+        if (std::hypot(d.x(), d.y()) > kHandReach * hand->spacing()) return given;
+    }
+    return *found;
 }

@@ -24,3 +24,10 @@ std::optional<BoardGrid> DetectBoardGrid(const QImage& photo, const LineVotes& v
 // photograph's line pieces and the grid before continued beyond itself, and
 // only windows of the game's board size.
 std::optional<BoardGrid> FindBoardAgain(const QImage& photo, const BoardGrid& before);
+
+// The board whose lines the photograph shows near a grid placed by hand:
+// corners measured by eye sit up to half a spacing off the lines (on the
+// near edge of the stones, on a low view). The board is found again seeded
+// by the grid given, and taken when every corner of it lies within
+// kHandReach spacings of the given one's; otherwise the grid stays as given.
+BoardGrid SnapToBoard(const QImage& photo, const BoardGrid& given);

@@ -325,9 +325,7 @@ double stonesOn(const LatticeTable& stones, int c0, int r0, int n) {
 }
 
 bool onPhoto(const Brightness& photo, const GridFrame& f) {
-    for (const QPointF p :
-         {f.toPhoto.map(f.firstColumn, f.firstRow), f.toPhoto.map(f.lastColumn, f.firstRow),
-          f.toPhoto.map(f.lastColumn, f.lastRow), f.toPhoto.map(f.firstColumn, f.lastRow)})
+    for (const QPointF p : f.corners())
         if (!photo.contains(p)) return false;
     return true;
 }

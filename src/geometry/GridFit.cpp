@@ -157,6 +157,13 @@ void dropFaintLines(Search& search, int strength) {
 
 }  // namespace
 
+double GridFrame::spacing() const {
+    const double u = (firstColumn + lastColumn) / 2.0;
+    const double v = (firstRow + lastRow) / 2.0;
+    const QPointF step = toPhoto.map(u + 0.5, v) - toPhoto.map(u - 0.5, v);
+    return std::hypot(step.x(), step.y());
+}
+
 std::optional<GridFrame> FrameOfGrid(const BoardGrid& grid) {
     const int g = grid.gridMax();
     if (g <= 0) return std::nullopt;

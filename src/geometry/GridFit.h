@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointF>
+#include <array>
 #include <optional>
 
 #include "game/GameState.h"
@@ -19,6 +20,14 @@ struct GridFrame {
 
     int columns() const { return lastColumn - firstColumn + 1; }
     int rows() const { return lastRow - firstRow + 1; }
+    // The outer crossings on the photograph: top left, top right, bottom
+    // right, bottom left.
+    std::array<QPointF, 4> corners() const {
+        return {toPhoto.map(firstColumn, firstRow), toPhoto.map(lastColumn, firstRow),
+                toPhoto.map(lastColumn, lastRow), toPhoto.map(firstColumn, lastRow)};
+    }
+    // The spacing of the columns in the frame's middle, in pixels.
+    double spacing() const;
 };
 
 // A frame moved onto the photograph's lines, with how well they showed.

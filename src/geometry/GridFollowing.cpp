@@ -26,23 +26,10 @@ constexpr double kLargestTurn = 15;
 constexpr double kSupportKept = 0.75;
 constexpr double kSupportFound = 0.5;
 
-std::array<QPointF, 4> corners(const GridFrame& frame) {
-    const Homography& h = frame.toPhoto;
-    return {h.map(frame.firstColumn, frame.firstRow), h.map(frame.lastColumn, frame.firstRow),
-            h.map(frame.lastColumn, frame.lastRow), h.map(frame.firstColumn, frame.lastRow)};
-}
-
-double spacing(const GridFrame& frame) {
-    const double u = (frame.firstColumn + frame.lastColumn) / 2.0;
-    const double v = (frame.firstRow + frame.lastRow) / 2.0;
-    const QPointF step = frame.toPhoto.map(u + 0.5, v) - frame.toPhoto.map(u - 0.5, v);
-    return std::hypot(step.x(), step.y());
-}
-
 // Whether every corner stayed within a pixel, or a twentieth of a spacing.
 bool unmoved(const GridFrame& now, const GridFrame& before) {
-    const double tolerance = std::max(1.0, spacing(before) / 20);
-    const std::array<QPointF, 4> a = corners(now), b = corners(before);
+    const double tolerance = std::max(1.0, before.spacing() / 20);
+    const std::array<QPointF, 4> a = now.corners(), b = before.corners();
     for (std::size_t c = 0; c < a.size(); ++c) {
         const QPointF d = a[c] - b[c];
         if (std::hypot(d.x(), d.y()) > tolerance) return false;
@@ -52,7 +39,7 @@ bool unmoved(const GridFrame& now, const GridFrame& before) {
 
 // The part of the photograph the frame covers.
 QRectF coveredArea(const GridFrame& frame) {
-    const std::array<QPointF, 4> c = corners(frame);
+    const std::array<QPointF, 4> c = frame.corners();
     double left = c[0].x(), right = left, top = c[0].y(), bottom = top;
     for (const QPointF& p : c) {
         left = std::min(left, p.x());

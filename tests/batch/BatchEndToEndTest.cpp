@@ -229,16 +229,31 @@ TEST_F(BatchEndToEndTest, OnePhotographGivesItsPosition) {
     game.moves.clear();
     SeriesLook look = LookFor(19, {1600, 1200});
     look.stoneSet = StoneSet::kBlue;
-    const QStringList photo = photograph(game, look);
+    std::vector<GridCorners> corners;
+    const QStringList photo =
+        RenderPhotoSeries(game, photos.path() + "partita", look, nullptr, &corners);
     ASSERT_EQ(photo.size(), 1);
-    const BatchRun run = batch({"--position", photo.first()});
-    ASSERT_EQ(run.status, 0) << run.err.toStdString();
     QStringList rows(19, QString(19, u'.'));
     for (const QPoint& stone : game.setupBlack) rows[stone.y()][stone.x()] = u'B';
     for (const QPoint& stone : game.setupWhite) rows[stone.y()][stone.x()] = u'W';
     for (QString& row : rows) row = row.split(QString()).join(u' ').trimmed();
-    EXPECT_EQ(run.out, "IMG_0001.jpg\n" + rows.join(u'\n') + u'\n');
+    const QString position = "IMG_0001.jpg\n" + rows.join(u'\n') + u'\n';
+    const BatchRun run = batch({"--position", photo.first()});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, position);
     expectSetUp(ReplayWithGnuGo(photos.path() + "partita/Banmark.sgf"), game);
+
+    // Corners measured by eye on the stones' near edges, almost half a
+    // spacing below the lines: the lines near them are read.
+    const GridCorners& lines = corners.front();
+    const QPointF down = (lines[3] - lines[0]) / 18 * 0.45;
+    QStringList byEye;
+    for (const QPointF& corner : lines) {
+        const QPoint p = (corner + down).toPoint();
+        byEye << QString::number(p.x()) << QString::number(p.y());
+    }
+    EXPECT_EQ(batch({"--position", photo.first(), "--size", "19", "--corners", byEye.join(u',')}).out,
+              position);
 
     QImage table(1200, 900, QImage::Format_RGB32);
     table.fill(QColor(90, 60, 40));
