@@ -84,17 +84,27 @@ float greyness(const PointLook& seen, const PointLook& empty) {
     return 1 - (s[0] * e[0] + s[1] * e[1] + s[2] * e[2]) / norm;
 }
 
-PointLook channelMedian(const BoardLooks& looks, int gridMax) {
+// The median of each channel over the looks.
+PointLook channelMedian(const std::vector<PointLook>& looks) {
     std::vector<float> red, green, blue;
-    for (int i = 0; i <= gridMax; ++i) {
-        for (int j = 0; j <= gridMax; ++j) {
-            const PointLook& look = looks[LookIndex(i, j)];
-            red.push_back(look.red);
-            green.push_back(look.green);
-            blue.push_back(look.blue);
-        }
+    for (const PointLook& look : looks) {
+        red.push_back(look.red);
+        green.push_back(look.green);
+        blue.push_back(look.blue);
     }
     return {Median(red), Median(green), Median(blue)};
+}
+
+// The looks of the board's points, or of the empty ones of position 0 only.
+std::vector<PointLook> looksOf(const BoardLooks& looks, const GameState& state, bool emptyOnly) {
+    std::vector<PointLook> kept;
+    for (int i = 0; i <= state.GridMax; ++i) {
+        for (int j = 0; j <= state.GridMax; ++j) {
+            if (!emptyOnly || state.Positions(i, j, 0) == kEmpty)
+                kept.push_back(looks[LookIndex(i, j)]);
+        }
+    }
+    return kept;
 }
 
 // The places that should show the bare board now: every cell centre, and
@@ -253,7 +263,7 @@ BoardCalibration CalibrateBoard(const QImage& firstPhoto, const GameState& state
     const BoardLooks looks = SamplePointLooks(firstPhoto, state);
     // The board as a smooth field of light over one colour, fitted to all
     // points and cells; a stone does not fit it.
-    const PointLook flat = channelMedian(looks, state.GridMax);
+    const PointLook flat = channelMedian(looksOf(looks, state, false));
     std::vector<LightField::Sample> samples;
     for (int i = 0; i <= state.GridMax; ++i) {
         for (int j = 0; j <= state.GridMax; ++j)
@@ -280,21 +290,16 @@ BoardCalibration CalibrateBoard(const QImage& firstPhoto, const GameState& state
 BoardCalibration CalibrateAroundStones(const QImage& firstPhoto, const GameState& state) {
     BoardCalibration calibration = photographAround(firstPhoto, state);
     const BoardLooks looks = SamplePointLooks(firstPhoto, state);
-    std::vector<float> red, green, blue;
+    const std::vector<PointLook> empty = looksOf(looks, state, true);
+    if (empty.empty()) return calibration;
+    const PointLook flat = channelMedian(empty);
     std::vector<LightField::Sample> samples;
     for (int i = 0; i <= state.GridMax; ++i) {
         for (int j = 0; j <= state.GridMax; ++j) {
-            if (state.Positions(i, j, 0) != kEmpty) continue;
-            const PointLook& look = looks[LookIndex(i, j)];
-            red.push_back(look.red);
-            green.push_back(look.green);
-            blue.push_back(look.blue);
-            samples.push_back({double(i), double(j), look, {}});
+            if (state.Positions(i, j, 0) == kEmpty)
+                samples.push_back({double(i), double(j), looks[LookIndex(i, j)], flat});
         }
     }
-    if (samples.empty()) return calibration;
-    const PointLook flat{Median(red), Median(green), Median(blue)};
-    for (LightField::Sample& sample : samples) sample.empty = flat;
     const LightField board = LightField::Fit(samples, state.GridMax);
     for (int i = 0; i <= state.GridMax; ++i) {
         for (int j = 0; j <= state.GridMax; ++j) {

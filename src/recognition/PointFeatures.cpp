@@ -89,6 +89,15 @@ cv::Mat boxMean(const cv::Mat& picture, double side) {
 
 float distance(const Lab& a, const Lab& b) { return static_cast<float>(cv::norm(a - b)); }
 
+// The median of each channel over the looks.
+Lab channelMedians(const std::vector<Lab>& looks) {
+    std::array<std::vector<float>, 3> channels;
+    for (const Lab& look : looks) {
+        for (int c = 0; c < 3; ++c) channels[c].push_back(look[c]);
+    }
+    return {Median(channels[0]), Median(channels[1]), Median(channels[2])};
+}
+
 // 1, u, v, u², uv, v²: the terms of a quadratic over the board.
 cv::Mat quadraticTerms(double u, double v) {
     return cv::Mat((cv::Mat_<double>(1, 6) << 1, u, v, u * u, u * v, v * v));
@@ -144,17 +153,14 @@ private:
         const std::size_t tenth = std::max<std::size_t>(1, order.size() / 10);
         std::partial_sort(order.begin(), order.begin() + tenth, order.end(),
                           [&](int a, int b) { return lineStrengths[a] > lineStrengths[b]; });
-        std::array<std::vector<float>, 3> channels;
+        std::vector<Lab> around;
         for (std::size_t n = 0; n < tenth; ++n) {
             const int i = order[n] % (g + 1), j = order[n] / (g + 1);
             for (const double du : {-0.5, 0.5}) {
-                for (const double dv : {-0.5, 0.5}) {
-                    const Lab look = picture.at<Lab>(cells, i + du, j + dv);
-                    for (int c = 0; c < 3; ++c) channels[c].push_back(look[c]);
-                }
+                for (const double dv : {-0.5, 0.5}) around.push_back(picture.at<Lab>(cells, i + du, j + dv));
             }
         }
-        return {Median(channels[0]), Median(channels[1]), Median(channels[2])};
+        return channelMedians(around);
     }
 
     static cv::Mat constant(const Lab& look) {
@@ -222,14 +228,11 @@ Lab medianAround(const cv::Mat& lab, cv::Point centre, int reach) {
     const cv::Rect square = cv::Rect(centre.x - reach, centre.y - reach, 2 * reach + 1,
                                      2 * reach + 1) &
                             cv::Rect(0, 0, lab.cols, lab.rows);
-    std::array<std::vector<float>, 3> channels;
+    std::vector<Lab> looks;
     for (int y = square.y; y < square.y + square.height; ++y) {
-        for (int x = square.x; x < square.x + square.width; ++x) {
-            const Lab& look = lab.at<Lab>(y, x);
-            for (int c = 0; c < 3; ++c) channels[c].push_back(look[c]);
-        }
+        for (int x = square.x; x < square.x + square.width; ++x) looks.push_back(lab.at<Lab>(y, x));
     }
-    return {Median(channels[0]), Median(channels[1]), Median(channels[2])};
+    return channelMedians(looks);
 }
 
 // Each point's look where it is most even within a third of a spacing,

@@ -33,12 +33,11 @@ void SetStartPosition(GameState& state, RecognitionState& rec, const PositionRea
     rec.StartsFromPosition = true;
 }
 
-bool TakeStartPosition(GameState& state, RecognitionState& rec, const GameDetails& details) {
+void TakeStartPosition(GameState& state, RecognitionState& rec, const GameDetails& details) {
     rec.StartsFromPosition = false;
     const PositionReading reading = ReadPosition(rec.FirstPhoto, state);
-    if (!gameInProgress(reading, state, rec, details)) return false;
+    if (!gameInProgress(reading, state, rec, details)) return;
     SetStartPosition(state, rec, reading);
     rec.HandicapCollecting = false;
     rec.Calibration = CalibrateAroundStones(rec.FirstPhoto, state);
-    return true;
 }

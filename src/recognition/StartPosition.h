@@ -8,10 +8,10 @@ struct RecognitionState;
 // The position read becomes position 0 of the game, which goes on from it.
 void SetStartPosition(GameState& state, RecognitionState& rec, const PositionReading& reading);
 
-// Whether the series' first photograph (rec.FirstPhoto, on the grid of
-// state) shows a game in progress rather than the empty board or a
-// handicap: any white stone, or, where no handicap was entered, two black
-// stones or more that are not all on star points. Then position 0 takes its
-// stones, no handicap is collected, and the later photographs are read
-// against the board around those stones.
-bool TakeStartPosition(GameState& state, RecognitionState& rec, const GameDetails& details);
+// When the series' first photograph (rec.FirstPhoto, on the grid of state)
+// shows a game in progress rather than the empty board or a handicap (any
+// white stone, or, where no handicap was entered, two black stones or more
+// that are not all on star points), position 0 takes its stones, no
+// handicap is collected, and the later photographs are read against the
+// board around those stones.
+void TakeStartPosition(GameState& state, RecognitionState& rec, const GameDetails& details);
