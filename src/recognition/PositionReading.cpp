@@ -329,9 +329,12 @@ PositionReading ReadPosition(const QImage& photo, const GameState& state) {
     cv::Mat centres = groupPoints(features, labels);
     const std::array<int, 3> verdicts = groupVerdicts(features, labels, centres);
     splitStones(features, measured.brightness, verdicts, labels, centres);
-    // The stones' brightness joins the measures the groups settle on.
+    // The points settle on their colour and brightness. The lines, which
+    // tell which group is the board, mislead single points: on a low view
+    // a crossing lies at the foot of its stone's body, where the stone's
+    // rim and the seam to the next one show as thin dark lines.
     cv::Mat settling;
-    cv::hconcat(features, cv::Mat(measured.brightness), settling);
+    cv::hconcat(features.colRange(0, 3), cv::Mat(measured.brightness), settling);
     settling.convertTo(settling, CV_64F);
     const int g = state.GridMax;
     const SettledGroups groups = settleGroups(settling, labels, g + 1);

@@ -29,10 +29,11 @@ struct PositionReading {
 // its crossing, and on a low view its body shows above it), and by whether
 // the board's thin lines show around it (see PointFeatures). The points
 // then fall into three groups by brightness, tint (less on dark points)
-// and lines: the board, and stones, a group that stands no clearer from the board than the board's
-// own spread being the board too. The stones' two colours are told apart
-// from each other by brightness, and every point finally joins the group
-// most likely to have given it, each group a normal distribution of its
-// own shape centred on the group's look near the point (light that falls
-// unevenly changes the stones otherwise than the board).
+// and lines: the board, and stones, a group that stands no clearer from
+// the board than the board's own spread being the board too. The stones'
+// two colours are told apart from each other by brightness, and every point
+// finally joins, by its colour and brightness, the group most likely to
+// have given it: each group a normal distribution of its own shape,
+// centred on the group's look near the point (light that falls unevenly
+// changes the stones otherwise than the board).
 PositionReading ReadPosition(const QImage& photo, const GameState& state);
