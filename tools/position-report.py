@@ -4,11 +4,16 @@
 wrong (against the label, under the board's four quarter turns), then the
 share of points right and the photographs read without a wrong point.
 
-Usage: tools/position-report.py [path/to/banmark-batch]"""
+With --given, the labelled corners are given (--size, --corners) instead
+of the board being found.
+
+Usage: tools/position-report.py [--given] [path/to/banmark-batch]"""
 import glob, json, os, subprocess, sys, tempfile
 
 here = os.path.dirname(os.path.abspath(__file__))
-batch = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, '..', 'build', 'banmark-batch')
+given = '--given' in sys.argv
+arguments = [a for a in sys.argv[1:] if a != '--given']
+batch = arguments[0] if arguments else os.path.join(here, '..', 'build', 'banmark-batch')
 boards = os.path.join(here, '..', '..', 'shared', 'real-photos', 'boards')
 if not os.path.isdir(boards):
     sys.exit('no labelled photographs at ' + boards)
@@ -18,13 +23,24 @@ def rows(text):
     return [line.split() for line in text.strip().split('\n') if line.strip()]
 
 
+def corners_of(photo, label):
+    """The labelled corners in the pixels of the photograph as the program
+    shrinks it (to 1600 pixels on its longer side at most)."""
+    size = subprocess.run(['identify', '-format', '%w %h', photo + '[0]'],
+                          capture_output=True, text=True).stdout.split()
+    shrink = min(1.0, 1600 / max(int(size[0]), int(size[1])))
+    return ['--size', str(label['board_size']), '--corners',
+            ','.join(str(round(c * shrink)) for corner in label['grid_corners'] for c in corner)]
+
+
 def turned(grid):
     return [list(row) for row in zip(*grid[::-1])]
 
 
 points = wrong = perfect = read = 0
 for game in sorted(glob.glob(os.path.join(boards, 'game*'))):
-    for name in sorted(json.load(open(os.path.join(game, 'corners.json')))):
+    labels = json.load(open(os.path.join(game, 'corners.json')))
+    for name in sorted(labels):
         photo = os.path.join(game, name)
         label = os.path.splitext(photo)[0] + '.txt'
         if not os.path.exists(label):
@@ -32,7 +48,8 @@ for game in sorted(glob.glob(os.path.join(boards, 'game*'))):
         work = tempfile.mkdtemp()
         link = 'foto' + os.path.splitext(name)[1]
         os.symlink(photo, os.path.join(work, link))
-        run = subprocess.run([batch, '--no-kifu', '--position', link], cwd=work,
+        extra = corners_of(photo, labels[name]) if given else []
+        run = subprocess.run([batch, '--no-kifu', '--position', link] + extra, cwd=work,
                              capture_output=True, text=True)
         truth = rows(open(label).read())
         points += sum(len(row) for row in truth)
