@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <opencv2/imgproc.hpp>
 
 #include "recognition/PointFeatures.h"
 
@@ -171,94 +172,81 @@ void splitStones(const cv::Mat& features, const std::vector<float>& brightness,
     }
 }
 
-// A group as a normal distribution of its own shape: the board tight in
-// colour, the white stones wide in tint.
+// For every point, the sum of each column's values over the other points
+// of the board, each weighed by a normal fall-off over kNeighbourhood
+// spacings from the point; nothing for the point itself, so that no point
+// holds itself in its group. Rows in scan order over lines × lines points.
+cv::Mat sumsAround(const cv::Mat& values, int lines) {
+    cv::Mat fallOff(2 * lines - 1, 1, CV_64F);
+    for (int t = 0; t < fallOff.rows; ++t) {
+        const double d = t - (lines - 1);
+        fallOff.at<double>(t) = std::exp(-d * d / (2 * kNeighbourhood * kNeighbourhood));
+    }
+    cv::Mat sums(values.size(), CV_64F);
+    for (int c = 0; c < values.cols; ++c) {
+        const cv::Mat board = values.col(c).clone().reshape(1, lines);
+        cv::Mat around;
+        cv::sepFilter2D(board, around, CV_64F, fallOff, fallOff, cv::Point(-1, -1), 0,
+                        cv::BORDER_CONSTANT);
+        cv::Mat(around - board).reshape(1, values.rows).copyTo(sums.col(c));
+    }
+    return sums;
+}
+
+// A group as a normal distribution of its own shape (the board tight in
+// colour, the white stones wide in tint), centred near every point on the
+// group's look there: the weighted mean of its members around the point,
+// drawn a little towards its mean over the board where it has few members
+// near.
 struct GroupShape {
-    cv::Mat mean;
     cv::Mat inverse;  // of the covariance
     double logDeterminant = 0;
+    cv::Mat near;     // the group's look near each point, a row each
     bool usable = false;
 
-    // How far a point lies from the group centred at centre, in the
-    // group's own spreads.
-    double distance(const cv::Mat& point, const cv::Mat& centre) const {
-        return cv::Mahalanobis(point, centre, inverse);
+    // How far each point lies from the group's look near it, in the
+    // group's own spreads: a column, one row per point.
+    cv::Mat distances(const cv::Mat& points) const {
+        const cv::Mat off = points - near;
+        cv::Mat squares;
+        cv::reduce(cv::Mat(off * inverse).mul(off), squares, 1, cv::REDUCE_SUM);
+        cv::sqrt(squares, squares);
+        return squares;
     }
-    // The point's cost of belonging to the group: minus twice the log of
+    // Each point's cost of belonging to the group: minus twice the log of
     // its likelihood, but for a constant.
-    double cost(const cv::Mat& point, const cv::Mat& centre) const {
-        return std::pow(distance(point, centre), 2) + logDeterminant;
+    cv::Mat costs(const cv::Mat& points) const {
+        const cv::Mat d = distances(points);
+        return d.mul(d) + logDeterminant;
     }
 };
 
-std::array<GroupShape, 3> groupShapes(const cv::Mat& features, const cv::Mat& labels) {
-    std::array<GroupShape, 3> shapes;
-    for (int group = 0; group < 3; ++group) {
-        cv::Mat members;
-        for (int k = 0; k < features.rows; ++k) {
-            if (labels.at<int>(k) == group) members.push_back(features.row(k));
-        }
-        if (members.rows < kLeastMembers) continue;
-        cv::Mat covariance;
-        cv::calcCovarMatrix(members, covariance, shapes[group].mean,
-                            cv::COVAR_NORMAL | cv::COVAR_ROWS | cv::COVAR_SCALE, CV_64F);
-        covariance += cv::Mat::eye(covariance.size(), CV_64F) * kLeastVariance;
-        shapes[group].inverse = covariance.inv(cv::DECOMP_CHOLESKY);
-        shapes[group].logDeterminant = std::log(cv::determinant(covariance));
-        shapes[group].usable = true;
-    }
-    return shapes;
-}
-
-// How much each point weighs in the looks of the groups near another: a
-// normal fall-off over kNeighbourhood spacings, nothing for the point
-// itself, so that no point holds itself in its group.
-cv::Mat neighbourWeights(int lines) {
-    const int n = lines * lines;
-    cv::Mat weights(n, n, CV_64F);
-    for (int a = 0; a < n; ++a) {
-        for (int b = 0; b < n; ++b) {
-            const double di = a % lines - b % lines, dj = a / lines - b / lines;
-            weights.at<double>(a, b) =
-                a == b ? 0
-                       : std::exp(-(di * di + dj * dj) / (2 * kNeighbourhood * kNeighbourhood));
-        }
-    }
-    return weights;
-}
-
-// A group's look near every point (a row each): the weighted mean of its
-// members around the point, drawn a little towards its mean over the board
-// where it has few members near.
-cv::Mat groupLooksNear(const cv::Mat& features, const cv::Mat& labels, const cv::Mat& weights,
-                       int group, const cv::Mat& mean) {
+GroupShape groupShape(const cv::Mat& features, const cv::Mat& labels, int lines, int group) {
+    GroupShape shape;
     cv::Mat members;
-    cv::Mat(labels == group).convertTo(members, CV_64F, 1.0 / 255);
-    const cv::Mat sums = weights * features.mul(cv::repeat(members, 1, features.cols));
-    const cv::Mat counts = weights * members;
-    cv::Mat looks(features.size(), CV_64F);
     for (int k = 0; k < features.rows; ++k) {
-        looks.row(k) = (sums.row(k) + kOverallWeight * mean) /
-                       (counts.at<double>(k) + kOverallWeight);
+        if (labels.at<int>(k) == group) members.push_back(features.row(k));
     }
-    return looks;
+    if (members.rows < kLeastMembers) return shape;
+    cv::Mat covariance, mean;
+    cv::calcCovarMatrix(members, covariance, mean,
+                        cv::COVAR_NORMAL | cv::COVAR_ROWS | cv::COVAR_SCALE, CV_64F);
+    covariance += cv::Mat::eye(covariance.size(), CV_64F) * kLeastVariance;
+    shape.inverse = covariance.inv(cv::DECOMP_CHOLESKY);
+    shape.logDeterminant = std::log(cv::determinant(covariance));
+    cv::Mat isMember;
+    cv::Mat(labels == group).convertTo(isMember, CV_64F, 1.0 / 255);
+    const cv::Mat sums = sumsAround(features.mul(cv::repeat(isMember, 1, features.cols)), lines);
+    const cv::Mat counts = sumsAround(isMember, lines) + kOverallWeight;
+    cv::divide(sums + cv::repeat(kOverallWeight * mean, features.rows, 1),
+               cv::repeat(counts, 1, features.cols), shape.near);
+    shape.usable = true;
+    return shape;
 }
 
-// The groups as the points finally settle into them.
-struct SettledGroups {
-    std::array<GroupShape, 3> shapes;
-    std::array<cv::Mat, 3> looksNear;  // groupLooksNear of each usable group
-};
-
-SettledGroups describeGroups(const cv::Mat& features, const cv::Mat& labels,
-                             const cv::Mat& weights) {
-    SettledGroups groups{groupShapes(features, labels), {}};
-    for (int group = 0; group < 3; ++group) {
-        if (groups.shapes[group].usable)
-            groups.looksNear[group] =
-                groupLooksNear(features, labels, weights, group, groups.shapes[group].mean);
-    }
-    return groups;
+std::array<GroupShape, 3> groupShapes(const cv::Mat& features, const cv::Mat& labels, int lines) {
+    return {groupShape(features, labels, lines, 0), groupShape(features, labels, lines, 1),
+            groupShape(features, labels, lines, 2)};
 }
 
 // Every point joins the group most likely to have given it, until none
@@ -266,29 +254,28 @@ SettledGroups describeGroups(const cv::Mat& features, const cv::Mat& labels,
 // board, centred on its look near the point. Light that falls unevenly
 // changes the stones otherwise than the board (a white stone in the lamp's
 // far corner looks like the white stones there, not like those under it).
-SettledGroups settleGroups(const cv::Mat& features, cv::Mat& labels, int lines) {
-    const cv::Mat weights = neighbourWeights(lines);
+std::array<GroupShape, 3> settleGroups(const cv::Mat& features, cv::Mat& labels, int lines) {
     for (int round = 0; round < kSettlingRounds; ++round) {
-        const SettledGroups groups = describeGroups(features, labels, weights);
+        const std::array<GroupShape, 3> shapes = groupShapes(features, labels, lines);
+        std::array<cv::Mat, 3> costs;
+        for (int group = 0; group < 3; ++group) {
+            if (shapes[group].usable) costs[group] = shapes[group].costs(features);
+        }
         bool moved = false;
         for (int k = 0; k < features.rows; ++k) {
-            const cv::Mat point = features.row(k);
             double best = INFINITY;
             int chosen = labels.at<int>(k);
             for (int group = 0; group < 3; ++group) {
-                if (!groups.shapes[group].usable) continue;
-                const double cost = groups.shapes[group].cost(point, groups.looksNear[group].row(k));
-                if (cost < best) {
-                    best = cost;
-                    chosen = group;
-                }
+                if (!shapes[group].usable || costs[group].at<double>(k) >= best) continue;
+                best = costs[group].at<double>(k);
+                chosen = group;
             }
             moved = moved || chosen != labels.at<int>(k);
             labels.at<int>(k) = chosen;
         }
         if (!moved) break;
     }
-    return describeGroups(features, labels, weights);
+    return groupShapes(features, labels, lines);
 }
 
 // Tint weighs less on darker points: a dark stone's tint is mostly the
@@ -337,21 +324,21 @@ PositionReading ReadPosition(const QImage& photo, const GameState& state) {
     cv::hconcat(features.colRange(0, 3), cv::Mat(measured.brightness), settling);
     settling.convertTo(settling, CV_64F);
     const int g = state.GridMax;
-    const SettledGroups groups = settleGroups(settling, labels, g + 1);
+    const std::array<GroupShape, 3> shapes = settleGroups(settling, labels, g + 1);
+    std::array<cv::Mat, 3> distances;
+    for (int group = 0; group < 3; ++group) {
+        if (shapes[group].usable) distances[group] = shapes[group].distances(settling);
+    }
     for (int j = 0; j <= g; ++j) {
         for (int i = 0; i <= g; ++i) {
             const int k = i + j * (g + 1);
             const int own = labels.at<int>(k);
-            const cv::Mat point = settling.row(k);
-            const auto distance = [&](int group) {
-                return groups.shapes[group].distance(point, groups.looksNear[group].row(k));
-            };
             double nearestOther = INFINITY;
             for (int group = 0; group < 3; ++group) {
-                if (groups.shapes[group].usable && verdicts[group] != verdicts[own])
-                    nearestOther = std::min(nearestOther, distance(group));
+                if (shapes[group].usable && verdicts[group] != verdicts[own])
+                    nearestOther = std::min(nearestOther, distances[group].at<double>(k));
             }
-            const double d = groups.shapes[own].usable ? distance(own) : 0;
+            const double d = shapes[own].usable ? distances[own].at<double>(k) : 0;
             const int index = LookIndex(i, j);
             reading.values[index] = verdicts[own];
             reading.margins[index] = static_cast<float>(
