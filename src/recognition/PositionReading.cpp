@@ -5,6 +5,7 @@
 #include <opencv2/imgproc.hpp>
 
 #include "recognition/PointFeatures.h"
+#include "util/Median.h"
 
 namespace {
 
@@ -38,6 +39,11 @@ constexpr int kSettlingRounds = 20;
 // nearest neighbour weighs 0.95).
 constexpr double kNeighbourhood = 3;
 constexpr double kOverallWeight = 0.5;
+// A lone stone stands from the empty points' colour by more than this many
+// of their spreads (a normal spread from the median distance), and never by
+// less than twice kLeastContrast.
+constexpr float kLoneSpreads = 8;
+constexpr float kMadToSpread = 1.4826f;
 
 enum Group { kBoardGroup, kDarkGroup, kLightGroup };
 
@@ -298,6 +304,49 @@ void dimTints(cv::Mat& features, const std::vector<float>& brightness) {
     }
 }
 
+// Stones too few to make groups of their own (an opening, a handicap):
+// three groups then split the board by its light and its lines instead,
+// and the stones of both colours fall into one group, or none. A point read
+// empty whose colour (brightness and tint, as the groups weigh them) stands
+// from that of the empty points by far more than their spread, with the
+// lines hidden, is a stone; and where the stones are of one group only,
+// each is Black's when darker than the empty points, White's when brighter.
+void takeFewStones(PositionReading& reading, const cv::Mat& features, int g,
+                   bool oneColour) {
+    std::vector<int> empty;
+    cv::Mat emptyColours, lines;
+    for (int k = 0; k < features.rows; ++k) {
+        if (reading.values[LookIndex(k % (g + 1), k / (g + 1))] != kEmpty) continue;
+        empty.push_back(k);
+        emptyColours.push_back(features.row(k).colRange(0, 3));
+        lines.push_back(features.at<float>(k, 3));
+    }
+    if (empty.size() < kLeastMembers) return;
+    cv::Mat colour(1, 3, CV_32F);
+    for (int c = 0; c < 3; ++c) colour.at<float>(c) = Median(std::vector<float>(emptyColours.col(c)));
+    std::vector<float> spreads;
+    for (int n = 0; n < emptyColours.rows; ++n)
+        spreads.push_back(static_cast<float>(cv::norm(emptyColours.row(n), colour)));
+    const double least = std::max<double>(2 * kLeastContrast,
+                                          kLoneSpreads * kMadToSpread * Median(spreads));
+    const float hidden = kHiddenLines * Median(std::vector<float>(lines));
+    const auto colourOf = [&](int k) {
+        return features.at<float>(k, 0) < colour.at<float>(0) ? kBlack : kWhite;
+    };
+    for (const int k : empty) {
+        const double apart = cv::norm(features.row(k).colRange(0, 3), colour);
+        if (apart <= least || features.at<float>(k, 3) >= hidden) continue;
+        const int index = LookIndex(k % (g + 1), k / (g + 1));
+        reading.values[index] = colourOf(k);
+        reading.margins[index] = static_cast<float>((apart - least) / (apart + least));
+    }
+    if (!oneColour) return;
+    for (int k = 0; k < features.rows; ++k) {
+        int& value = reading.values[LookIndex(k % (g + 1), k / (g + 1))];
+        if (value != kEmpty) value = colourOf(k);
+    }
+}
+
 }  // namespace
 
 PositionReading ReadPosition(const QImage& photo, const GameState& state) {
@@ -311,6 +360,7 @@ PositionReading ReadPosition(const QImage& photo, const GameState& state) {
         features.at<float>(k, 2) = kTintWeight * measured.looks[k][2];
         features.at<float>(k, 3) = kLineWeight * measured.lines[k];
     }
+    const cv::Mat undimmed = features.clone();
     dimTints(features, measured.brightness);
     cv::Mat labels;
     cv::Mat centres = groupPoints(features, labels);
@@ -345,5 +395,8 @@ PositionReading ReadPosition(const QImage& photo, const GameState& state) {
                 std::isinf(nearestOther) ? 1 : (nearestOther - d) / (nearestOther + d));
         }
     }
+    const bool oneColour = std::count(verdicts.begin(), verdicts.end(), kBlack) == 0 ||
+                           std::count(verdicts.begin(), verdicts.end(), kWhite) == 0;
+    takeFewStones(reading, undimmed, g, oneColour);
     return reading;
 }

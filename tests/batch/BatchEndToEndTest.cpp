@@ -224,6 +224,19 @@ TEST_F(BatchEndToEndTest, AGameInProgressWithGreenStonesGoesOnFromItsFirstPhotog
 // One photograph of a crowded board with blue stones: its position printed
 // as the positions file holds it and saved as a set-up game beside it; a
 // photograph with no board on it ends with status 3.
+namespace {
+
+// The position a set-up game shows, as --position prints it.
+QString printedPosition(const SgfGame& game) {
+    QStringList rows(game.boardSize, QString(game.boardSize, u'.'));
+    for (const QPoint& stone : game.setupBlack) rows[stone.y()][stone.x()] = u'B';
+    for (const QPoint& stone : game.setupWhite) rows[stone.y()][stone.x()] = u'W';
+    for (QString& row : rows) row = row.split(QString()).join(u' ').trimmed();
+    return "IMG_0001.jpg\n" + rows.join(u'\n') + u'\n';
+}
+
+}  // namespace
+
 TEST_F(BatchEndToEndTest, OnePhotographGivesItsPosition) {
     SgfGame game = GameInProgress(NineteenLineGame(), 100);
     game.moves.clear();
@@ -233,14 +246,9 @@ TEST_F(BatchEndToEndTest, OnePhotographGivesItsPosition) {
     const QStringList photo =
         RenderPhotoSeries(game, photos.path() + "partita", look, nullptr, &corners);
     ASSERT_EQ(photo.size(), 1);
-    QStringList rows(19, QString(19, u'.'));
-    for (const QPoint& stone : game.setupBlack) rows[stone.y()][stone.x()] = u'B';
-    for (const QPoint& stone : game.setupWhite) rows[stone.y()][stone.x()] = u'W';
-    for (QString& row : rows) row = row.split(QString()).join(u' ').trimmed();
-    const QString position = "IMG_0001.jpg\n" + rows.join(u'\n') + u'\n';
     const BatchRun run = batch({"--position", photo.first()});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, position);
+    EXPECT_EQ(run.out, printedPosition(game));
     expectSetUp(ReplayWithGnuGo(photos.path() + "partita/Banmark.sgf"), game);
 
     // Corners measured by eye on the stones' near edges, almost half a
@@ -253,7 +261,17 @@ TEST_F(BatchEndToEndTest, OnePhotographGivesItsPosition) {
         byEye << QString::number(p.x()) << QString::number(p.y());
     }
     EXPECT_EQ(batch({"--position", photo.first(), "--size", "19", "--corners", byEye.join(u',')}).out,
-              position);
+              printedPosition(game));
+
+    // An opening, three stones of each colour on a pale board: too few to
+    // make groups of their own.
+    SgfGame opening = GameInProgress(NineteenLineGame(), 6);
+    opening.moves.clear();
+    look.stoneSet = StoneSet::kBlackAndWhite;
+    look.wood = BoardWood::kMaple;
+    const QStringList openingPhoto = RenderPhotoSeries(opening, photos.path() + "apertura", look);
+    ASSERT_EQ(openingPhoto.size(), 1);
+    EXPECT_EQ(batch({"--position", openingPhoto.first()}).out, printedPosition(opening));
 
     QImage table(1200, 900, QImage::Format_RGB32);
     table.fill(QColor(90, 60, 40));
