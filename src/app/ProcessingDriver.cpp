@@ -270,8 +270,7 @@ PhotoGridOutcome FindGridOnPhoto(Program& program, const QString& photo,
                                  const std::optional<GivenGrid>& given, UserPort& port) {
     prepareSeries(program, {DirectoryOf(photo), {StripPath(photo)}}, port);
     if (!loadFirstPhoto(program, photo, port)) return PhotoGridOutcome::Refused;
-    if (!ConfirmFirstGrid(program, given, QString(), false, port))
-        return PhotoGridOutcome::GivenUp;
+    if (!ConfirmFirstGrid(program, given, QString(), false, port)) return PhotoGridOutcome::GivenUp;
     if (given) program.state.setGrid(SnapToBoard(program.recognition.Photo, program.state.grid()));
     return PhotoGridOutcome::Confirmed;
 }

@@ -157,7 +157,8 @@ private:
         for (std::size_t n = 0; n < tenth; ++n) {
             const int i = order[n] % (g + 1), j = order[n] / (g + 1);
             for (const double du : {-0.5, 0.5}) {
-                for (const double dv : {-0.5, 0.5}) around.push_back(picture.at<Lab>(cells, i + du, j + dv));
+                for (const double dv : {-0.5, 0.5})
+                    around.push_back(picture.at<Lab>(cells, i + du, j + dv));
             }
         }
         return channelMedians(around);
@@ -225,9 +226,9 @@ std::vector<float> lineStrengths(const GridPicture& picture, int g, double spaci
 // pixel: the board's thin lines through it, a stone's glare or a speck of
 // dust cover less than half of it.
 Lab medianAround(const cv::Mat& lab, cv::Point centre, int reach) {
-    const cv::Rect square = cv::Rect(centre.x - reach, centre.y - reach, 2 * reach + 1,
-                                     2 * reach + 1) &
-                            cv::Rect(0, 0, lab.cols, lab.rows);
+    const cv::Rect square =
+        cv::Rect(centre.x - reach, centre.y - reach, 2 * reach + 1, 2 * reach + 1) &
+        cv::Rect(0, 0, lab.cols, lab.rows);
     std::vector<Lab> looks;
     for (int y = square.y; y < square.y + square.height; ++y) {
         for (int x = square.x; x < square.x + square.width; ++x) looks.push_back(lab.at<Lab>(y, x));
@@ -284,7 +285,8 @@ std::vector<float> bodyBrightness(const GridPicture& picture, int g) {
             samples.clear();
             const cv::Vec2d body(i, j - kBodyLift);
             for (const cv::Vec2d& d : disc)
-                samples.push_back(picture.at<Lab>(picture.lab(), body[0] + d[0], body[1] + d[1])[0]);
+                samples.push_back(
+                    picture.at<Lab>(picture.lab(), body[0] + d[0], body[1] + d[1])[0]);
             brightness.push_back(Median(samples));
         }
     }

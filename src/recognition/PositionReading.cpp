@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <opencv2/imgproc.hpp>
+#include <optional>
 
 #include "recognition/PointFeatures.h"
 #include "util/Median.h"
@@ -113,9 +114,8 @@ std::array<int, 3> groupVerdicts(const cv::Mat& features, const cv::Mat& labels,
                                  const cv::Mat& centres) {
     const cv::Mat tints = colours(centres);
     std::array<int, 3> order{0, 1, 2};
-    std::sort(order.begin(), order.end(), [&](int a, int b) {
-        return cv::norm(tints.row(a)) < cv::norm(tints.row(b));
-    });
+    std::sort(order.begin(), order.end(),
+              [&](int a, int b) { return cv::norm(tints.row(a)) < cv::norm(tints.row(b)); });
     const int board = order[0];
     const double spread = groupSpread(colours(features), labels, tints, board);
     const auto apart = [&](int a, int b) {
@@ -124,16 +124,16 @@ std::array<int, 3> groupVerdicts(const cv::Mat& features, const cv::Mat& labels,
     const auto stones = [&](int group) {
         const bool linesHidden =
             centres.at<float>(group, 3) < kHiddenLines * centres.at<float>(board, 3);
-        return apart(group, board) &&
-               (linesHidden || rowDistance(tints, group, tints, board) > kFarApart * kLeastContrast);
+        return apart(group, board) && (linesHidden || rowDistance(tints, group, tints, board) >
+                                                          kFarApart * kLeastContrast);
     };
     const auto darker = [&](int a, int b) { return tints.at<float>(a, 0) < tints.at<float>(b, 0); };
     std::array<int, 3> verdicts{};
     for (const int group : {order[1], order[2]}) {
         const int other = group == order[1] ? order[2] : order[1];
         if (!stones(group)) continue;
-        const bool black = apart(group, other) && stones(other) ? darker(group, other)
-                                                                 : darker(group, board);
+        const bool black =
+            apart(group, other) && stones(other) ? darker(group, other) : darker(group, board);
         verdicts[group] = black ? kBlack : kWhite;
     }
     return verdicts;
@@ -207,7 +207,7 @@ cv::Mat sumsAround(const cv::Mat& values, int lines) {
 struct GroupShape {
     cv::Mat inverse;  // of the covariance
     double logDeterminant = 0;
-    cv::Mat near;     // the group's look near each point, a row each
+    cv::Mat near;  // the group's look near each point, a row each
     bool usable = false;
 
     // How far each point lies from the group's look near it, in the
@@ -304,6 +304,35 @@ void dimTints(cv::Mat& features, const std::vector<float>& brightness) {
     }
 }
 
+// What the points read empty look like: their colour (the median of each
+// channel), how far a stone stands from it (kLoneSpreads of their spread,
+// at least twice kLeastContrast), and how faintly the lines show on one.
+struct EmptyLook {
+    cv::Mat colour;
+    double least = 0;
+    float hidden = 0;
+};
+
+std::optional<EmptyLook> emptyLook(const PositionReading& reading, const cv::Mat& features, int g) {
+    cv::Mat colours, lines;
+    for (int k = 0; k < features.rows; ++k) {
+        if (reading.values[LookIndex(k % (g + 1), k / (g + 1))] != kEmpty) continue;
+        colours.push_back(features.row(k).colRange(0, 3));
+        lines.push_back(features.at<float>(k, 3));
+    }
+    if (colours.rows < kLeastMembers) return std::nullopt;
+    EmptyLook look{cv::Mat(1, 3, CV_32F)};
+    for (int c = 0; c < 3; ++c)
+        look.colour.at<float>(c) = Median(std::vector<float>(colours.col(c)));
+    std::vector<float> spreads;
+    for (int n = 0; n < colours.rows; ++n)
+        spreads.push_back(static_cast<float>(cv::norm(colours.row(n), look.colour)));
+    look.least =
+        std::max<double>(2 * kLeastContrast, kLoneSpreads * kMadToSpread * Median(spreads));
+    look.hidden = kHiddenLines * Median(std::vector<float>(lines));
+    return look;
+}
+
 // Stones too few to make groups of their own (an opening, a handicap):
 // three groups then split the board by its light and its lines instead,
 // and the stones of both colours fall into one group, or none. A point read
@@ -311,39 +340,23 @@ void dimTints(cv::Mat& features, const std::vector<float>& brightness) {
 // from that of the empty points by far more than their spread, with the
 // lines hidden, is a stone; and where the stones are of one group only,
 // each is Black's when darker than the empty points, White's when brighter.
-void takeFewStones(PositionReading& reading, const cv::Mat& features, int g,
-                   bool oneColour) {
-    std::vector<int> empty;
-    cv::Mat emptyColours, lines;
-    for (int k = 0; k < features.rows; ++k) {
-        if (reading.values[LookIndex(k % (g + 1), k / (g + 1))] != kEmpty) continue;
-        empty.push_back(k);
-        emptyColours.push_back(features.row(k).colRange(0, 3));
-        lines.push_back(features.at<float>(k, 3));
-    }
-    if (empty.size() < kLeastMembers) return;
-    cv::Mat colour(1, 3, CV_32F);
-    for (int c = 0; c < 3; ++c) colour.at<float>(c) = Median(std::vector<float>(emptyColours.col(c)));
-    std::vector<float> spreads;
-    for (int n = 0; n < emptyColours.rows; ++n)
-        spreads.push_back(static_cast<float>(cv::norm(emptyColours.row(n), colour)));
-    const double least = std::max<double>(2 * kLeastContrast,
-                                          kLoneSpreads * kMadToSpread * Median(spreads));
-    const float hidden = kHiddenLines * Median(std::vector<float>(lines));
+void takeFewStones(PositionReading& reading, const cv::Mat& features, int g, bool oneColour) {
+    const std::optional<EmptyLook> empty = emptyLook(reading, features, g);
+    if (!empty) return;
     const auto colourOf = [&](int k) {
-        return features.at<float>(k, 0) < colour.at<float>(0) ? kBlack : kWhite;
+        return features.at<float>(k, 0) < empty->colour.at<float>(0) ? kBlack : kWhite;
     };
-    for (const int k : empty) {
-        const double apart = cv::norm(features.row(k).colRange(0, 3), colour);
-        if (apart <= least || features.at<float>(k, 3) >= hidden) continue;
-        const int index = LookIndex(k % (g + 1), k / (g + 1));
-        reading.values[index] = colourOf(k);
-        reading.margins[index] = static_cast<float>((apart - least) / (apart + least));
-    }
-    if (!oneColour) return;
     for (int k = 0; k < features.rows; ++k) {
-        int& value = reading.values[LookIndex(k % (g + 1), k / (g + 1))];
-        if (value != kEmpty) value = colourOf(k);
+        const int index = LookIndex(k % (g + 1), k / (g + 1));
+        if (reading.values[index] != kEmpty) {
+            if (oneColour) reading.values[index] = colourOf(k);
+            continue;
+        }
+        const double apart = cv::norm(features.row(k).colRange(0, 3), empty->colour);
+        if (apart <= empty->least || features.at<float>(k, 3) >= empty->hidden) continue;
+        reading.values[index] = colourOf(k);
+        reading.margins[index] =
+            static_cast<float>((apart - empty->least) / (apart + empty->least));
     }
 }
 

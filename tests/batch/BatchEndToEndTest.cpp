@@ -260,8 +260,9 @@ TEST_F(BatchEndToEndTest, OnePhotographGivesItsPosition) {
         const QPoint p = (corner + down).toPoint();
         byEye << QString::number(p.x()) << QString::number(p.y());
     }
-    EXPECT_EQ(batch({"--position", photo.first(), "--size", "19", "--corners", byEye.join(u',')}).out,
-              printedPosition(game));
+    EXPECT_EQ(
+        batch({"--position", photo.first(), "--size", "19", "--corners", byEye.join(u',')}).out,
+        printedPosition(game));
 
     // An opening, three stones of each colour on a pale board: too few to
     // make groups of their own.
