@@ -44,7 +44,7 @@ constexpr double kOverallWeight = 0.5;
 // of their spreads (a normal spread from the median distance), and never by
 // less than twice kLeastContrast.
 constexpr float kLoneSpreads = 8;
-constexpr float kMadToSpread = 1.4826f;
+constexpr float kMedianToSpread = 1.4826f;
 
 enum Group { kBoardGroup, kDarkGroup, kLightGroup };
 
@@ -295,8 +295,7 @@ void dimTints(cv::Mat& features, const std::vector<float>& brightness) {
     std::vector<float> board;
     for (std::size_t k = 0; k < std::max<std::size_t>(1, byLines.size() / 10); ++k)
         board.push_back(byLines[k].second);
-    std::nth_element(board.begin(), board.begin() + board.size() / 2, board.end());
-    const float level = std::max(1.0f, board[board.size() / 2]);
+    const float level = std::max(1.0f, Median(board));
     for (int k = 0; k < features.rows; ++k) {
         const float dimming = std::sqrt(std::clamp(brightness[k] / level, 0.0f, 1.0f));
         features.at<float>(k, 1) *= dimming;
@@ -328,7 +327,7 @@ std::optional<EmptyLook> emptyLook(const PositionReading& reading, const cv::Mat
     for (int n = 0; n < colours.rows; ++n)
         spreads.push_back(static_cast<float>(cv::norm(colours.row(n), look.colour)));
     look.least =
-        std::max<double>(2 * kLeastContrast, kLoneSpreads * kMadToSpread * Median(spreads));
+        std::max<double>(2 * kLeastContrast, kLoneSpreads * kMedianToSpread * Median(spreads));
     look.hidden = kHiddenLines * Median(std::vector<float>(lines));
     return look;
 }
@@ -360,6 +359,33 @@ void takeFewStones(PositionReading& reading, const cv::Mat& features, int g, boo
     }
 }
 
+// Each point's verdict, its group's, with its margin: 1 at its group's look
+// near it, 0 halfway to the nearest group of another verdict.
+void recordGroups(PositionReading& reading, const cv::Mat& points, const cv::Mat& labels,
+                  const std::array<int, 3>& verdicts, const std::array<GroupShape, 3>& shapes,
+                  int g) {
+    std::array<cv::Mat, 3> distances;
+    for (int group = 0; group < 3; ++group) {
+        if (shapes[group].usable) distances[group] = shapes[group].distances(points);
+    }
+    for (int j = 0; j <= g; ++j) {
+        for (int i = 0; i <= g; ++i) {
+            const int k = i + j * (g + 1);
+            const int own = labels.at<int>(k);
+            double nearestOther = INFINITY;
+            for (int group = 0; group < 3; ++group) {
+                if (shapes[group].usable && verdicts[group] != verdicts[own])
+                    nearestOther = std::min(nearestOther, distances[group].at<double>(k));
+            }
+            const double d = shapes[own].usable ? distances[own].at<double>(k) : 0;
+            const int index = LookIndex(i, j);
+            reading.values[index] = verdicts[own];
+            reading.margins[index] = static_cast<float>(
+                std::isinf(nearestOther) ? 1 : (nearestOther - d) / (nearestOther + d));
+        }
+    }
+}
+
 }  // namespace
 
 PositionReading ReadPosition(const QImage& photo, const GameState& state) {
@@ -388,26 +414,7 @@ PositionReading ReadPosition(const QImage& photo, const GameState& state) {
     settling.convertTo(settling, CV_64F);
     const int g = state.GridMax;
     const std::array<GroupShape, 3> shapes = settleGroups(settling, labels, g + 1);
-    std::array<cv::Mat, 3> distances;
-    for (int group = 0; group < 3; ++group) {
-        if (shapes[group].usable) distances[group] = shapes[group].distances(settling);
-    }
-    for (int j = 0; j <= g; ++j) {
-        for (int i = 0; i <= g; ++i) {
-            const int k = i + j * (g + 1);
-            const int own = labels.at<int>(k);
-            double nearestOther = INFINITY;
-            for (int group = 0; group < 3; ++group) {
-                if (shapes[group].usable && verdicts[group] != verdicts[own])
-                    nearestOther = std::min(nearestOther, distances[group].at<double>(k));
-            }
-            const double d = shapes[own].usable ? distances[own].at<double>(k) : 0;
-            const int index = LookIndex(i, j);
-            reading.values[index] = verdicts[own];
-            reading.margins[index] = static_cast<float>(
-                std::isinf(nearestOther) ? 1 : (nearestOther - d) / (nearestOther + d));
-        }
-    }
+    recordGroups(reading, settling, labels, verdicts, shapes, g);
     const bool oneColour = std::count(verdicts.begin(), verdicts.end(), kBlack) == 0 ||
                            std::count(verdicts.begin(), verdicts.end(), kWhite) == 0;
     takeFewStones(reading, undimmed, g, oneColour);
