@@ -1,8 +1,6 @@
 #include "geometry/BoardFinder.h"
 
 #include <QImage>
-#include <array>
-#include <cmath>
 #include <vector>
 
 #include "geometry/BoardWindow.h"
@@ -104,11 +102,6 @@ BoardGrid SnapToBoard(const QImage& photo, const BoardGrid& given) {
     const std::optional<GridFrame> hand = FrameOfGrid(given);
     const std::optional<BoardGrid> found = FindBoardAgain(photo, given);
     const std::optional<GridFrame> seen = found ? FrameOfGrid(*found) : std::nullopt;
-    if (!hand || !seen) return given;
-    const std::array<QPointF, 4> a = hand->corners(), b = seen->corners();
-    for (std::size_t c = 0; c < a.size(); ++c) {
-        const QPointF d = a[c] - b[c];
-        if (std::hypot(d.x(), d.y()) > kHandReach * hand->spacing()) return given;
-    }
+    if (!hand || !seen || !seen->cornersWithin(*hand, kHandReach * hand->spacing())) return given;
     return *found;
 }

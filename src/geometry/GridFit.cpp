@@ -164,6 +164,15 @@ double GridFrame::spacing() const {
     return std::hypot(step.x(), step.y());
 }
 
+bool GridFrame::cornersWithin(const GridFrame& other, double reach) const {
+    const std::array<QPointF, 4> a = corners(), b = other.corners();
+    for (std::size_t c = 0; c < a.size(); ++c) {
+        const QPointF d = a[c] - b[c];
+        if (std::hypot(d.x(), d.y()) > reach) return false;
+    }
+    return true;
+}
+
 std::optional<GridFrame> FrameOfGrid(const BoardGrid& grid) {
     const int g = grid.gridMax();
     if (g <= 0) return std::nullopt;

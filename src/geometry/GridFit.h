@@ -28,6 +28,8 @@ struct GridFrame {
     }
     // The spacing of the columns in the frame's middle, in pixels.
     double spacing() const;
+    // Whether every corner lies within reach pixels of the other frame's.
+    bool cornersWithin(const GridFrame& other, double reach) const;
 };
 
 // A frame moved onto the photograph's lines, with how well they showed.

@@ -28,13 +28,7 @@ constexpr double kSupportFound = 0.5;
 
 // Whether every corner stayed within a pixel, or a twentieth of a spacing.
 bool unmoved(const GridFrame& now, const GridFrame& before) {
-    const double tolerance = std::max(1.0, before.spacing() / 20);
-    const std::array<QPointF, 4> a = now.corners(), b = before.corners();
-    for (std::size_t c = 0; c < a.size(); ++c) {
-        const QPointF d = a[c] - b[c];
-        if (std::hypot(d.x(), d.y()) > tolerance) return false;
-    }
-    return true;
+    return now.cornersWithin(before, std::max(1.0, before.spacing() / 20));
 }
 
 // The part of the photograph the frame covers.
