@@ -12,6 +12,7 @@ packages=(
     libopencv-dev                  # OpenCV: core, imgproc
     libgtest-dev libbenchmark-dev  # tests and benchmarks
     imagemagick                    # the photo and kifu converter
+    ffmpeg                         # frames out of a game's video
     fonts-liberation fonts-dejavu-core
     xvfb xauth x11-apps            # a display for screenshots of the real window
     gnugo                          # a Go engine that checks the SGF files we write

@@ -14,10 +14,12 @@
 #include "imaging/PhotoLoading.h"
 #include "imaging/PhotoPaths.h"
 #include "imaging/PhotoPreparation.h"
+#include "imaging/VideoFrames.h"
 #include "output/SgfFile.h"
 #include "recognition/CalibratedReading.h"
 #include "recognition/Classification.h"
 #include "recognition/GameOpening.h"
+#include "recognition/IntervalWatch.h"
 #include "recognition/MoveInference.h"
 #include "recognition/MoveRecording.h"
 #include "recognition/PositionReading.h"
@@ -39,7 +41,20 @@ void prepareSeries(Program& program, const PhotoSeries& photos, UserPort& port) 
     GameState& state = program.state;
     PreparePhotos(state.ProgramDir, photos, FindConverter(state.ProgramDir), program.preparation,
                   port);
+    state.FrameTimes.clear();
     state.CurrentPhoto = PreparedCopy(state.ProgramDir, photos.names.first());
+    program.recognition.FirstPreparedPhoto = state.CurrentPhoto;
+}
+
+// Has the video's frames taken out, each prepared copy keeping its time.
+void prepareVideo(Program& program, const SelectedSeries& series, UserPort& port) {
+    GameState& state = program.state;
+    PrepareVideoFrames(state.ProgramDir, series.video, series.ffmpeg, series.frames,
+                       program.preparation, port);
+    state.FrameTimes.clear();
+    for (const VideoFrame& frame : series.frames)
+        state.FrameTimes[PreparedCopy(state.ProgramDir, frame.name)] = VideoTimeText(frame.seconds);
+    state.CurrentPhoto = PreparedCopy(state.ProgramDir, series.frames.front().name);
     program.recognition.FirstPreparedPhoto = state.CurrentPhoto;
 }
 
@@ -119,10 +134,14 @@ private:
     // that one cannot be read or is too small to read the stones on.
     bool prepare() {
         port_.ShowProcessingView();
-        prepareSeries(program_,
-                      {program_.photos.folder,
-                       series_.names.mid(series_.first, series_.last - series_.first + 1)},
-                      port_);
+        if (series_.video.isEmpty()) {
+            prepareSeries(program_,
+                          {program_.photos.folder,
+                           series_.names.mid(series_.first, series_.last - series_.first + 1)},
+                          port_);
+        } else {
+            prepareVideo(program_, series_, port_);
+        }
         rec_.HandicapCollecting = true;
         port_.SetCaption(request_.firstPhoto + kCaptionSuffix);
         return loadFirstPhoto(program_, request_.firstPhoto, port_);
@@ -133,7 +152,10 @@ private:
         state_.FirstEditableMove = 1;
         rec_.TwoMovesExpected = false;
         rec_.RetryPhoto = false;
+        rec_.HandicapSeen.clear();
         rec_.Levels = {};
+        // A video is a camera taking a photograph every half second.
+        rec_.IntervalPhotos = program_.options.intervalPhotos || !series_.video.isEmpty();
         clearStartPosition();
         TakeStartPosition(state_, rec_, program_.details);
         port_.EnableGameStartFields(false);
@@ -144,7 +166,7 @@ private:
             port_.ShowProgress(progress, 0);
             port_.ShowSeriesProgress(index - series_.first + 1, series_.last - series_.first + 1,
                                      state_.MoveCount);
-            const Step step = analyse(series_.names[index]);
+            const Step step = analyse(series_.names[index], index == series_.last);
             if (step == Step::Abandon) return false;
             if (step == Step::Stop) break;
             if (step == Step::Again) {
@@ -173,7 +195,8 @@ private:
         }
     }
 
-    Step analyse(const QString& name) {
+    // last: the series' last photograph.
+    Step analyse(const QString& name, bool last) {
         if (!IsSamePhotoSeries(state_.CurrentPhoto.toLower(), tempFolder_, name.toLower()))
             return Step::Next;
         if (state_.MoveCount >= kMoveCapacity) {
@@ -187,20 +210,27 @@ private:
         }
         state_.CurrentPhoto = PreparedCopy(state_.ProgramDir, name);
         showMoveCaption();
-        if (!rec_.RetryPhoto) {
+        const bool retry = rec_.RetryPhoto;
+        if (!retry) {
             if (!loadCurrentPhoto(program_, port_)) return Step::Next;
             rec_.RetryStep = 0;
             if (rec_.Followed) FollowGrid(rec_.Photo, state_, *rec_.Followed);
         }
         ++photoCount_;
-        return classifyAndInfer();
+        return classifyAndInfer(retry, last);
     }
 
-    Step classifyAndInfer() {
+    // retry: the photograph is read again after an automatic retry, its
+    // change already taken.
+    Step classifyAndInfer(bool retry, bool last) {
         state_.PhotoGrids[state_.CurrentPhoto] = state_.GridPoints;
         if (rec_.StartsFromPosition && state_.CurrentPhoto == rec_.FirstPreparedPhoto)
             return showStartPosition();
         PositionChanges changes = ClassifyIntersections(state_, rec_, port_, windows_);
+        if (rec_.IntervalPhotos && !retry &&
+            interval_.judge(state_, changes, rec_.ReachedIn, last) !=
+                IntervalWatch::Verdict::Settled)
+            return Step::Next;
         if (rec_.HandicapCollecting && changes.newWhite > 0) {
             rec_.HandicapCollecting = false;
             if (!SettleGameStart(game_, port_)) return Step::Abandon;
@@ -210,7 +240,13 @@ private:
             changes = CountChanges(state_);
         }
         // Until White's first stone the photographs are only classified.
-        if (rec_.HandicapCollecting) return Step::Next;
+        if (rec_.HandicapCollecting) {
+            if (rec_.HandicapList != rec_.HandicapSeen) {
+                rec_.HandicapSeen = rec_.HandicapList;
+                rec_.HandicapPhoto = state_.CurrentPhoto;
+            }
+            return Step::Next;
+        }
         switch (InferMoves(game_, changes, port_, windows_)) {
             case InferenceResult::Abandoned:
                 return Step::Abandon;
@@ -253,6 +289,7 @@ private:
     // membership compares names.
     const QString tempFolder_;
     int photoCount_ = 0;
+    IntervalWatch interval_;
 };
 
 }  // namespace

@@ -1,7 +1,10 @@
 #include "app/SeriesSelection.h"
 
+#include <QFileInfo>
+
 #include "app/Program.h"
 #include "game/UserPort.h"
+#include "imaging/Converter.h"
 #include "imaging/PhotoPaths.h"
 
 namespace {
@@ -10,6 +13,7 @@ namespace {
 int findInItsFolder(PhotoList& photos, const QString& photo, QStringList& names) {
     photos.folder = DirectoryOf(photo);
     names = photos.Names();
+    names.removeIf(IsVideoFile);  // a video beside the photographs is a game of its own
     return FindPhotoName(names, StripPath(photo));
 }
 
@@ -17,6 +21,32 @@ std::nullopt_t refuse(InputField field, UserPort& port) {
     port.Beep();
     port.MarkInvalidInput(field);
     return std::nullopt;
+}
+
+std::nullopt_t tell(const QString& text, UserPort& port) {
+    port.ShowMessage(
+        {kProcessingTitle, text, MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok});
+    return std::nullopt;
+}
+
+// A video as the first photograph: its frames are the series.
+std::optional<SelectedSeries> selectVideo(Program& program, const QString& video, UserPort& port) {
+    if (!QFileInfo(video).isFile()) return refuse(InputField::FirstPhoto, port);
+    if (program.details.rules.isEmpty()) return refuse(InputField::Rules, port);
+    SelectedSeries series;
+    series.video = video;
+    series.ffmpeg = FindVideoTool(QStringLiteral("ffmpeg"), program.state.ProgramDir);
+    const QString ffprobe = FindVideoTool(QStringLiteral("ffprobe"), program.state.ProgramDir);
+    if (series.ffmpeg.isEmpty() || ffprobe.isEmpty()) return tell(VideoToolMissingText(), port);
+    const std::optional<double> seconds = VideoSeconds(ffprobe, video);
+    if (!seconds)
+        return tell(QStringLiteral("Non è stato possibile leggere il video:\r\n") + Quoted(video),
+                    port);
+    series.frames = FramesOf(video, *seconds);
+    for (const VideoFrame& frame : series.frames) series.names << frame.name;
+    series.first = 0;
+    series.last = static_cast<int>(series.names.size()) - 1;
+    return series;
 }
 
 }  // namespace
@@ -31,6 +61,7 @@ int FindPhotoName(const QStringList& names, const QString& name) {
 
 std::optional<SelectedSeries> SelectSeries(Program& program, const QString& firstPhoto,
                                            const QString& lastPhoto, UserPort& port) {
+    if (IsVideoFile(firstPhoto)) return selectVideo(program, firstPhoto, port);
     SelectedSeries series;
     series.first = findInItsFolder(program.photos, firstPhoto, series.names);
     if (series.first < 0) return refuse(InputField::FirstPhoto, port);

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
+
+#include "imaging/VideoFrames.h"
 
 class Program;
 class UserPort;
@@ -13,6 +16,11 @@ struct SelectedSeries {
     QStringList names;
     int first = -1;
     int last = -1;
+    // A video given as the first photograph, its frames the series' names;
+    // empty for photographs.
+    QString video;
+    std::vector<VideoFrame> frames;
+    QString ffmpeg;
 };
 
 // The position of a file name in a list, letter case ignored; of several
@@ -21,8 +29,9 @@ int FindPhotoName(const QStringList& names, const QString& name);
 
 // Checks what processing needs before anything changes: the first
 // photograph in its folder's list, the last one in its folder's list and
-// after the first, a rules text. On the first failure the user hears a beep,
-// the field is marked and std::nullopt comes back. The program's photo list
-// is left on the last photograph's folder.
+// after the first, a rules text; or a video as the first photograph, which
+// needs no last one, ffmpeg and a length ffprobe can tell. On the first failure the user hears a
+// beep, the field is marked and std::nullopt comes back. The program's photo list is left on the
+// last photograph's folder.
 std::optional<SelectedSeries> SelectSeries(Program& program, const QString& firstPhoto,
                                            const QString& lastPhoto, UserPort& port);

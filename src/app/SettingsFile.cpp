@@ -10,23 +10,28 @@
 namespace {
 
 constexpr int kSettingsLines = 9;
+// The line after them, added later: a file without it is as good as one
+// with it, and the option it keeps is off.
+constexpr int kIntervalLine = 9;
 // No valid line is longer than this; reading stops there, so a huge or binary
 // file costs no more than a short one.
 constexpr qint64 kLongestLineRead = 64;
 
-// The first nine lines of the file. Lines end with CR LF, CR or LF. A line
-// that cannot be read (missing file, short file) repeats the last line read,
-// or is "" before any; such lines fail their checks anyway.
+// The first nine lines of the file, and the tenth when there is one. Lines
+// end with CR LF, CR or LF. One of the nine that cannot be read (missing
+// file, short file) repeats the last line read, or is "" before any; such
+// lines fail their checks anyway.
 QStringList readSettingsLines(const QString& path) {
     QStringList lines;
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
-        QString text = QString::fromLatin1(file.read(kSettingsLines * (kLongestLineRead + 2)));
+        QString text = QString::fromLatin1(file.read((kIntervalLine + 1) * (kLongestLineRead + 2)));
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
         lines = text.split(u'\n');
         // What follows the last line end is a line only when it is the
         // unterminated end of the file, not the start of a line cut short.
         if (lines.last().isEmpty() || !file.atEnd()) lines.removeLast();
+        lines = lines.mid(0, kIntervalLine + 1);
     }
     while (lines.size() < kSettingsLines) lines.append(lines.isEmpty() ? QString() : lines.last());
     return lines;
@@ -82,6 +87,10 @@ void ReadSettings(const QString& programDir, OutputOptions& options, UserPort& p
     options.dpiText =
         readNumberText(lines[8], QStringLiteral("DPI="), 5, 10, QStringLiteral("300"), good);
 
+    options.intervalPhotos =
+        lines.size() > kIntervalLine &&
+        readFlag(lines[kIntervalLine], QStringLiteral("Interval="), zeroOrOne, 0, good);
+
     CheckDimensioneKifu(options, port);
     if (!good) {
         port.Beep();
@@ -100,6 +109,7 @@ void WriteSettings(const QString& programDir, const OutputOptions& options) {
         QStringLiteral("Unit=") + QString::number(options.widthUnit),
         QStringLiteral("Width=") + formatGeneral(numericValue(options.widthText)),
         QStringLiteral("DPI=") + formatGeneral(numericValue(options.dpiText)),
+        QStringLiteral("Interval=") + QString::number(options.intervalPhotos ? 1 : 0),
     };
     QFile file(SettingsFilePath(programDir));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;

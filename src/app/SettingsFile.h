@@ -6,8 +6,9 @@
 
 class UserPort;
 
-// The settings file "Banmark.ini" in the program folder: nine lines, CR LF,
-// read and written strictly by position.
+// The settings file "Banmark.ini" in the program folder: ten lines, CR LF,
+// read and written strictly by position. The tenth came later: a file of
+// nine lines is read without complaint, the option of the tenth off.
 QString SettingsFilePath(const QString& programDir);
 
 // "[Banmark v1.00 by Orrimax]"
@@ -19,6 +20,6 @@ QString SettingsHeader();
 // once and rewrites the file, keeping the values that were valid.
 void ReadSettings(const QString& programDir, OutputOptions& options, UserPort& port);
 
-// Writes the nine lines from options. Errors are ignored: a settings file
+// Writes the ten lines from options. Errors are ignored: a settings file
 // that cannot be written only costs the user the remembered options.
 void WriteSettings(const QString& programDir, const OutputOptions& options);

@@ -6,6 +6,7 @@
 
 #include "app/GameDetailFields.h"
 #include "app/KifuSize.h"
+#include "imaging/VideoFrames.h"
 
 namespace {
 
@@ -70,7 +71,7 @@ void addOptions(QCommandLineParser& parser) {
         parser.addOption(QCommandLineOption(QString::fromLatin1(option.name), {}, "v"));
     for (const char* name : kValueOptions)
         parser.addOption(QCommandLineOption(QString::fromLatin1(name), {}, "v"));
-    for (const char* name : {"no-sgf", "no-kifu", "help", "version"})
+    for (const char* name : {"interval", "no-sgf", "no-kifu", "help", "version"})
         parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
 }
 
@@ -142,6 +143,7 @@ bool readDetails(const QCommandLineParser& parser, GameDetails& details, QString
 }
 
 bool readOutputs(const QCommandLineParser& parser, OutputChoices& outputs, QString& error) {
+    outputs.interval = parser.isSet("interval");
     outputs.noSgf = parser.isSet("no-sgf");
     outputs.noKifu = parser.isSet("no-kifu");
     if (!readChoice<int>(parser, "kifu-unit",
@@ -214,8 +216,11 @@ std::optional<BatchArguments> ParseBatchArguments(const QStringList& arguments, 
         }
         QString& photo = parser.isSet("position") ? parsed.positionPhoto : parsed.findGridPhoto;
         photo = QFileInfo(parser.value(onePhotoOption)).absoluteFilePath();
+    } else if (photos.size() == 1 && IsVideoFile(photos[0])) {
+        parsed.request.firstPhoto = QFileInfo(photos[0]).absoluteFilePath();
     } else if (photos.size() != 2) {
-        error = QStringLiteral("servono due fotografie: la prima e l'ultima della serie");
+        error = QStringLiteral(
+            "servono due fotografie, la prima e l'ultima della serie, oppure un video");
         return std::nullopt;
     } else {
         parsed.request.firstPhoto = QFileInfo(photos[0]).absoluteFilePath();
@@ -240,6 +245,7 @@ std::optional<BatchArguments> ParseBatchArguments(const QStringList& arguments, 
 }
 
 void ApplyOutputChoices(const OutputChoices& choices, OutputOptions& options, UserPort& port) {
+    if (choices.interval) options.intervalPhotos = true;
     if (choices.noSgf) options.saveSgf = false;
     if (choices.noKifu) options.saveKifu = false;
     CheckDimensioneKifu(options, port);  // the sheet width of the settings, in pixels
@@ -263,15 +269,22 @@ void ApplyOutputChoices(const OutputChoices& choices, OutputOptions& options, Us
 QString BatchUsage() {
     return QStringLiteral(
         "Uso: banmark-batch [opzioni] PRIMA_FOTO ULTIMA_FOTO\n"
+        "     banmark-batch [opzioni] VIDEO\n"
         "\n"
         "Trasforma la serie di fotografie di una partita (goban vuoto nella prima, una\n"
-        "foto dopo ogni mossa) nel file SGF e nel kifu, accanto alle fotografie.\n"
+        "foto dopo ogni mossa) nel file SGF e nel kifu, accanto alle fotografie. Un\n"
+        "video (.mp4 .mov .mkv .avi .webm .m4v) è letto come foto a intervalli, due\n"
+        "al secondo, estratte con ffmpeg.\n"
         "\n"
         "Dettagli della partita (trattati come nei campi della finestra):\n"
         "  --black NOME --white NOME --black-rank R --white-rank R\n"
         "  --black-team T --white-team T --komi K --handicap N --rules TESTO\n"
         "  --main-time S --byoyomi TESTO --place P --date D --event E --round R\n"
         "  --title T --result R\n"
+        "Fotografie (predefinite da Banmark.ini, che non viene modificato):\n"
+        "  --interval  foto a intervalli (time-lapse): una foto uguale alla precedente\n"
+        "      non è una mossa, un cambiamento conta quando due foto di fila lo mostrano\n"
+        "      e una foto con una mano sul goban non viene letta\n"
         "Risultati (predefiniti da Banmark.ini, che non viene modificato):\n"
         "  --no-sgf --no-kifu --kifu-unit cm|inch|pixel --kifu-width W --kifu-dpi D\n"
         "Risposte alle domande della finestra:\n"

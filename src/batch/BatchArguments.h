@@ -9,9 +9,10 @@
 #include "game/OutputOptions.h"
 #include "game/UserPort.h"
 
-// The output choices of the command line; what is not given comes from
-// the settings file.
+// The choices of the command line that the options panel also makes; what
+// is not given comes from the settings file.
 struct OutputChoices {
+    bool interval = false;
     bool noSgf = false;
     bool noKifu = false;
     std::optional<int> widthUnit;  // kUnitCm, kUnitInch or kUnitPixel

@@ -64,7 +64,9 @@ int exitStatus(const ProcessingResult& result, Program& program, const QString& 
                BatchPort& port) {
     switch (result.outcome) {
         case ProcessingOutcome::InvalidInput:
-            return fail(invalidInputText(port.invalidInput().value_or(InputField::Rules)),
+            // With no field to blame, the message before told the reason.
+            return fail(port.invalidInput() ? invalidInputText(*port.invalidInput())
+                                            : QStringLiteral("elaborazione non avviata"),
                         kBadArguments);
         case ProcessingOutcome::Abandoned:
             return stoppedRun(program, firstPhoto, port);

@@ -59,6 +59,9 @@ struct GameState {
     // The grid each photograph was read with, by the path of its prepared
     // copy (as in Moves): the board can move between photographs.
     std::map<QString, GridTable> PhotoGrids;
+    // For a game read from a video: the time of each frame in it, "mm:ss",
+    // by the path of the frame's prepared copy (as in Moves).
+    std::map<QString, QString> FrameTimes;
 
     // Mean colour of the board, red + 256 * green + 65536 * blue.
     int BoardColour = 0;

@@ -7,7 +7,7 @@ inline constexpr int kUnitCm = 0;
 inline constexpr int kUnitInch = 1;
 inline constexpr int kUnitPixel = 2;
 
-// The output choices of the options panel, the only values the settings file
+// The choices of the options panel, the only values the settings file
 // keeps. The panel's widgets show and edit them; the texts are kept as the
 // user typed them, because the fields are validated on their own schedule.
 struct OutputOptions {
@@ -16,6 +16,9 @@ struct OutputOptions {
     int widthUnit = kUnitInch;                // kUnitCm, kUnitInch, kUnitPixel, -1 for none
     QString widthText = QStringLiteral("8");  // kifu width in that unit
     QString dpiText = QStringLiteral("300");  // kifu resolution, dots per inch
+    // "Foto a intervalli (time-lapse o video)": the photographs are taken
+    // every few seconds rather than after each move.
+    bool intervalPhotos = false;
     // The sheet width in pixels that the kifu renderer draws, as decimal text;
     // kept up to date by CheckDimensioneKifu.
     QString sheetWidthTag;

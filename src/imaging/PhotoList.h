@@ -3,9 +3,13 @@
 #include <QString>
 #include <QStringList>
 
-// The file patterns of the photo browser: its "Immagini" entry and "Tutti i file".
+#include "imaging/VideoFrames.h"
+
+// The file patterns of the photo browser: its "Immagini" entry, videos
+// included (a video is a whole game), and "Tutti i file".
 inline const QString kImagePattern =
-    QStringLiteral("*.jpg;*.jpeg;*.bmp;*.ico;*.cur;*.wmf;*.emf;*.gif");
+    QStringLiteral("*.jpg;*.jpeg;*.bmp;*.ico;*.cur;*.wmf;*.emf;*.gif;") +
+    VideoPatterns().join(u';');
 inline const QString kAllFilesPattern = QStringLiteral("*");
 
 // The files of one folder that match a pattern, which is where a photo

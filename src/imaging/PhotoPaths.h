@@ -11,5 +11,6 @@ QString DirectoryOf(const QString& path);
 
 // Whether the first and the last photograph may be processed: both paths at
 // least 5 characters long and in the same, non-empty folder, folders compared
-// without regard to letter case.
+// without regard to letter case. A video as the first photograph is a whole
+// game: it needs no last one.
 bool IsPhotoPairProcessable(const QString& firstPhoto, const QString& lastPhoto);

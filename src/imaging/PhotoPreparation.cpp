@@ -44,13 +44,17 @@ QStringList PreparationScript(const QString& programDir, const PhotoSeries& seri
     return lines;
 }
 
-void PreparePhotos(const QString& programDir, const PhotoSeries& series, const QString& converter,
-                   ScriptRunner& runner, UserPort& port) {
+void StartPreparation(const QString& programDir, const QStringList& script, ScriptRunner& runner) {
     runner.Stop();  // an earlier series still converting must not write into the new one
     emptyWorkingFolder(programDir);
-    const QString script = programDir + QStringLiteral("temp.bat");
-    writeScript(script, PreparationScript(programDir, series, converter));
-    runner.Start(script);
+    const QString path = programDir + QStringLiteral("temp.bat");
+    writeScript(path, script);
+    runner.Start(path);
+}
+
+void PreparePhotos(const QString& programDir, const PhotoSeries& series, const QString& converter,
+                   ScriptRunner& runner, UserPort& port) {
+    StartPreparation(programDir, PreparationScript(programDir, series, converter), runner);
 
     if (converter.isEmpty()) {
         port.ShowMessage({kProcessingTitle, ConverterMissingText(), MessageIcon::Exclamation,

@@ -23,6 +23,10 @@ QString PreparedCopy(const QString& programDir, const QString& name);
 QStringList PreparationScript(const QString& programDir, const PhotoSeries& series,
                               const QString& converter);
 
+// Empties the working folder, writes the script there as "temp.bat" (lines
+// ended by CR LF) and starts it in the background.
+void StartPreparation(const QString& programDir, const QStringList& script, ScriptRunner& runner);
+
 // Has the series prepared in the background: the working folder emptied,
 // the script written (lines ended by CR LF) and started. Returns once the
 // copy of the second photograph is complete, or the script has ended

@@ -60,6 +60,7 @@ QString nodeText(const SgfMove& move) {
     QString node = move.white ? QStringLiteral(";W[") : QStringLiteral(";B[");
     if (move.kind == SgfMove::Kind::Stone) node += letters(move.point);
     if (move.kind != SgfMove::Kind::Unnamed) node += u']';
+    if (!move.comment.isEmpty()) node += QStringLiteral("C[") + move.comment + u']';
     return node;
 }
 

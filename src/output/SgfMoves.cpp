@@ -54,13 +54,13 @@ std::optional<QPoint> ToSgfPoint(int c, int r, const SgfOrientation& orientation
 
 std::optional<SgfMove> SgfMoveOf(const QString& moveText, const SgfOrientation& orientation) {
     if (!moveText.startsWith(u'N') && !moveText.startsWith(u'B')) return std::nullopt;
-    SgfMove move{moveText.startsWith(u'B'), SgfMove::Kind::Pass, {}};
+    SgfMove move{moveText.startsWith(u'B'), SgfMove::Kind::Pass, {}, {}};
     if (moveText.endsWith(QStringLiteral("pass"))) return move;
-    if (moveText.size() <= 4) return SgfMove{move.white, SgfMove::Kind::Unnamed, {}};
+    if (moveText.size() <= 4) return SgfMove{move.white, SgfMove::Kind::Unnamed, {}, {}};
     const int c = ColumnIndex(moveText.at(3));
     const int r = roundHalfEven(numericValue(QStringView(moveText).mid(4)) - 1);
     if (const auto point = ToSgfPoint(c, r, orientation))
-        move = {move.white, SgfMove::Kind::Stone, *point};
+        move = {move.white, SgfMove::Kind::Stone, *point, {}};
     return move;
 }
 
@@ -68,7 +68,11 @@ std::vector<SgfMove> SgfMovesOf(const GameState& state, int moveCount,
                                 const SgfOrientation& orientation) {
     std::vector<SgfMove> moves;
     for (int m = 1; m <= moveCount; ++m) {
-        if (const auto move = SgfMoveOf(state.Moves(m, 1), orientation)) moves.push_back(*move);
+        std::optional<SgfMove> move = SgfMoveOf(state.Moves(m, 1), orientation);
+        if (!move) continue;
+        const auto time = state.FrameTimes.find(state.Moves(m, 0));
+        if (time != state.FrameTimes.end()) move->comment = time->second;
+        moves.push_back(*move);
     }
     return moves;
 }
@@ -82,7 +86,7 @@ void AddHandicapStones(SgfRecord& record, const QString& handicapTokens, const G
         return;
     }
     std::vector<SgfMove> leading;
-    for (const QPoint stone : stones) leading.push_back({false, SgfMove::Kind::Stone, stone});
+    for (const QPoint stone : stones) leading.push_back({false, SgfMove::Kind::Stone, stone, {}});
     record.moves.insert(record.moves.begin(), leading.begin(), leading.end());
 }
 

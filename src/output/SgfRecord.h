@@ -15,6 +15,9 @@ struct SgfMove {
     bool white = false;
     Kind kind = Kind::Stone;
     QPoint point;  // for a stone
+    // The node's comment; for a game read from a video, the time at which
+    // the move showed.
+    QString comment;
 };
 
 // What an SGF file records: the board, the stones set up before the first

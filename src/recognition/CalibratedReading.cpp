@@ -388,8 +388,9 @@ CalibratedReading ReadCalibrated(const QImage& picture, const GameState& state,
             PointReading& p = reading.points[LookIndex(i, j)];
             const int before = state.Positions(i, j, state.MoveCount - 1);
             const std::optional<int> clear = clearVerdict(p, reading.limits);
-            p.kept = !clear || (*clear != before &&
-                                reachedAt(PointArea(state, i, j), calibration.blocks, reached));
+            const bool reachedHere = reachedAt(PointArea(state, i, j), calibration.blocks, reached);
+            reading.reachedIn = reading.reachedIn || reachedHere;
+            p.kept = !clear || (*clear != before && reachedHere);
             p.verdict = p.kept ? before : *clear;
         }
     }

@@ -89,6 +89,8 @@ struct CalibratedReading {
     // The stones' levels as this photograph shows them, to read the next
     // one with.
     StoneLevels levels;
+    // Something reaches in over the board's points: a hand, an arm.
+    bool reachedIn = false;
 };
 
 // The empty look of the board on the game's first photograph. Stones

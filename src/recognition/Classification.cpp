@@ -55,6 +55,7 @@ void readCalibrated(GameState& state, RecognitionState& rec) {
             state.Positions(i, j, state.MoveCount) = reading.points[LookIndex(i, j)].verdict;
     }
     rec.Levels = reading.levels;
+    rec.ReachedIn = reading.reachedIn;
 }
 
 }  // namespace
@@ -86,6 +87,7 @@ PositionChanges ClassifyIntersections(GameState& state, RecognitionState& rec, U
     rec.HandicapCount = 0;
     rec.HandicapOnHoshi = true;
     if (rec.HandicapCollecting) rec.HandicapList.clear();
+    rec.ReachedIn = false;
 
     if (rec.Calibration) {
         port.ProcessEvents();

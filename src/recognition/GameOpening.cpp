@@ -60,6 +60,7 @@ void numberMoves(GameRecord& game, int blackStones) {
     for (int m = 1; m < state.MoveCount; ++m) clearMove(state, m);
     const QString lastStone = placeBlackStones(state, rec.HandicapList);
     if (blackStones == 1) {
+        state.Moves(1, 0) = rec.HandicapPhoto;
         state.Moves(1, 1) = lastStone;
         rec.HandicapList.clear();  // a single stone is Black's first move, not a handicap
     }

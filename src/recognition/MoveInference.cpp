@@ -82,6 +82,13 @@ bool breaksCountRules(const PositionChanges& c, bool handicapCollecting) {
            (c.newWhite == 0 && c.goneBlack >= 1) || (c.newBlack == 0 && c.goneWhite >= 1);
 }
 
+// Two moves made between two photographs taken at intervals: a black and a
+// white stone, the player to move's first. Whatever vanished of either
+// colour the other colour's stone captured.
+bool oneOfEachColour(const PositionChanges& c) {
+    return c.newBlack == 1 && c.newWhite == 1 && !c.colourChanged;
+}
+
 // A stone of the player who moved last; sets the situation line that says so.
 bool playedOutOfTurn(GameState& state, const PositionChanges& c) {
     const QString& previous = state.Moves(state.MoveCount - 1, 1);
@@ -201,11 +208,16 @@ InferenceResult InferMoves(GameRecord& game, const PositionChanges& changes, Use
     // ignored unchanged photograph must not come back with its question.
     rec.RetryPhoto = false;
     if (isUnchanged(changes)) {
-        recordPass(game, port);
+        // A pass cannot be told from a photograph taken before the next move.
+        if (!rec.IntervalPhotos) recordPass(game, port);
         return InferenceResult::Continue;
     }
 
     const int newStoneCount = collectNewStones(game);
+    if (rec.IntervalPhotos && !rec.TwoMovesExpected && oneOfEachColour(changes)) {
+        RecordTwoMoves(game, state.MoveCount);
+        return InferenceResult::Continue;
+    }
     state.SituationLines[5].clear();
     bool anomaly = changes.colourChanged || breaksCountRules(changes, rec.HandicapCollecting);
     anomaly = playedOutOfTurn(state, changes) || anomaly;

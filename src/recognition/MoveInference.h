@@ -25,6 +25,7 @@ enum class InferenceResult {
 // reported to the user, whose choice is carried out (the grid correction
 // is left to the caller). Captures are accepted
 // by counting alone: one new stone, and only stones of the other colour
-// gone.
+// gone. With photographs taken at intervals, an unchanged photograph is no
+// pass and asks nothing, and a stone of each colour is two moves.
 InferenceResult InferMoves(GameRecord& game, const PositionChanges& changes, UserPort& port,
                            RecognitionWindows& windows);

@@ -12,6 +12,13 @@
 namespace {
 
 constexpr int kTile = 8;  // blocks each way whose light is taken as one
+// A changed part that runs onto the photograph's edge reaches in only when
+// it is larger than this many blocks: a hand, not a stone or two at an
+// edge the board shares with the photograph. The calibration's blocks are a
+// third of a spacing, nine to a stone.
+constexpr std::size_t kLeastFromEdge = 60;
+// And it crosses the edge as an arm does, over at least this many blocks.
+constexpr long kLeastEdgeBlocks = 4;
 
 using LogRatios = std::array<float, 3>;
 
@@ -60,6 +67,27 @@ std::vector<bool> changedBlocks(const BlockMap& now, const BlockMap& empty, floa
     return changed;
 }
 
+// Marks the changed blocks joined to the seeds through changed blocks, and
+// returns them.
+std::vector<int> spread(std::vector<int> seeds, const std::vector<bool>& changed, int columns,
+                        std::vector<bool>& reached) {
+    const int rows = static_cast<int>(changed.size()) / columns;
+    std::vector<int> joined;
+    while (!seeds.empty()) {
+        const int k = seeds.back();
+        seeds.pop_back();
+        const int x = k % columns, y = k / columns;
+        if (x < 0 || y < 0 || x >= columns || y >= rows || reached[k] || !changed[k]) continue;
+        reached[k] = true;
+        joined.push_back(k);
+        if (x + 1 < columns) seeds.push_back(k + 1);
+        if (x > 0) seeds.push_back(k - 1);
+        if (y + 1 < rows) seeds.push_back(k + columns);
+        if (y > 0) seeds.push_back(k - columns);
+    }
+    return joined;
+}
+
 }  // namespace
 
 BlockMap MapBlocks(const QImage& picture, int side) {
@@ -94,26 +122,22 @@ std::vector<bool> ReachingIn(const BlockMap& now, const BlockMap& empty, float l
         }
     }
     const std::vector<bool> changed = changedBlocks(now, empty, limit, beyond);
-    std::vector<int> pending;
-    const auto visit = [&](int x, int y) {
-        if (x < 0 || y < 0 || x >= columns || y >= rows) return;
-        const int k = x + y * columns;
-        if (reached[k] || !changed[k]) return;
-        reached[k] = true;
-        pending.push_back(k);
-    };
-    for (std::size_t k = 0; k < beyond.size(); ++k) {
-        if (beyond[k]) visit(static_cast<int>(k) % columns, static_cast<int>(k) / columns);
-    }
-    while (!pending.empty()) {
-        const int k = pending.back();
-        pending.pop_back();
-        const int x = k % columns;
-        const int y = k / columns;
-        visit(x + 1, y);
-        visit(x - 1, y);
-        visit(x, y + 1);
-        visit(x, y - 1);
+    std::vector<int> outside;
+    for (std::size_t k = 0; k < beyond.size(); ++k)
+        if (beyond[k]) outside.push_back(static_cast<int>(k));
+    spread(outside, changed, columns, reached);
+    // Where the board runs off the photograph, a hand comes in from the
+    // photograph's own edge straight onto it.
+    for (int k = 0; k < static_cast<int>(changed.size()); ++k) {
+        const int x = k % columns, y = k / columns;
+        if (beyond[k] || (x > 0 && y > 0 && x + 1 < columns && y + 1 < rows)) continue;
+        const std::vector<int> joined = spread({k}, changed, columns, reached);
+        const auto onEdge = std::count_if(joined.begin(), joined.end(), [&](int j) {
+            const int jx = j % columns, jy = j / columns;
+            return jx == 0 || jy == 0 || jx + 1 == columns || jy + 1 == rows;
+        });
+        if (joined.size() < kLeastFromEdge || onEdge < kLeastEdgeBlocks)
+            for (int j : joined) reached[j] = false;
     }
     return reached;
 }

@@ -22,7 +22,9 @@ BlockMap MapBlocks(const QImage& photo, int side);
 // The blocks that no longer look as they did on the empty board and are
 // joined, through other such blocks, to one lying outside `board` (the
 // grid widened by a line on every side, farther out than any stone can
-// reach): something reaching in from beyond the board, a hand or a sleeve.
+// reach), or to the photograph's own edge where `board` runs off it, when
+// they are more than a few stones' worth: something reaching in from
+// beyond the board, a hand or a sleeve.
 // Each block is compared channel by channel with the empty board's after
 // taking out the light of its part of the photograph (the median gain of
 // the blocks around it, 8 x 8 to a tile, those beyond the board apart from

@@ -37,6 +37,13 @@ struct RecognitionState {
     // How far this game's stones stand from the empty board so far.
     StoneLevels Levels;
 
+    // The photographs are taken at intervals rather than after each move:
+    // two stones, one of each colour, are two moves.
+    bool IntervalPhotos = false;
+    // Something reached in over the board on the photograph last read
+    // against the empty board.
+    bool ReachedIn = false;
+
     // The first photograph showed a game in progress: position 0 holds its
     // stones, and the game goes on from them.
     bool StartsFromPosition = false;
@@ -48,6 +55,9 @@ struct RecognitionState {
     QString HandicapList;
     // Black stones listed by the last classification.
     int HandicapCount = 0;
+    // The list as a photograph first showed it, and that photograph.
+    QString HandicapSeen;
+    QString HandicapPhoto;
     // False when a listed stone is not on a star point.
     bool HandicapOnHoshi = true;
     // The star points of the board, as "[ab]" tokens; see HoshiListFor.

@@ -92,6 +92,7 @@ void OptionsFrame::wireKifuSize() {
 
 void OptionsFrame::showOutputOptions() {
     const OutputOptions& options = program_.options;
+    chkIntervalli->setChecked(options.intervalPhotos);
     chkSGF->setChecked(options.saveSgf);
     chkKifu->setChecked(options.saveKifu);
     cboLarghezza->setCurrentIndex(options.widthUnit);
@@ -102,6 +103,7 @@ void OptionsFrame::showOutputOptions() {
 
 void OptionsFrame::takeOutputOptions() {
     OutputOptions& options = program_.options;
+    options.intervalPhotos = chkIntervalli->isChecked();
     options.saveSgf = chkSGF->isChecked();
     options.saveKifu = chkKifu->isChecked();
     options.widthUnit = cboLarghezza->currentIndex();

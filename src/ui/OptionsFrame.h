@@ -31,6 +31,7 @@ public:
     QLineEdit* txtPrimoFile = nullptr;
     QLabel* lblUltimoFile = nullptr;
     QLineEdit* txtUltimoFile = nullptr;
+    QCheckBox* chkIntervalli = nullptr;
     QCheckBox* chkSGF = nullptr;
     QCheckBox* chkKifu = nullptr;
     QLabel* lblLarghezza = nullptr;

@@ -1,4 +1,5 @@
-// The path fields of the first and the last photograph.
+// The path fields of the first and the last photograph, and how they were taken.
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,12 +29,16 @@ void OptionsFrame::buildPhotoFields(QVBoxLayout* column) {
     lblUltimoFile = caption(
         QStringLiteral("&Ultimo file (ultima mossa; doppio click per cercare o drag&&drop):"),
         "lblUltimoFile", txtUltimoFile);
+    chkIntervalli = named(new QCheckBox(QStringLiteral("Foto a &intervalli (time-lapse o video)")),
+                          "chkIntervalli");
 
     column->addWidget(lblPrimoFile);
     column->addWidget(txtPrimoFile);
     column->addSpacing(6);
     column->addWidget(lblUltimoFile);
     column->addWidget(txtUltimoFile);
+    column->addSpacing(6);
+    column->addWidget(chkIntervalli);
 }
 
 void OptionsFrame::wirePhotoFields() {

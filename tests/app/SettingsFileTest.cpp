@@ -8,9 +8,9 @@ namespace {
 
 const QByteArray kDefaultFile =
     "[Banmark v1.00 by Orrimax]\r\nLanguage=Italiano\r\nSaveSGF=1\r\nSaveKifu=1\r\n\r\n"
-    "[Kifu]\r\nUnit=1\r\nWidth=8\r\nDPI=300\r\n";
+    "[Kifu]\r\nUnit=1\r\nWidth=8\r\nDPI=300\r\nInterval=0\r\n";
 
-// A valid settings file with some of its nine lines replaced (1-based).
+// A valid settings file with some of its lines replaced (1-based).
 QByteArray settingsWith(const std::vector<std::pair<int, const char*>>& replaced) {
     QList<QByteArray> lines = kDefaultFile.split('\n');
     for (QByteArray& line : lines) line.chop(1);  // the CR
@@ -44,6 +44,7 @@ TEST_F(SettingsFileTest, EachLineIsReadStrictlyAndAnInvalidOneFallsBack) {
         const char* width;
         bool saveSgf = true;
         bool saveKifu = true;
+        bool interval = false;
     };
     const Case cases[] = {
         {{{8, "Width="}}, true, "8"},                           // nothing after "Width="
@@ -55,6 +56,8 @@ TEST_F(SettingsFileTest, EachLineIsReadStrictlyAndAnInvalidOneFallsBack) {
         {{{3, "SaveSGF=11"}}, true, "8"},
         {{{4, "SaveKifu=0 "}}, true, "8"},
         {{{3, "SaveSGF=0"}, {4, "SaveKifu=0"}, {8, "Width=9"}}, false, "9", false, false},
+        {{{10, "Interval=1"}}, false, "8", true, true, true},
+        {{{10, "Interval=2"}}, true, "8"},
     };
     for (const Case& c : cases) {
         for (const bool crOnly : {false, true}) {
@@ -66,10 +69,16 @@ TEST_F(SettingsFileTest, EachLineIsReadStrictlyAndAnInvalidOneFallsBack) {
             EXPECT_EQ(options.widthText, c.width) << file.toStdString();
             EXPECT_EQ(options.saveSgf, c.saveSgf) << file.toStdString();
             EXPECT_EQ(options.saveKifu, c.saveKifu) << file.toStdString();
+            EXPECT_EQ(options.intervalPhotos, c.interval) << file.toStdString();
         }
     }
     EXPECT_TRUE(readFrom(settingsWith({{7, "Unit=3"}})));
     EXPECT_EQ(options.widthUnit, kUnitInch);
+    // The file of the versions before the tenth line is good as it stands,
+    // and written again with it.
+    options.intervalPhotos = true;
+    EXPECT_FALSE(readFrom(kDefaultFile.left(kDefaultFile.indexOf("Interval"))));
+    EXPECT_FALSE(options.intervalPhotos);
     WriteSettings(dir.path(), options);
     EXPECT_EQ(dir.read("Banmark.ini"), kDefaultFile);
 }

@@ -13,7 +13,7 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 sleep 0.3  # let a write in progress finish
-expected=$(printf '[Banmark v1.00 by Orrimax]\r\nLanguage=Italiano\r\nSaveSGF=1\r\nSaveKifu=1\r\n\r\n[Kifu]\r\nUnit=1\r\nWidth=8\r\nDPI=300\r\n' | od -c)
+expected=$(printf '[Banmark v1.00 by Orrimax]\r\nLanguage=Italiano\r\nSaveSGF=1\r\nSaveKifu=1\r\n\r\n[Kifu]\r\nUnit=1\r\nWidth=8\r\nDPI=300\r\nInterval=0\r\n' | od -c)
 actual=$(od -c <"$folder/Banmark.ini" 2>/dev/null)
 if [ "$actual" != "$expected" ]; then
     echo "Banmark.ini is not the expected nine CR LF lines:"

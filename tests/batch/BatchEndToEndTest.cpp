@@ -186,6 +186,64 @@ TEST_F(BatchEndToEndTest, AGameUnderAKnockedCameraOnAFoldingBoard) {
     EXPECT_EQ(recordOf(game, {}, photograph(game, look)).moves, gtpMoves(game.moves, 19));
 }
 
+// Photographs taken every few seconds: each position shows in two or
+// three of them, a hand over the board in some, and once two moves are made
+// between two photographs. Nothing is asked, no pass is read into an
+// unchanged photograph, and the hand's photographs are left unread.
+TEST_F(BatchEndToEndTest, PhotographsAtIntervalsGiveTheGameWithoutAQuestion) {
+    SgfGame game = NineLineGame();
+    game.moves.erase(std::find_if(game.moves.begin(), game.moves.end(),
+                                  [](const GameMove& move) { return move.pass; }),
+                     game.moves.end());
+    SeriesLook look = LookFor(9, {1200, 900});
+    for (int position = 0; position <= static_cast<int>(game.moves.size()); ++position) {
+        if (position == 7) continue;  // moves 7 and 8 between two photographs
+        if (position % 4 == 2) {      // a hand on its way to the point
+            look.shown.push_back(look.shown.back());
+            look.handRows[static_cast<int>(look.shown.size())] = 4;
+        }
+        look.shown.insert(look.shown.end(), 2 + position % 2, position);
+    }
+    const QStringList series = photograph(game, look);
+    const BatchRun run = batch(kSgfOnly + QStringList{"--interval"}, series);
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains("?")) << run.err.toStdString();
+    EXPECT_EQ(ReplayWithGnuGo(run.files().first()).moves, gtpMoves(game.moves, 9));
+
+    // The same photographs as a video, two a second: the game again, each
+    // move with the time it showed at.
+    const QString video = photos.path() + "partita/partita.mp4";
+    ASSERT_EQ(QProcess::execute("ffmpeg", {"-v", "error", "-framerate", "2", "-i",
+                                           photos.path() + "partita/IMG_%04d.jpg", "-c:v",
+                                           "libx264", "-crf", "16", "-pix_fmt", "yuv420p", video}),
+              0);
+    const BatchRun filmed = batch(kSgfOnly + QStringList{video});
+    ASSERT_EQ(filmed.status, 0) << filmed.err.toStdString();
+    EXPECT_EQ(ReplayWithGnuGo(filmed.files().first()).moves, gtpMoves(game.moves, 9));
+    QFile sgf(filmed.files().first());
+    ASSERT_TRUE(sgf.open(QIODevice::ReadOnly));
+    const QString text = QString::fromLatin1(sgf.readAll());
+    EXPECT_EQ(text.count("]C["), static_cast<int>(game.moves.size()));
+    EXPECT_TRUE(text.contains(QRegularExpression(";B\\[..\\]C\\[00:01\\]"))) << text.toStdString();
+
+    // Without ffmpeg the user is told so, and nothing runs.
+    environment.insert("PATH", program.path());
+    const BatchRun without = batch(kSgfOnly + QStringList{video});
+    EXPECT_EQ(without.status, 2);
+    EXPECT_TRUE(without.err.contains("serve ffmpeg")) << without.err.toStdString();
+}
+
+// The camera so close on the left that the board runs off the photograph
+// there: a hand comes in from the photograph's own edge straight onto the
+// board's corner, with no table around it that changed, in some photographs.
+TEST_F(BatchEndToEndTest, AHandFromThePhotographsOwnEdgeLeavesTheGameAsItWas) {
+    const SgfGame game = ThirteenLineGame();
+    SeriesLook look = LookFor(13, {1200, 900});
+    look.camera.shift.rx() -= BoardBounds(13, look.photoSize, look.camera).left() + 8;
+    look.handRows = {{6, 1}, {17, 0}, {30, 2}, {41, 1}};
+    EXPECT_EQ(recordOf(game, {}, photograph(game, look)).moves, gtpMoves(game.moves, 13));
+}
+
 namespace {
 
 QStringList vertices(const std::vector<QPoint>& stones, int boardSize) {

@@ -19,11 +19,12 @@ namespace {
 using Moves = std::vector<SgfMove>;
 
 QImage render(int boardSize, const Moves& moves, int width = 280) {
-    return RenderKifuSheet({boardSize, {}, moves, {}, {}}, GameDetails(), KifuLayoutFor(width, 15, 15));
+    return RenderKifuSheet({boardSize, {}, moves, {}, {}}, GameDetails(),
+                           KifuLayoutFor(width, 15, 15));
 }
 
-SgfMove stone(int k, int x, int y) { return {k % 2 == 1, SgfMove::Kind::Stone, {x, y}}; }
-SgfMove pass(int k) { return {k % 2 == 1, SgfMove::Kind::Pass, {}}; }
+SgfMove stone(int k, int x, int y) { return {k % 2 == 1, SgfMove::Kind::Stone, {x, y}, {}}; }
+SgfMove pass(int k) { return {k % 2 == 1, SgfMove::Kind::Pass, {}, {}}; }
 
 // n moves of alternating colour, each at its own point of the first rows.
 Moves distinctMoves(int n) {

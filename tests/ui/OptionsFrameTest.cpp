@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QDropEvent>
@@ -120,7 +121,19 @@ TEST_F(OptionsFrameTest, ProcessingNeedsTwoPhotosOfOneFolder) {
     EXPECT_TRUE(process->isEnabled());
     first->setText("/a/b");
     last->setText("/a/c");
-    EXPECT_FALSE(process->isEnabled());  // four characters are not a photograph
+    EXPECT_FALSE(process->isEnabled());     // four characters are not a photograph
+    first->setText("/videos/partita.MP4");  // a video is a whole game by itself
+    last->clear();
+    EXPECT_TRUE(process->isEnabled());
+}
+
+TEST_F(OptionsFrameTest, TheIntervalBoxIsAnOptionKeptWithTheOthers) {
+    QCheckBox* interval = options().findChild<QCheckBox*>("chkIntervalli");
+    ASSERT_NE(interval, nullptr);
+    EXPECT_EQ(interval->text(), "Foto a &intervalli (time-lapse o video)");
+    QTest::mouseClick(interval, Qt::LeftButton);
+    options().takeOutputOptions();
+    EXPECT_TRUE(program.options.intervalPhotos);
 }
 
 TEST_F(OptionsFrameTest, DroppingFilesTakesTheFirst) {

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <optional>
 #include <random>
 
@@ -94,6 +95,19 @@ QByteArray JpegBytes(const QImage& image, int quality) {
     return bytes;
 }
 
+// The positions photographed, in order, of the count the game has; none
+// when the look names one it lacks.
+std::vector<int> ShownPositions(const SeriesLook& look, int count) {
+    std::vector<int> shown = look.shown;
+    if (shown.empty()) {
+        shown.resize(count);
+        std::iota(shown.begin(), shown.end(), 0);
+    }
+    const bool inGame =
+        std::all_of(shown.begin(), shown.end(), [&](int k) { return k >= 0 && k < count; });
+    return inGame ? shown : std::vector<int>{};
+}
+
 QStringList Fail(QString* error, const QString& reason) {
     if (error) *error = reason;
     return {};
@@ -125,6 +139,9 @@ QStringList RenderPhotoSeries(const SgfGame& game, const QString& folder, const 
                               QString* error, std::vector<GridCorners>* corners) {
     const std::optional<std::vector<BoardPosition>> positions = SeriesPositions(game, error);
     if (!positions) return {};
+    const std::vector<int> shown = ShownPositions(look, static_cast<int>(positions->size()));
+    if (shown.empty())
+        return Fail(error, QStringLiteral("the look shows a position the game lacks"));
     const QDir dir(folder);
     if (!dir.mkpath(QStringLiteral(".")))
         return Fail(error, QStringLiteral("cannot create the folder %1").arg(folder));
@@ -150,9 +167,9 @@ QStringList RenderPhotoSeries(const SgfGame& game, const QString& folder, const 
     std::vector<GridCorners> seriesCorners;
     QByteArray jpeg;
     GridCorners photoCorners;
-    for (const BoardPosition& position : *positions) {
+    for (const int index : shown) {
         BoardPhotoSetup next = setup;
-        next.stones = position;
+        next.stones = (*positions)[index];
         DriftLight(look, drift, next);
         const auto hand = look.handRows.find(written.size() + 1);
         next.handRow = hand == look.handRows.end() ? std::nullopt : std::optional(hand->second);

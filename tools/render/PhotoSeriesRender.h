@@ -29,6 +29,10 @@ struct SeriesLook {
     double exposureDrift = 0;
     // Its automatic white balance: each channel's gain drawn within 1 +- this.
     double whiteBalanceDrift = 0;
+    // The positions photographed, in order, as indexes into
+    // SeriesPositions; empty: each position once. Photographs taken at
+    // intervals show most positions more than once and miss some.
+    std::vector<int> shown;
     // The photos (numbered from 1) that show a hand over the board's left
     // edge, each with the row the hand reaches to.
     std::map<int, int> handRows;
@@ -64,7 +68,7 @@ SeriesLook LookFor(int boardSize, QSize photoSize, double tiltDegrees = kSeriesT
 // Writes bytes into the file at path; false, with the reason, when it cannot.
 bool WriteBytes(const QString& path, const QByteArray& bytes, QString& reason);
 
-// Writes one photo per position of SeriesPositions into folder (made if
+// Writes one photo per position of SeriesPositions (or of look.shown) into folder (made if
 // missing) as <prefix>0001.jpg onwards; a repeated position repeats the
 // photo's bytes unless the exposure drifts, a hand comes or goes, or the
 // camera is knocked. Returns the paths in order, and the true grid corners

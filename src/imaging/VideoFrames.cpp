@@ -1,0 +1,109 @@
+#include "imaging/VideoFrames.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStandardPaths>
+#include <cmath>
+
+#include "imaging/Converter.h"
+#include "imaging/PhotoPreparation.h"
+#include "imaging/ScriptRunner.h"
+
+namespace {
+
+const QStringList kVideoExtensions{QStringLiteral("mp4"),  QStringLiteral("mov"),
+                                   QStringLiteral("mkv"),  QStringLiteral("avi"),
+                                   QStringLiteral("webm"), QStringLiteral("m4v")};
+
+// ffprobe's answer within this long, or none: it reads only the file's header.
+constexpr int kProbeMilliseconds = 20000;
+
+}  // namespace
+
+bool IsVideoFile(const QString& path) {
+    return kVideoExtensions.contains(QFileInfo(path).suffix().toLower());
+}
+
+QStringList VideoPatterns() {
+    QStringList patterns;
+    for (const QString& extension : kVideoExtensions) patterns << QStringLiteral("*.") + extension;
+    return patterns;
+}
+
+QString FindVideoTool(const QString& name, const QString& programDir,
+                      const QStringList& searchPath) {
+    const QString own = programDir + name;
+    if (QFileInfo(own).isExecutable()) return own;
+    if (searchPath.isEmpty()) return {};  // an empty list would mean the system's path
+    return QStandardPaths::findExecutable(name, searchPath);
+}
+
+QString FindVideoTool(const QString& name, const QString& programDir) {
+    const QString path = QProcessEnvironment::systemEnvironment().value(QStringLiteral("PATH"));
+    return FindVideoTool(name, programDir, path.split(QDir::listSeparator(), Qt::SkipEmptyParts));
+}
+
+std::optional<double> VideoSeconds(const QString& ffprobe, const QString& video) {
+    if (ffprobe.isEmpty()) return std::nullopt;
+    QProcess probe;
+    probe.start(ffprobe, {QStringLiteral("-v"), QStringLiteral("error"),
+                          QStringLiteral("-show_entries"), QStringLiteral("format=duration"),
+                          QStringLiteral("-of"), QStringLiteral("default=nw=1:nk=1"), video});
+    if (!probe.waitForFinished(kProbeMilliseconds) || probe.exitCode() != 0) return std::nullopt;
+    bool read = false;
+    const double seconds =
+        QString::fromLatin1(probe.readAllStandardOutput()).trimmed().toDouble(&read);
+    if (!read || !(seconds > 0)) return std::nullopt;
+    return seconds;
+}
+
+std::vector<VideoFrame> FramesOf(const QString& video, double seconds) {
+    const QString base = QFileInfo(video).completeBaseName();
+    std::vector<VideoFrame> frames;
+    for (int k = 0; k / kFramesPerSecond < seconds; ++k) {
+        frames.push_back({QStringLiteral("%1 %2.jpg").arg(base).arg(k + 1, 5, 10, QChar(u'0')),
+                          k / kFramesPerSecond});
+    }
+    return frames;
+}
+
+QString VideoTimeText(double seconds) {
+    const int whole = static_cast<int>(std::floor(seconds));
+    return QStringLiteral("%1:%2")
+        .arg(whole / 60, 2, 10, QChar(u'0'))
+        .arg(whole % 60, 2, 10, QChar(u'0'));
+}
+
+QStringList FrameScript(const QString& programDir, const QString& video, const QString& ffmpeg,
+                        const std::vector<VideoFrame>& frames) {
+    QStringList lines{QStringLiteral("@echo off"), QStringLiteral("cls")};
+    for (const VideoFrame& frame : frames) {
+        // Seeking before the input decodes from the key frame before the
+        // time, not from the start. The frame is shrunk, never enlarged,
+        // to 1600 pixels on its longer side.
+        lines << Quoted(ffmpeg) + QStringLiteral(" -v error -ss ") +
+                     QString::number(frame.seconds, 'f', 3) + QStringLiteral(" -i ") +
+                     Quoted(video) +
+                     QStringLiteral(
+                         " -frames:v 1 -vf scale=iw*min(1\\,1600/max(iw\\,ih)):-2 "
+                         "-q:v 2 -y ") +
+                     Quoted(PreparedCopy(programDir, frame.name));
+    }
+    return lines;
+}
+
+void PrepareVideoFrames(const QString& programDir, const QString& video, const QString& ffmpeg,
+                        const std::vector<VideoFrame>& frames, ScriptRunner& runner,
+                        UserPort& port) {
+    StartPreparation(programDir, FrameScript(programDir, video, ffmpeg, frames), runner);
+    if (frames.size() >= 2) runner.WaitForFile(PreparedCopy(programDir, frames[1].name), port);
+}
+
+QString VideoToolMissingText() {
+    return QStringLiteral(
+        "Per leggere un video serve ffmpeg (pacchetto Debian \"ffmpeg\"), che non è stato "
+        "trovato né accanto a Banmark né nel PATH.\r\nInstallarlo, oppure estrarre dal video "
+        "una foto ogni mezzo secondo e indicare la prima e l'ultima.");
+}
