@@ -44,12 +44,13 @@ QStringList PreparationScript(const QString& programDir, const PhotoSeries& seri
     return lines;
 }
 
-void StartPreparation(const QString& programDir, const QStringList& script, ScriptRunner& runner) {
+void StartPreparation(const QString& programDir, const QStringList& script, ScriptRunner& runner,
+                      bool filesAppearWhole) {
     runner.Stop();  // an earlier series still converting must not write into the new one
     emptyWorkingFolder(programDir);
     const QString path = programDir + QStringLiteral("temp.bat");
     writeScript(path, script);
-    runner.Start(path);
+    runner.Start(path, 0, filesAppearWhole);
 }
 
 void PreparePhotos(const QString& programDir, const PhotoSeries& series, const QString& converter,

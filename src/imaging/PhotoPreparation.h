@@ -24,8 +24,9 @@ QStringList PreparationScript(const QString& programDir, const PhotoSeries& seri
                               const QString& converter);
 
 // Empties the working folder, writes the script there as "temp.bat" (lines
-// ended by CR LF) and starts it in the background.
-void StartPreparation(const QString& programDir, const QStringList& script, ScriptRunner& runner);
+// ended by CR LF) and starts it in the background (ScriptRunner::Start).
+void StartPreparation(const QString& programDir, const QStringList& script, ScriptRunner& runner,
+                      bool filesAppearWhole = false);
 
 // Has the series prepared in the background: the working folder emptied,
 // the script written (lines ended by CR LF) and started. Returns once the

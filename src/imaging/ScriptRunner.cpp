@@ -34,8 +34,9 @@ void copyFile(const QString& from, const QString& to) {
 
 ScriptRunner::~ScriptRunner() { Stop(); }
 
-void ScriptRunner::Start(const QString& scriptPath, int linesAtOnce) {
+void ScriptRunner::Start(const QString& scriptPath, int linesAtOnce, bool filesAppearWhole) {
     Stop();
+    filesAppearWhole_ = filesAppearWhole;
     QFile script(scriptPath);
     lines_ = script.open(QIODevice::ReadOnly)
                  ? QString::fromUtf8(script.readAll())
@@ -90,7 +91,8 @@ void ScriptRunner::markWritten(const QString& path) {
 bool ScriptRunner::WaitForFile(const QString& path, UserPort& port) {
     const QString wanted = normalPath(path);
     std::unique_lock<std::mutex> lock(mutex_);
-    while (!written_.contains(wanted) && workersRunning_ > 0) {
+    while (!written_.contains(wanted) && workersRunning_ > 0 &&
+           !(filesAppearWhole_ && QFileInfo::exists(path))) {
         changed_.wait_for(lock, std::chrono::milliseconds(kPollMilliseconds));
         lock.unlock();
         port.ProcessEvents();

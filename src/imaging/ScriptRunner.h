@@ -27,14 +27,17 @@ public:
 
     // Starts the lines of a script file (CR LF or LF line ends, UTF-8) in
     // order, at most linesAtOnce of them running at a time (one per core
-    // when not given), after stopping a script still running.
-    void Start(const QString& scriptPath, int linesAtOnce = 0);
+    // when not given), after stopping a script still running. filesAppearWhole:
+    // the script's programs write each file under another name and rename
+    // it once complete, so a file that is there is whole, even while the
+    // line that writes it (and more files) is still running.
+    void Start(const QString& scriptPath, int linesAtOnce = 0, bool filesAppearWhole = false);
     // Stops the script: the programs running are ended, no further line runs.
     void Stop();
 
     // Waits, letting the window handle events, until the script has written
-    // the file (the last path of a line), or has ended without a line for
-    // it. Returns whether the file exists then.
+    // the file (the last path of a line; any file once there when files
+    // appear whole), or has ended without a line for it. Returns whether the file exists then.
     bool WaitForFile(const QString& path, UserPort& port);
 
 private:
@@ -49,5 +52,6 @@ private:
     std::mutex mutex_;
     std::condition_variable changed_;
     QSet<QString> written_;
+    bool filesAppearWhole_ = false;
     int workersRunning_ = 0;
 };

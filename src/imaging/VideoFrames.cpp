@@ -19,6 +19,10 @@ const QStringList kVideoExtensions{QStringLiteral("mp4"),  QStringLiteral("mov")
 
 // ffprobe's answer within this long, or none: it reads only the file's header.
 constexpr int kProbeMilliseconds = 20000;
+// The frames one ffmpeg run takes out, one after the other: a run seeks to
+// the key frame before its first and decodes on from there, which costs as
+// much as decoding a few seconds of video.
+constexpr int kFramesPerRun = 20;
 
 }  // namespace
 
@@ -63,6 +67,7 @@ std::vector<VideoFrame> FramesOf(const QString& video, double seconds) {
     const QString base = QFileInfo(video).completeBaseName();
     std::vector<VideoFrame> frames;
     for (int k = 0; k / kFramesPerSecond < seconds; ++k) {
+        // As ffmpeg numbers its files (FrameScript).
         frames.push_back({QStringLiteral("%1 %2.jpg").arg(base).arg(k + 1, 5, 10, QChar(u'0')),
                           k / kFramesPerSecond});
     }
@@ -79,17 +84,23 @@ QString VideoTimeText(double seconds) {
 QStringList FrameScript(const QString& programDir, const QString& video, const QString& ffmpeg,
                         const std::vector<VideoFrame>& frames) {
     QStringList lines{QStringLiteral("@echo off"), QStringLiteral("cls")};
-    for (const VideoFrame& frame : frames) {
+    const QString names =
+        PreparedCopy(programDir, QFileInfo(video).completeBaseName() + QStringLiteral(" %05d.jpg"));
+    for (std::size_t first = 0; first < frames.size(); first += kFramesPerRun) {
         // Seeking before the input decodes from the key frame before the
-        // time, not from the start. The frame is shrunk, never enlarged,
-        // to 1600 pixels on its longer side.
+        // time, not from the start. The frames are shrunk, never enlarged,
+        // to 1600 pixels on their longer side, and each is written under
+        // another name first, so that it is whole once it is there.
         lines << Quoted(ffmpeg) + QStringLiteral(" -v error -ss ") +
-                     QString::number(frame.seconds, 'f', 3) + QStringLiteral(" -i ") +
-                     Quoted(video) +
-                     QStringLiteral(
-                         " -frames:v 1 -vf scale=iw*min(1\\,1600/max(iw\\,ih)):-2 "
-                         "-q:v 2 -y ") +
-                     Quoted(PreparedCopy(programDir, frame.name));
+                     QString::number(frames[first].seconds, 'f', 3) + QStringLiteral(" -t ") +
+                     QString::number(kFramesPerRun / kFramesPerSecond, 'f', 3) +
+                     QStringLiteral(" -i ") + Quoted(video) +
+                     QStringLiteral(" -vf fps=%1,scale=iw*min(1\\,1600/max(iw\\,ih)):-2")
+                         .arg(kFramesPerSecond) +
+                     QStringLiteral(" -frames:v %1 -start_number %2 -atomic_writing 1 -q:v 2 -y ")
+                         .arg(kFramesPerRun)
+                         .arg(first + 1) +
+                     Quoted(names);
     }
     return lines;
 }
@@ -97,7 +108,7 @@ QStringList FrameScript(const QString& programDir, const QString& video, const Q
 void PrepareVideoFrames(const QString& programDir, const QString& video, const QString& ffmpeg,
                         const std::vector<VideoFrame>& frames, ScriptRunner& runner,
                         UserPort& port) {
-    StartPreparation(programDir, FrameScript(programDir, video, ffmpeg, frames), runner);
+    StartPreparation(programDir, FrameScript(programDir, video, ffmpeg, frames), runner, true);
     if (frames.size() >= 2) runner.WaitForFile(PreparedCopy(programDir, frames[1].name), port);
 }
 

@@ -45,8 +45,9 @@ std::vector<VideoFrame> FramesOf(const QString& video, double seconds);
 QString VideoTimeText(double seconds);
 
 // The lines of the preparation script "temp.bat" for a video: one ffmpeg
-// run per frame, each seeking to its time and writing the frame into the
-// working folder, so that the frames come out in order, on every core.
+// run per few seconds of it, each seeking to its start and writing its
+// frames into the working folder, so that the frames come out in order, on
+// every core.
 QStringList FrameScript(const QString& programDir, const QString& video, const QString& ffmpeg,
                         const std::vector<VideoFrame>& frames);
 
