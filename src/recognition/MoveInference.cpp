@@ -220,7 +220,9 @@ InferenceResult InferMoves(GameRecord& game, const PositionChanges& changes, Use
     }
     state.SituationLines[5].clear();
     bool anomaly = changes.colourChanged || breaksCountRules(changes, rec.HandicapCollecting);
-    anomaly = playedOutOfTurn(state, changes) || anomaly;
+    // A pass cannot be seen on photographs taken at intervals: a player may
+    // play twice in a row.
+    if (!rec.IntervalPhotos) anomaly = playedOutOfTurn(state, changes) || anomaly;
     if (!anomaly && !rec.TwoMovesExpected) {
         RecordMove(game, rec.NewStones[0]);
         ++state.MoveCount;

@@ -186,45 +186,49 @@ TEST_F(BatchEndToEndTest, AGameUnderAKnockedCameraOnAFoldingBoard) {
     EXPECT_EQ(recordOf(game, {}, photograph(game, look)).moves, gtpMoves(game.moves, 19));
 }
 
-// Photographs taken every few seconds: each position shows in two or
-// three of them, a hand over the board in some, and once two moves are made
-// between two photographs. Nothing is asked, no pass is read into an
-// unchanged photograph, and the hand's photographs are left unread.
+// Photographs taken every few seconds of a 100-move game (its passes left
+// out: none can be seen): a hand in one photograph of three, on its way to
+// the point, now and then putting the stone on another point first, and a
+// player leaning over the board. Nothing is asked, and the photographs with
+// a hand or the player are left unread. The same photographs as a video
+// give the game again, each move with its time in the video.
 TEST_F(BatchEndToEndTest, PhotographsAtIntervalsGiveTheGameWithoutAQuestion) {
-    SgfGame game = NineLineGame();
-    game.moves.erase(std::find_if(game.moves.begin(), game.moves.end(),
-                                  [](const GameMove& move) { return move.pass; }),
-                     game.moves.end());
-    SeriesLook look = LookFor(9, {1200, 900});
-    for (int position = 0; position <= static_cast<int>(game.moves.size()); ++position) {
-        if (position == 7) continue;  // moves 7 and 8 between two photographs
-        if (position % 4 == 2) {      // a hand on its way to the point
-            look.shown.push_back(look.shown.back());
-            look.handRows[static_cast<int>(look.shown.size())] = 4;
+    SgfGame game = NineteenLineGame();
+    game.moves.resize(100);
+    std::erase_if(game.moves, [](const GameMove& move) { return move.pass; });
+    SeriesLook look = LookFor(19, {1600, 1200});
+    look.shown = {0, 0};
+    for (int move = 1; move <= static_cast<int>(game.moves.size()); ++move) {
+        const int hand = static_cast<int>(look.shown.size()) + 1;
+        look.handRows[hand] = move % 19;
+        if (move % 10 == 3) look.movedStones[hand] = {move % 19, 18 - move % 7};
+        look.shown.insert(look.shown.end(), {move % 10 == 3 ? move : move - 1, move, move});
+        if (move % 25 == 0) {
+            look.leaning.insert(static_cast<int>(look.shown.size()) + 1);
+            look.shown.push_back(move);
         }
-        look.shown.insert(look.shown.end(), 2 + position % 2, position);
     }
     const QStringList series = photograph(game, look);
     const BatchRun run = batch(kSgfOnly + QStringList{"--interval"}, series);
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_FALSE(run.err.contains("?")) << run.err.toStdString();
-    EXPECT_EQ(ReplayWithGnuGo(run.files().first()).moves, gtpMoves(game.moves, 9));
+    EXPECT_EQ(ReplayWithGnuGo(run.files().first()).moves, gtpMoves(game.moves, 19));
 
     // The same photographs as a video, two a second: the game again, each
     // move with the time it showed at.
     const QString video = photos.path() + "partita/partita.mp4";
     ASSERT_EQ(QProcess::execute("ffmpeg", {"-v", "error", "-framerate", "2", "-i",
-                                           photos.path() + "partita/IMG_%04d.jpg", "-c:v",
-                                           "libx264", "-crf", "16", "-pix_fmt", "yuv420p", video}),
+                                           photos.path() + "partita/IMG_%04d.jpg", "-r", "10",
+                                           "-c:v", "libx264", "-pix_fmt", "yuv420p", video}),
               0);
     const BatchRun filmed = batch(kSgfOnly + QStringList{video});
     ASSERT_EQ(filmed.status, 0) << filmed.err.toStdString();
-    EXPECT_EQ(ReplayWithGnuGo(filmed.files().first()).moves, gtpMoves(game.moves, 9));
+    EXPECT_EQ(ReplayWithGnuGo(filmed.files().first()).moves, gtpMoves(game.moves, 19));
     QFile sgf(filmed.files().first());
     ASSERT_TRUE(sgf.open(QIODevice::ReadOnly));
     const QString text = QString::fromLatin1(sgf.readAll());
     EXPECT_EQ(text.count("]C["), static_cast<int>(game.moves.size()));
-    EXPECT_TRUE(text.contains(QRegularExpression(";B\\[..\\]C\\[00:01\\]"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression(";B\\[..\\]C\\[00:02\\]"))) << text.toStdString();
 
     // Without ffmpeg the user is told so, and nothing runs.
     environment.insert("PATH", program.path());

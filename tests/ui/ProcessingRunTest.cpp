@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -123,6 +124,32 @@ TEST_F(ProcessingRun, TheWindowTakesASeriesFromTheOptionsToTheSummary) {
     EXPECT_TRUE(sgf.readAll().contains(";B[ee];W[gc];B[cg];W[cc])"));
     EXPECT_FALSE(QImage(base + ".png").isNull());
     EXPECT_FALSE(window->isVisible());  // the program ends after the summary
+}
+
+// A video of the same game, each position filmed for a second or more and
+// the last move half a second: the video alone is the series, and nothing
+// is asked but the grid and Black's side.
+TEST_F(ProcessingRun, AVideoAloneIsAWholeGameAskingNothing) {
+    SgfGame game;
+    game.boardSize = 9;
+    game.moves = {{kBlack, false, 4, 4}, {kWhite, false, 6, 2}, {kBlack, false, 2, 6}};
+    SeriesLook look = LookFor(9, {1200, 900});
+    look.prefix = "V";
+    look.shown = {0, 0, 1, 1, 1, 2, 2, 3};
+    ASSERT_EQ(RenderPhotoSeries(game, photos.path() + "video", look).size(), 8);
+    const QString video = photos.path() + "partita.webm";
+    ASSERT_EQ(QProcess::execute("ffmpeg", {"-v", "error", "-framerate", "2", "-i",
+                                           photos.path() + "video/V%04d.jpg", video}),
+              0);
+    options().txtPrimoFile->setText(video);
+    User user(*window, program);
+    QTest::mouseClick(options().cmdElabora, Qt::LeftButton);
+
+    ASSERT_EQ(user.messages.size(), 1) << user.messages.join('|').toStdString();
+    QFile sgf(photos.path() + "Bianchi - Rossi.sgf");
+    ASSERT_TRUE(sgf.open(QIODevice::ReadOnly));
+    const QByteArray text = sgf.readAll();
+    EXPECT_TRUE(text.contains(";B[ee]C[00:01];W[gc]C[00:03];B[cg]C[00:03])")) << text.toStdString();
 }
 
 TEST_F(ProcessingRun, ALastPhotoNotAfterTheFirstTurnsRed) {

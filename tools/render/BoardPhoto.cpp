@@ -291,6 +291,19 @@ void PaintHand(QPainter& painter, const BoardView& view, QSize photoSize, int bo
     painter.restore();
 }
 
+// Dark hair over a shirt's shoulders, coming up from the photo's bottom edge
+// to a fifth of its height.
+void PaintLeaningPlayer(QPainter& painter, QSize photoSize) {
+    const double w = photoSize.width(), h = photoSize.height();
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(52, 64, 92));
+    painter.drawRoundedRect(QRectF(0.22 * w, 0.9 * h, 0.56 * w, 0.3 * h), 0.08 * w, 0.08 * w);
+    painter.setBrush(QColor(38, 28, 22));
+    painter.drawEllipse(QPointF(0.5 * w, 0.86 * h), 0.11 * w, 0.11 * h);
+    painter.restore();
+}
+
 QImage ThroughJpeg(const QImage& photo, int quality) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -324,6 +337,7 @@ BoardPhoto RenderBoardPhoto(const BoardPhotoSetup& setup) {
     PaintBoardTop(painter, view, setup, finish.top, random);
     PaintStones(painter, view, setup.boardSize, setup.stones, setup.stoneSet, random);
     if (setup.handRow) PaintHand(painter, view, setup.photoSize, *setup.handRow);
+    if (setup.leaning) PaintLeaningPlayer(painter, setup.photoSize);
     painter.end();
     ExposeWithNoise(photo, setup, random);
 

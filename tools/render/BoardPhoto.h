@@ -72,6 +72,9 @@ struct BoardPhotoSetup {
     // none: no hand. Only the hand and its shadow differ from the photo
     // without it.
     std::optional<int> handRow = std::nullopt;
+    // A player leaning over the board from the photo's bottom edge: head
+    // and shoulders over the near rows of its middle.
+    bool leaning = false;
     // A folding board's fold: a thin dark seam across the whole board, wood
     // edge to wood edge, kSeamBelowCentre spacings below the centre row.
     bool seam = false;

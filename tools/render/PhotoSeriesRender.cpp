@@ -9,6 +9,7 @@
 #include <optional>
 #include <random>
 
+#include "game/GameState.h"
 #include "render/BoardView.h"
 #include "render/PhotoTextures.h"
 #include "render/SeriesPositions.h"
@@ -83,7 +84,7 @@ Camera Knocked(int boardSize, const SeriesLook& look, std::mt19937& random) {
 // Whether two setups of one series give the same photo.
 bool SamePhoto(const BoardPhotoSetup& a, const BoardPhotoSetup& b) {
     return a.stones == b.stones && a.exposure == b.exposure && a.whiteBalance == b.whiteBalance &&
-           a.handRow == b.handRow && a.camera == b.camera;
+           a.handRow == b.handRow && a.leaning == b.leaning && a.camera == b.camera;
 }
 
 // The renderer keeps only the decoded photo, so it is encoded once more.
@@ -93,6 +94,21 @@ QByteArray JpegBytes(const QImage& image, int quality) {
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "JPG", quality);
     return bytes;
+}
+
+// Moves the stone that the position has and the one before it lacks onto
+// the point `to`, when that point is free.
+void MoveNewestStone(BoardPosition& position, const BoardPosition& before, int boardSize,
+                     QPoint to) {
+    const int target = to.x() + to.y() * boardSize;
+    if (target < 0 || target >= static_cast<int>(position.size()) || position[target] != kEmpty)
+        return;
+    for (std::size_t k = 0; k < position.size(); ++k) {
+        if (before[k] == kEmpty && position[k] != kEmpty) {
+            std::swap(position[k], position[target]);
+            return;
+        }
+    }
 }
 
 // The positions photographed, in order, of the count the game has; none
@@ -171,8 +187,13 @@ QStringList RenderPhotoSeries(const SgfGame& game, const QString& folder, const 
         BoardPhotoSetup next = setup;
         next.stones = (*positions)[index];
         DriftLight(look, drift, next);
-        const auto hand = look.handRows.find(written.size() + 1);
+        const int photo = static_cast<int>(written.size()) + 1;
+        const auto hand = look.handRows.find(photo);
         next.handRow = hand == look.handRows.end() ? std::nullopt : std::optional(hand->second);
+        next.leaning = look.leaning.count(photo) > 0;
+        if (const auto moved = look.movedStones.find(photo); moved != look.movedStones.end())
+            MoveNewestStone(next.stones, index > 0 ? (*positions)[index - 1] : next.stones,
+                            game.boardSize, moved->second);
         if (knocks && !written.isEmpty()) next.camera = Knocked(game.boardSize, look, knock);
         if (written.isEmpty() || !SamePhoto(next, setup)) {
             const BoardPhoto photo = RenderBoardPhoto(next);

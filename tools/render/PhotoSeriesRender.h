@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPoint>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <map>
+#include <set>
 #include <vector>
 
 #include "render/BoardPhoto.h"
@@ -36,6 +38,11 @@ struct SeriesLook {
     // The photos (numbered from 1) that show a hand over the board's left
     // edge, each with the row the hand reaches to.
     std::map<int, int> handRows;
+    // The photos (numbered from 1) in which a player leans over the board.
+    std::set<int> leaning;
+    // The photos (numbered from 1) in which the newest stone lies on another
+    // point, this one (x, y), before the hand moves it to its own.
+    std::map<int, QPoint> movedStones;
     // A hand-held camera knocked between photos: from the second photo on,
     // each photo's picture is shifted by up to knockPixels in x and in y
     // and turned by up to knockDegrees, drawn afresh for every photo from
