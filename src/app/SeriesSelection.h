@@ -20,7 +20,7 @@ struct SelectedSeries {
     // empty for photographs.
     QString video;
     std::vector<VideoFrame> frames;
-    QString ffmpeg;
+    QString ffmpeg;  // the program that takes the frames out
 };
 
 // The position of a file name in a list, letter case ignored; of several
@@ -30,8 +30,9 @@ int FindPhotoName(const QStringList& names, const QString& name);
 // Checks what processing needs before anything changes: the first
 // photograph in its folder's list, the last one in its folder's list and
 // after the first, a rules text; or a video as the first photograph, which
-// needs no last one, ffmpeg and a length ffprobe can tell. On the first failure the user hears a
-// beep, the field is marked and std::nullopt comes back. The program's photo list is left on the
-// last photograph's folder.
+// needs no last one. On the first failure the user hears a beep, the field
+// is marked and std::nullopt comes back; a video without ffmpeg, or one
+// whose length ffprobe cannot tell, is told in a message instead. The
+// program's photo list is left on the last photograph's folder.
 std::optional<SelectedSeries> SelectSeries(Program& program, const QString& firstPhoto,
                                            const QString& lastPhoto, UserPort& port);

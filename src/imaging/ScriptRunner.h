@@ -37,7 +37,8 @@ public:
 
     // Waits, letting the window handle events, until the script has written
     // the file (the last path of a line; any file once there when files
-    // appear whole), or has ended without a line for it. Returns whether the file exists then.
+    // appear whole), or has ended without a line for it. Returns whether
+    // the file exists then.
     bool WaitForFile(const QString& path, UserPort& port);
 
 private:

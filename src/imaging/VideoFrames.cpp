@@ -24,64 +24,11 @@ constexpr int kProbeMilliseconds = 20000;
 // much as decoding a few seconds of video.
 constexpr int kFramesPerRun = 20;
 
-}  // namespace
-
-bool IsVideoFile(const QString& path) {
-    return kVideoExtensions.contains(QFileInfo(path).suffix().toLower());
-}
-
-QStringList VideoPatterns() {
-    QStringList patterns;
-    for (const QString& extension : kVideoExtensions) patterns << QStringLiteral("*.") + extension;
-    return patterns;
-}
-
-QString FindVideoTool(const QString& name, const QString& programDir,
-                      const QStringList& searchPath) {
-    const QString own = programDir + name;
-    if (QFileInfo(own).isExecutable()) return own;
-    if (searchPath.isEmpty()) return {};  // an empty list would mean the system's path
-    return QStandardPaths::findExecutable(name, searchPath);
-}
-
-QString FindVideoTool(const QString& name, const QString& programDir) {
-    const QString path = QProcessEnvironment::systemEnvironment().value(QStringLiteral("PATH"));
-    return FindVideoTool(name, programDir, path.split(QDir::listSeparator(), Qt::SkipEmptyParts));
-}
-
-std::optional<double> VideoSeconds(const QString& ffprobe, const QString& video) {
-    if (ffprobe.isEmpty()) return std::nullopt;
-    QProcess probe;
-    probe.start(ffprobe, {QStringLiteral("-v"), QStringLiteral("error"),
-                          QStringLiteral("-show_entries"), QStringLiteral("format=duration"),
-                          QStringLiteral("-of"), QStringLiteral("default=nw=1:nk=1"), video});
-    if (!probe.waitForFinished(kProbeMilliseconds) || probe.exitCode() != 0) return std::nullopt;
-    bool read = false;
-    const double seconds =
-        QString::fromLatin1(probe.readAllStandardOutput()).trimmed().toDouble(&read);
-    if (!read || !(seconds > 0)) return std::nullopt;
-    return seconds;
-}
-
-std::vector<VideoFrame> FramesOf(const QString& video, double seconds) {
-    const QString base = QFileInfo(video).completeBaseName();
-    std::vector<VideoFrame> frames;
-    for (int k = 0; k / kFramesPerSecond < seconds; ++k) {
-        // As ffmpeg numbers its files (FrameScript).
-        frames.push_back({QStringLiteral("%1 %2.jpg").arg(base).arg(k + 1, 5, 10, QChar(u'0')),
-                          k / kFramesPerSecond});
-    }
-    return frames;
-}
-
-QString VideoTimeText(double seconds) {
-    const int whole = static_cast<int>(std::floor(seconds));
-    return QStringLiteral("%1:%2")
-        .arg(whole / 60, 2, 10, QChar(u'0'))
-        .arg(whole % 60, 2, 10, QChar(u'0'));
-}
-
-QStringList FrameScript(const QString& programDir, const QString& video, const QString& ffmpeg,
+// The lines of the preparation script "temp.bat" for a video: one ffmpeg
+// run per few seconds of it, each seeking to its start and writing its
+// frames into the working folder, so that the frames come out in order, on
+// every core.
+QStringList frameScript(const QString& programDir, const QString& video, const QString& ffmpeg,
                         const std::vector<VideoFrame>& frames) {
     QStringList lines{QStringLiteral("@echo off"), QStringLiteral("cls")};
     const QString names =
@@ -105,10 +52,64 @@ QStringList FrameScript(const QString& programDir, const QString& video, const Q
     return lines;
 }
 
+}  // namespace
+
+bool IsVideoFile(const QString& path) {
+    return kVideoExtensions.contains(QFileInfo(path).suffix().toLower());
+}
+
+QStringList VideoPatterns() {
+    QStringList patterns;
+    for (const QString& extension : kVideoExtensions) patterns << QStringLiteral("*.") + extension;
+    return patterns;
+}
+
+QString FindVideoTool(const QString& name, const QString& programDir) {
+    const QString own = programDir + name;
+    if (QFileInfo(own).isExecutable()) return own;
+    const QStringList path = QProcessEnvironment::systemEnvironment()
+                                 .value(QStringLiteral("PATH"))
+                                 .split(QDir::listSeparator(), Qt::SkipEmptyParts);
+    if (path.isEmpty()) return {};  // an empty list would mean the system's own
+    return QStandardPaths::findExecutable(name, path);
+}
+
+std::optional<double> VideoSeconds(const QString& ffprobe, const QString& video) {
+    if (ffprobe.isEmpty()) return std::nullopt;
+    QProcess probe;
+    probe.start(ffprobe, {QStringLiteral("-v"), QStringLiteral("error"),
+                          QStringLiteral("-show_entries"), QStringLiteral("format=duration"),
+                          QStringLiteral("-of"), QStringLiteral("default=nw=1:nk=1"), video});
+    if (!probe.waitForFinished(kProbeMilliseconds) || probe.exitCode() != 0) return std::nullopt;
+    bool read = false;
+    const double seconds =
+        QString::fromLatin1(probe.readAllStandardOutput()).trimmed().toDouble(&read);
+    if (!read || !(seconds > 0)) return std::nullopt;
+    return seconds;
+}
+
+std::vector<VideoFrame> FramesOf(const QString& video, double seconds) {
+    const QString base = QFileInfo(video).completeBaseName();
+    std::vector<VideoFrame> frames;
+    for (int k = 0; k / kFramesPerSecond < seconds; ++k) {
+        // As ffmpeg numbers its files (frameScript).
+        frames.push_back({QStringLiteral("%1 %2.jpg").arg(base).arg(k + 1, 5, 10, QChar(u'0')),
+                          k / kFramesPerSecond});
+    }
+    return frames;
+}
+
+QString VideoTimeText(double seconds) {
+    const int whole = static_cast<int>(std::floor(seconds));
+    return QStringLiteral("%1:%2")
+        .arg(whole / 60, 2, 10, QChar(u'0'))
+        .arg(whole % 60, 2, 10, QChar(u'0'));
+}
+
 void PrepareVideoFrames(const QString& programDir, const QString& video, const QString& ffmpeg,
                         const std::vector<VideoFrame>& frames, ScriptRunner& runner,
                         UserPort& port) {
-    StartPreparation(programDir, FrameScript(programDir, video, ffmpeg, frames), runner, true);
+    StartPreparation(programDir, frameScript(programDir, video, ffmpeg, frames), runner, true);
     if (frames.size() >= 2) runner.WaitForFile(PreparedCopy(programDir, frames[1].name), port);
 }
 

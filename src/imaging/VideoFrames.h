@@ -21,10 +21,7 @@ bool IsVideoFile(const QString& path);
 QStringList VideoPatterns();
 
 // Where a tool of the ffmpeg package ("ffmpeg", "ffprobe") is: beside the
-// program, or in one of the searchPath folders. "" when missing.
-QString FindVideoTool(const QString& name, const QString& programDir,
-                      const QStringList& searchPath);
-// The same with the system's search path.
+// program, or on the system's search path. "" when missing.
 QString FindVideoTool(const QString& name, const QString& programDir);
 
 // The length of the video in seconds, as ffprobe tells it; std::nullopt
@@ -43,13 +40,6 @@ std::vector<VideoFrame> FramesOf(const QString& video, double seconds);
 
 // "mm:ss", the time of a frame in the video (minutes beyond 99 go on).
 QString VideoTimeText(double seconds);
-
-// The lines of the preparation script "temp.bat" for a video: one ffmpeg
-// run per few seconds of it, each seeking to its start and writing its
-// frames into the working folder, so that the frames come out in order, on
-// every core.
-QStringList FrameScript(const QString& programDir, const QString& video, const QString& ffmpeg,
-                        const std::vector<VideoFrame>& frames);
 
 // Has the frames taken out in the background, as PreparePhotos has the
 // photographs prepared: the working folder emptied, the script written and
