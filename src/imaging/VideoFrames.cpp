@@ -1,9 +1,7 @@
 #include "imaging/VideoFrames.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <cmath>
 
@@ -67,11 +65,7 @@ QStringList VideoPatterns() {
 QString FindVideoTool(const QString& name, const QString& programDir) {
     const QString own = programDir + name;
     if (QFileInfo(own).isExecutable()) return own;
-    const QStringList path = QProcessEnvironment::systemEnvironment()
-                                 .value(QStringLiteral("PATH"))
-                                 .split(QDir::listSeparator(), Qt::SkipEmptyParts);
-    if (path.isEmpty()) return {};  // an empty list would mean the system's own
-    return QStandardPaths::findExecutable(name, path);
+    return QStandardPaths::findExecutable(name);
 }
 
 std::optional<double> VideoSeconds(const QString& ffprobe, const QString& video) {

@@ -17,9 +17,7 @@ IntervalWatch::Verdict IntervalWatch::judge(const GameState& state, const Positi
                                             bool covered, bool last) {
     // A photograph not read leaves the row of photographs as it was.
     if (covered) return Verdict::Nothing;
-    const bool unchanged = changes.newWhite == 0 && changes.newBlack == 0 &&
-                           changes.goneWhite == 0 && changes.goneBlack == 0;
-    if (unchanged) {
+    if (changes.unchanged()) {
         unsettled_.clear();
         return Verdict::Nothing;
     }

@@ -28,10 +28,6 @@ constexpr int kChoiceCorrect = 3;
 constexpr int kChoiceRecalibrate = 4;
 constexpr int kChoiceAbandon = 999;
 
-bool isUnchanged(const PositionChanges& c) {
-    return c.newWhite == 0 && c.newBlack == 0 && c.goneWhite == 0 && c.goneBlack == 0;
-}
-
 QString otherPlayer(const QString& player) {
     return player == kBlackPlayer ? kWhitePlayer : kBlackPlayer;
 }
@@ -207,7 +203,7 @@ InferenceResult InferMoves(GameRecord& game, const PositionChanges& changes, Use
     // Only a retry asked for below sends the same photograph round again; an
     // ignored unchanged photograph must not come back with its question.
     rec.RetryPhoto = false;
-    if (isUnchanged(changes)) {
+    if (changes.unchanged()) {
         // A pass cannot be told from a photograph taken before the next move.
         if (!rec.IntervalPhotos) recordPass(game, port);
         return InferenceResult::Continue;

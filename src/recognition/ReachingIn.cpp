@@ -76,8 +76,8 @@ std::vector<int> spread(std::vector<int> seeds, const std::vector<bool>& changed
     while (!seeds.empty()) {
         const int k = seeds.back();
         seeds.pop_back();
+        if (reached[k] || !changed[k]) continue;
         const int x = k % columns, y = k / columns;
-        if (x < 0 || y < 0 || x >= columns || y >= rows || reached[k] || !changed[k]) continue;
         reached[k] = true;
         joined.push_back(k);
         if (x + 1 < columns) seeds.push_back(k + 1);

@@ -16,6 +16,11 @@ struct PositionChanges {
     int goneWhite = 0;           // empty now, white before
     int goneBlack = 0;           // empty now, black before
     bool colourChanged = false;  // a stone is now of the other colour
+
+    // No stone came or went; a stone that changed colour alone is no change.
+    bool unchanged() const {
+        return newWhite == 0 && newBlack == 0 && goneWhite == 0 && goneBlack == 0;
+    }
 };
 
 // What the recognition of a game keeps between photographs.
