@@ -10,6 +10,7 @@ packages=(
     dpkg-dev file                  # the Debian package: dpkg-shlibdeps
     qt6-base-dev                   # Qt 6 Core, Gui, Widgets, Test
     libopencv-dev                  # OpenCV: core, imgproc
+    libpng-dev                     # the kifu sheet's PNG
     libgtest-dev libbenchmark-dev  # tests and benchmarks
     imagemagick                    # the photo and kifu converter
     ffmpeg                         # frames out of a game's video

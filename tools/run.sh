@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Banmark and processes the sample game:
-# its photo series is rendered once into build/sample-series, then
-# banmark-batch turns it into an SGF file and a kifu sheet next to the photos.
+# Installs what is missing, builds the two programs and the renderer (not
+# the tests) and processes the sample game: its photo series is rendered
+# once into build/sample-series, then banmark-batch turns it into an SGF
+# file and a kifu sheet next to the photos.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/build.sh
+bash tools/build.sh banmark banmark-batch banmark-render-series
 series=build/sample-series
 if [ ! -e "$series/IMG_0001.jpg" ]; then
     rm -rf "$series"

@@ -16,7 +16,8 @@ QImage RenderKifuSheet(const SgfRecord& record, const GameDetails& details,
                        const KifuLayout& layout);
 
 // Stores the sheet as base + ".png" in grey scale with the white border that
-// brings it to the chosen width; as base + ".bmp" when the converter is
+// brings it to the chosen width (written here when every pixel is a grey,
+// through the converter otherwise); as base + ".bmp" when the converter is
 // missing (8-bit when every pixel is a grey). False when not even the BMP
 // could be written.
 bool SaveKifuSheet(const QImage& sheet, const KifuLayout& layout, const QString& base,
