@@ -1,6 +1,6 @@
 // The kifu sheet of a 250-move 19-line game with handicap stones, captures
-// and passes: drawn alone, and drawn and saved as a grey-scale PNG through
-// the converter, at 3200 and 9600 pixels wide.
+// and passes: drawn alone, and drawn and saved as a grey-scale PNG (with the
+// converter present, as a user has it), at 3200 and 9600 pixels wide.
 #include <benchmark/benchmark.h>
 
 #include <QTemporaryDir>

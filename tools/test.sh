@@ -5,5 +5,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/build.sh
-ctest --test-dir build --output-on-failure
+ctest --test-dir build --output-on-failure -j "$(nproc)"
 bash tools/sanitize.sh

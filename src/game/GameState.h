@@ -94,3 +94,10 @@ struct GameState {
         GridPoints = grid.points;
     }
 };
+
+// The time in its video of the frame whose prepared copy is `photo`, "mm:ss";
+// empty for a photograph.
+inline QString FrameTimeOf(const GameState& state, const QString& photo) {
+    const auto time = state.FrameTimes.find(photo);
+    return time == state.FrameTimes.end() ? QString() : time->second;
+}

@@ -70,8 +70,7 @@ std::vector<SgfMove> SgfMovesOf(const GameState& state, int moveCount,
     for (int m = 1; m <= moveCount; ++m) {
         std::optional<SgfMove> move = SgfMoveOf(state.Moves(m, 1), orientation);
         if (!move) continue;
-        const auto time = state.FrameTimes.find(state.Moves(m, 0));
-        if (time != state.FrameTimes.end()) move->comment = time->second;
+        move->comment = FrameTimeOf(state, state.Moves(m, 0));
         moves.push_back(*move);
     }
     return moves;

@@ -229,10 +229,10 @@ void frmWarning::showMainPhoto() {
     const QString& photo = state.Moves(ShownMove, 0);
     showOnMain(photo);
     // A frame of a video is told by its time in the video.
-    const auto time = state.FrameTimes.find(photo);
+    const QString time = FrameTimeOf(state, photo);
     main_.setWindowTitle(QString::number(ShownMove) + QStringLiteral(". ") +
                          state.Moves(ShownMove, 1) + QStringLiteral(" - ") +
-                         (time == state.FrameTimes.end() ? photo : time->second) + kCaptionSuffix);
+                         (time.isEmpty() ? photo : time) + kCaptionSuffix);
 }
 
 void frmWarning::showOnMain(const QString& photo) {

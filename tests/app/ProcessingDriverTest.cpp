@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -183,29 +182,4 @@ TEST_F(ProcessingDriverTest, AnEscapeLeftFromAnEarlierRunOffersTheDefaultGrid) {
     program.AbortRequested = true;
     EXPECT_EQ(sizeOfferedAtTheGridCheck(), 19);
     EXPECT_TRUE(toldToGoBack());
-}
-
-TEST_F(ProcessingDriverTest, AnAbandonedRunKeepsItsMovesAndWritesNothing) {
-    // Move 5's photograph is missing: the next one shows two new stones.
-    QTemporaryDir folder;
-    for (int k = 1; k <= 10; ++k) {
-        const QString name = QString("IMG_%1.jpg").arg(k, 4, 10, QChar('0'));
-        if (k == 6) continue;
-        ASSERT_TRUE(QFile::copy(photo(name), folder.filePath(name)));
-    }
-    program.options.saveSgf = true;
-    program.options.saveKifu = true;
-    port.anomalyChoices = {999};  // the dialog's exit
-    const ProcessingRequest request{folder.filePath("IMG_0001.jpg"),
-                                    folder.filePath("IMG_0010.jpg"), std::nullopt};
-    EXPECT_EQ(ProcessPhotoSeries(program, request, port, port).outcome,
-              ProcessingOutcome::Abandoned);
-    EXPECT_TRUE(toldToGoBack());
-    EXPECT_EQ(program.state.MoveCount, 5);  // the move under analysis
-    for (int m = 1; m <= 4; ++m) {
-        const GameMove& move = kGame[m - 1];
-        EXPECT_EQ(program.state.Moves(m, 1), StoneMoveText(move.colour, move.x, move.y, 9));
-    }
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 9);
-    EXPECT_EQ(port.sideChoices, 0);
 }

@@ -20,8 +20,4 @@ TEST(WorkingFiles, RemoveTempFilesClearsTheWorkingFilesAndWritesTheSettings) {
     EXPECT_FALSE(program.exists("temp"));
     EXPECT_EQ(program.read("photo.jpg"), "kept");
     EXPECT_TRUE(program.read("Banmark.ini").contains("SaveKifu=0\r\n"));
-
-    // Nothing to delete is no error.
-    RemoveTempFiles(program.path(), options);
-    EXPECT_TRUE(program.exists("Banmark.ini"));
 }

@@ -67,7 +67,10 @@ private:
 
 }  // namespace
 
-TEST_F(BadInputTest, DamagedFilesInsideTheSeriesAreSkippedAndTheGameGoesOn) {
+// Damaged files and a note named as photographs of the series cannot be
+// read; a photograph of the game's end named otherwise is no photograph of
+// the series, though read it would show three moves at once.
+TEST_F(BadInputTest, DamagedFilesAndPhotosNamedOtherwiseAreSkippedAndTheGameGoesOn) {
     const SgfGame game = openingOf(6);
     const QStringList series = photograph(game);
     QByteArray corrupt("\xFF\xD8\xFF\xE0\x00\x10JFIF", 10);
@@ -75,6 +78,7 @@ TEST_F(BadInputTest, DamagedFilesInsideTheSeriesAreSkippedAndTheGameGoesOn) {
     photos.write("partita/IMG_0003a.jpg", corrupt);
     photos.write("partita/IMG_0004a.jpg", QByteArray());
     photos.write("partita/IMG_0005a.jpg", "Appunti: partita giocata al circolo.\n");
+    ASSERT_TRUE(QFile::copy(series.last(), photoFolder() + "IMG_0004 da Marco.jpg"));
 
     const BatchRun run = batch(kSgfOnly, series);
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
@@ -138,9 +142,12 @@ TEST_F(BadInputTest, AnOutputFolderThatCannotBeWrittenIsReportedAndLeftAsItWas) 
     forbidWriting(photoFolder());
     const BatchRun run = batch({"--rules", "Japanese", "--black-side", "S"}, series);
     EXPECT_EQ(run.status, 5);
-    EXPECT_TRUE(
-        run.err.contains("Impossibile salvare il file: \"" + photoFolder() + "Banmark.sgf\"."))
+    EXPECT_TRUE(run.err.contains("Impossibile salvare il file: \"" + photoFolder() +
+                                 "Banmark.sgf\". La cartella non consente la scrittura, oppure "
+                                 "il file è aperto in un altro programma."))
         << run.err.toStdString();
+    EXPECT_TRUE(
+        run.err.contains("Impossibile salvare il file: \"" + photoFolder() + "Banmark.bmp\"."));
     EXPECT_TRUE(run.out.contains("Non è stato possibile creare il file SGF."));
     EXPECT_TRUE(run.out.contains("Non è stato possibile creare il Kifu."));
     EXPECT_TRUE(run.err.contains("banmark-batch: non è stato possibile scrivere tutti i file"));
@@ -168,6 +175,8 @@ TEST_F(BadInputTest, WithoutAConverterThePhotosAreReadAsTheyAre) {
     EXPECT_TRUE(run.err.contains("Impossibile trovare vconvert.exe e/o vcomp100.dll"));
     const QString base = photoFolder() + "Banmark";
     EXPECT_EQ(run.files(), QStringList({base + ".sgf", base + ".bmp"}));
+    EXPECT_TRUE(run.err.contains(
+        "Impossibile effettuare la compressione in formato PNG del file: \"" + base + ".bmp\"."));
     EXPECT_EQ(movesWritten(run), gtpMoves(game.moves, 9));
 }
 
@@ -193,10 +202,12 @@ TEST_F(BadInputTest, IdenticalPhotographsOnlyShowTheEmptyBoard) {
     SgfGame game = openingOf(0);
     addPasses(game, 4);
     const QStringList series = photograph(game);
-    ASSERT_EQ(series.size(), 5);
     const BatchRun run = batch(kSgfOnly + QStringList{"--on-unchanged", "ignore"}, series);
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_TRUE(run.out.contains("Sono state esaminate 5 fotografie per un totale di 0 mosse."));
+    EXPECT_TRUE(
+        run.out.startsWith("Banmark ha terminato l'elaborazione della partita.\n"
+                           "Sono state esaminate 5 fotografie per un totale di 0 mosse."))
+        << run.out.toStdString();
     EXPECT_FALSE(run.err.contains("passa?"));  // nobody can pass before the game starts
     EXPECT_TRUE(movesWritten(run).isEmpty());
 }
@@ -209,9 +220,7 @@ TEST_F(BadInputTest, AGameStopsAtTheCapacityOfTheMoveList) {
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("La partita ha raggiunto il numero massimo di mosse"));
     EXPECT_TRUE(run.out.contains("per un totale di 998 mosse."));
-    QFile sgf(run.files().value(0));
-    ASSERT_TRUE(sgf.open(QIODevice::ReadOnly));
-    const std::optional<SgfGame> written = ReadSgfGame(QString::fromLatin1(sgf.readAll()));
+    const std::optional<SgfGame> written = ReadSgfGame(readText(run.files().value(0)));
     ASSERT_TRUE(written.has_value());
     EXPECT_EQ(written->moves.size(), 998u);
 }

@@ -76,13 +76,10 @@ TEST(BatchArguments, WhatTheWindowWouldRefuseIsAnError) {
 
 TEST(BatchArguments, OutputChoicesOverrideTheSettingsWithinBounds) {
     ScriptedUserPort port;
-    OutputOptions options;  // 8 inch at 300 DPI, both outputs
+    OutputOptions options;  // 8 inch at 300 DPI
     OutputChoices choices;
-    choices.noKifu = true;
     choices.widthUnit = kUnitCm;
     ApplyOutputChoices(choices, options, port);
-    EXPECT_TRUE(options.saveSgf);
-    EXPECT_FALSE(options.saveKifu);
     EXPECT_EQ(options.sheetWidthTag, "2400");  // the same sheet, now given in cm
     EXPECT_EQ(options.widthUnit, kUnitCm);
 

@@ -1,6 +1,7 @@
 // The arithmetic steps of the grid detection, each on data whose answer is known.
 #include <gtest/gtest.h>
 
+#include <QPainter>
 #include <cmath>
 
 #include "game/GameState.h"
@@ -41,15 +42,9 @@ TEST(DetectionSteps, BlocksFollowTheShorterSideAndDirectionsFoldAtNinetyDegrees)
     EXPECT_EQ(DirectionDifference(10.4, 10), 0);
 }
 
-TEST(DetectionSteps, PeakListIsCutAfterTheLastBigDrop) {
-    // 470 -> 200, 190 -> 60 and 60 -> 55 (more than 60 / 16 = 3) all drop by
-    // more than a sixteenth; the last of them decides.
-    EXPECT_EQ(PeakCutOff(peaksWithVotes({500, 480, 470, 200, 190, 60, 55, 54, 53, 52, 52})), 6);
-    EXPECT_EQ(PeakCutOff(peaksWithVotes({500, 490, 480, 470})), 4);  // no big drop: all
-    EXPECT_EQ(PeakCutOff(peaksWithVotes({500, 490, 0, 0})), 2);      // empty entries go
-}
-
-TEST(DetectionSteps, PeakSearchKeepsTheStrongestOfNeighbouringBlocks) {
+// The peaks of the votes: the strongest of neighbouring blocks kept, and the
+// list cut after its last big drop.
+TEST(DetectionSteps, PeakSearchKeepsTheStrongestOfNeighbouringBlocksAndCutsAfterABigDrop) {
     VoteTable votes(200);
     votes(54, 100) = 90;   // two maxima in neighbouring blocks, close together:
     votes(56, 100) = 80;   // the weaker one is dropped
@@ -63,6 +58,12 @@ TEST(DetectionSteps, PeakSearchKeepsTheStrongestOfNeighbouringBlocks) {
     EXPECT_EQ(peaks[1].angle, 400);  // of equal votes, the block found first
     EXPECT_EQ(peaks[2].angle, 440);
     EXPECT_EQ(peaks[3].votes, 0);
+
+    // 470 -> 200, 190 -> 60 and 60 -> 55 (more than 60 / 16 = 3) all drop by
+    // more than a sixteenth; the last of them decides.
+    EXPECT_EQ(PeakCutOff(peaksWithVotes({500, 480, 470, 200, 190, 60, 55, 54, 53, 52, 52})), 6);
+    EXPECT_EQ(PeakCutOff(peaksWithVotes({500, 490, 480, 470})), 4);  // no big drop: all
+    EXPECT_EQ(PeakCutOff(peaksWithVotes({500, 490, 0, 0})), 2);      // empty entries go
 }
 
 TEST(DetectionSteps, IntersectionSolvesBothLineEquations) {
@@ -92,17 +93,17 @@ TEST(DetectionSteps, GridIsNumberedFromTheTopLeftOfThePhoto) {
     }
 }
 
-TEST(DetectionSteps, RunsNeedEnoughEvenlyProgressingLines) {
-    Family nine = progression(9, 40, 1.02);
-    const std::vector<float> ratios = *SpacingRatios(nine);
+// The spacings of a family of lines: a grid needs a run of enough evenly
+// progressing lines, a stray line between two grid lines is cleaned away,
+// and two lines in one place have no spacing.
+TEST(DetectionSteps, RunsNeedEnoughEvenlyProgressingLinesAndStrayLinesGo) {
+    const std::vector<float> ratios = *SpacingRatios(progression(9, 40, 1.02));
     EXPECT_NEAR(ratios[0], std::log(1.02), 0.02);
     EXPECT_EQ(BestRun(ratios, 9, 8).firstWindow, 1);
     Family eight = progression(8, 40, 1.02);  // one line short of any grid
     for (int gridMax : {8, 12, 18})
         EXPECT_EQ(BestRun(*SpacingRatios(eight), 8, gridMax).firstWindow, 0) << gridMax;
-}
 
-TEST(DetectionSteps, CleaningRemovesALineBetweenTwoGridLines) {
     Family family = progression(19, 40, 1.01);
     const Family truth = family;
     family.insert(family.begin() + 7, {family[6].offset + 12, 400});  // a stray edge
@@ -120,10 +121,7 @@ TEST(DetectionSteps, VotingFindsADarkLineOnTheLeftSideOfItsInk) {
     FillAngleTables(angles);
     QImage photo(200, 100, QImage::Format_RGB32);
     photo.fill(QColor(220, 170, 90));
-    for (int y = 0; y < 100; ++y) {
-        photo.setPixelColor(120, y, Qt::black);
-        photo.setPixelColor(121, y, Qt::black);
-    }
+    QPainter(&photo).fillRect(120, 0, 2, 100, Qt::black);  // ink two pixels wide
     ScriptedUserPort port;
     LineVotes votes;
     VoteGridLines(photo, angles, votes, port, false);
@@ -137,8 +135,7 @@ TEST(DetectionSteps, VotingFindsADarkLineOnTheLeftSideOfItsInk) {
     EXPECT_NEAR(peaks[0].angle, 179, 2);
     EXPECT_EQ(peaks[0].votes, 98);  // every row but the top and bottom ones
 
-    const bool stop = true;  // Esc before the first column
-    VoteGridLines(photo, angles, votes, port, stop);
+    VoteGridLines(photo, angles, votes, port, true);  // Esc before the first column
     EXPECT_EQ(FindVotePeaks(5, 16, votes.HoughVotes, 1)[0].votes, 0);
 }
 

@@ -11,8 +11,9 @@
 
 namespace {
 
-// The grid's corners clockwise from the top left.
-void setCorners(GameState& state, int boardSize, std::array<QPoint, 4> corners) {
+// A grid given by its corners, clockwise from the top left.
+GameState withCorners(int boardSize, std::array<QPoint, 4> corners) {
+    GameState state;
     state.BoardSize = boardSize;
     state.GridMax = boardSize - 1;
     const int g = state.GridMax;
@@ -21,6 +22,7 @@ void setCorners(GameState& state, int boardSize, std::array<QPoint, 4> corners) 
         state.GridPoints(indices[c].x(), indices[c].y(), 0) = corners[c].x();
         state.GridPoints(indices[c].x(), indices[c].y(), 1) = corners[c].y();
     }
+    return state;
 }
 
 QPoint gridPoint(const GameState& state, int i, int j) {
@@ -30,8 +32,7 @@ QPoint gridPoint(const GameState& state, int i, int j) {
 }  // namespace
 
 TEST(GridModel, EvenSidesRoundTiesToEven) {
-    GameState state;
-    setCorners(state, 13, {{{1, 1}, {103, 1}, {103, 103}, {1, 103}}});
+    GameState state = withCorners(13, {{{1, 1}, {103, 1}, {103, 103}, {1, 103}}});
     BuildGridModel(state, true);
     EXPECT_EQ(gridPoint(state, 7, 0).x(), 60);  // 1 + 714 / 12 = 60.5
     EXPECT_EQ(gridPoint(state, 0, 7).y(), 60);
@@ -46,10 +47,8 @@ TEST(GridModel, APerspectiveGridIsCoveredToAPixel) {
         QPolygonF({{0, 0}, {18, 0}, {18, 18}, {0, 18}}),
         QPolygonF({{340, 200}, {1260, 200}, {1400, 1050}, {200, 1050}}), camera));
     auto truth = [&](int i, int j) { return camera.map(QPointF(i, j)); };
-    GameState state;
-    setCorners(state, 19,
-               {{truth(0, 0).toPoint(), truth(18, 0).toPoint(), truth(18, 18).toPoint(),
-                 truth(0, 18).toPoint()}});
+    GameState state = withCorners(19, {{truth(0, 0).toPoint(), truth(18, 0).toPoint(),
+                                        truth(18, 18).toPoint(), truth(0, 18).toPoint()}});
     BuildGridModel(state, true);
     double worst = 0;
     for (int i = 0; i <= 18; ++i) {
@@ -61,19 +60,17 @@ TEST(GridModel, APerspectiveGridIsCoveredToAPixel) {
     EXPECT_LT(worst, 1.5);
 }
 
-TEST(GridCalibration, UnchangedGridKeepsTheDetectedPoints) {
-    GameState state;
-    setCorners(state, 19, {{{100, 100}, {700, 100}, {700, 700}, {100, 700}}});
+// The check starts from the grid as it was detected, unless that grid cannot
+// be used: then from a default trapezoid.
+TEST(GridCalibration, AUsableGridKeepsItsPointsAndAnUnusableOneGivesWayToTheTrapezoid) {
+    GameState state = withCorners(19, {{{100, 100}, {700, 100}, {700, 700}, {100, 700}}});
     state.GridPoints(5, 5, 0) = 271;  // as detected, not as the model would put it
     ScriptedUserPort port;
     VerifyGrid(state, {800, 800}, false, port);
     EXPECT_EQ(port.gridChecks, 1);
     EXPECT_EQ(state.GridPoints(5, 5, 0), 271);
-}
 
-TEST(GridCalibration, NoUsableGridStartsFromTheDefaultTrapezoid) {
-    GameState state;
-    setCorners(state, 19, {{{100, 100}, {900, 100}, {700, 700}, {100, 700}}});  // beyond 800 px
+    state = withCorners(19, {{{100, 100}, {900, 100}, {700, 700}, {100, 700}}});  // beyond 800 px
     GridCalibration calibration(state, {800, 600});
     calibration.Start(false);
     EXPECT_EQ(gridPoint(state, 0, 0), QPoint(200, 100));
@@ -82,15 +79,14 @@ TEST(GridCalibration, NoUsableGridStartsFromTheDefaultTrapezoid) {
     EXPECT_EQ(gridPoint(state, 0, 18), QPoint(100, 525));
 
     // Two corners on one pixel.
-    setCorners(state, 19, {{{100, 100}, {100, 100}, {700, 700}, {100, 700}}});
+    state = withCorners(19, {{{100, 100}, {100, 100}, {700, 700}, {100, 700}}});
     calibration.Start(false);
     EXPECT_EQ(gridPoint(state, 18, 0), QPoint(600, 100));
 }
 
 // The window follows the keys and clicks; these are the rules behind it.
 TEST(BlackSide, TiesGoToTheTopTheFirstGameStartsFromTheRightAndTheArrowIsClosed) {
-    GameState state;
-    setCorners(state, 9, {{{100, 100}, {500, 100}, {500, 500}, {100, 500}}});
+    GameState state = withCorners(9, {{{100, 100}, {500, 100}, {500, 500}, {100, 500}}});
     BuildGridModel(state, true);
     EXPECT_EQ(NearestSide({200, 200}, state), "N");  // as near the top as the left
     EXPECT_EQ(NearestSide({300, 470}, state), "S");

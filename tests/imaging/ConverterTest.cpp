@@ -1,7 +1,6 @@
 // The converter runs on real files with the real converter (ImageMagick).
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QImage>
 #include <QImageReader>
 
@@ -25,20 +24,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(ConverterTest, WithoutAConverterTheBmpStaysAndAnUnwritableFolderIsReported) {
-    QImage sheet(300, 400, QImage::Format_RGB32);
-    sheet.fill(Qt::white);
-    EXPECT_TRUE(SavePictureAsPng(sheet, dir.path() + "partita", "-quality 94", QString(), port));
-    EXPECT_TRUE(dir.exists("partita.bmp"));
-    const QString nowhere = dir.path() + "missing folder/partita";
-    EXPECT_FALSE(SavePictureAsPng(sheet, nowhere, "-quality 94", converter, port));
-    ASSERT_EQ(port.messages.size(), 2u);
-    EXPECT_TRUE(port.messages[0].text.startsWith(
-        "Impossibile effettuare la compressione in formato PNG del file:"));
-    EXPECT_EQ(port.messages[1].text,
-              QString("Impossibile salvare il file:\r\n\"%1.bmp\".").arg(nowhere));
-}
 
 TEST_F(ConverterTest, TheLargestSheetConverts) {
     QImage sheet(9600, 12500, QImage::Format_Grayscale8);

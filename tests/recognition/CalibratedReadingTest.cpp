@@ -12,21 +12,17 @@ namespace {
 // A game photographed on one board, read photo by photo against its first
 // photo on the board's true grid, each reading the position before as
 // Banmark keeps it.
-class PhotographedGame {
-public:
-    explicit PhotographedGame(const BoardPhotoSetup& board) : setup_(board) {
-        const BoardPhoto first = RenderBoardPhoto(setup_);
-        state_ = OnTrueGrid(first);
-        calibration_ = CalibrateBoard(first.image, state_);
+struct PhotographedGame {
+    explicit PhotographedGame(const BoardPhotoSetup& setup) : board(setup) {
+        const BoardPhoto first = RenderBoardPhoto(board);
+        state = OnTrueGrid(first);
+        calibration = CalibrateBoard(first.image, state);
     }
-
-    const BoardCalibration& calibration() const { return calibration_; }
-    const CalibratedReading& lastReading() const { return last_; }
 
     // Photographs the stones under the given light.
     BoardPhoto photograph(const std::vector<int>& stones, double exposure = 1,
                           std::array<double, 3> whiteBalance = {1, 1, 1}) const {
-        BoardPhotoSetup setup = setup_;
+        BoardPhotoSetup setup = board;
         setup.stones = stones;
         setup.exposure = exposure;
         setup.whiteBalance = whiteBalance;
@@ -36,17 +32,17 @@ public:
     // Reads the photo as the next move and returns the points read wrong,
     // "(i, j)" each.
     std::string read(const QImage& photo, const std::vector<int>& stones) {
-        last_ = ReadCalibrated(photo, state_, calibration_, levels_);
-        levels_ = last_.levels;
+        last = ReadCalibrated(photo, state, calibration, levels);
+        levels = last.levels;
         QStringList wrong;
-        const int n = setup_.boardSize;
+        const int n = board.boardSize;
         for (int k = 0; k < n * n; ++k) {
-            const int verdict = last_.points[LookIndex(k % n, k / n)].verdict;
-            state_.Positions(k % n, k / n, state_.MoveCount) = verdict;
+            const int verdict = last.points[LookIndex(k % n, k / n)].verdict;
+            state.Positions(k % n, k / n, state.MoveCount) = verdict;
             if (verdict != (stones.empty() ? kEmpty : stones[k]))
                 wrong << QStringLiteral("(%1, %2)").arg(k % n).arg(k / n);
         }
-        ++state_.MoveCount;
+        ++state.MoveCount;
         return wrong.join(u' ').toStdString();
     }
     std::string read(const std::vector<int>& stones, double exposure = 1,
@@ -54,12 +50,11 @@ public:
         return read(photograph(stones, exposure, whiteBalance).image, stones);
     }
 
-private:
-    BoardPhotoSetup setup_;
-    GameState state_;
-    BoardCalibration calibration_;
-    StoneLevels levels_;
-    CalibratedReading last_;
+    BoardPhotoSetup board;
+    GameState state;
+    BoardCalibration calibration;
+    StoneLevels levels;
+    CalibratedReading last;  // the reading of the last photo
 };
 
 // The first count stones of `all` in scan order, the rest of the board empty.
@@ -73,22 +68,15 @@ std::vector<int> firstStones(const std::vector<int>& all, int count) {
     return some;
 }
 
-struct Board {
-    int boardSize;
-    QSize photo;
-    double tilt;
-    BoardWood wood;
-    TableCover table;
-};
-
-BoardPhotoSetup setupFor(const Board& board) {
+// A maple board near the camera.
+BoardPhotoSetup mapleBoard(int boardSize, QSize photo, double tilt, TableCover table) {
     BoardPhotoSetup setup;
-    setup.boardSize = board.boardSize;
-    setup.photoSize = board.photo;
-    setup.camera.tiltDegrees = board.tilt;
+    setup.boardSize = boardSize;
+    setup.photoSize = photo;
+    setup.camera.tiltDegrees = tilt;
     setup.camera.distance = 1.05;
-    setup.wood = board.wood;
-    setup.table = board.table;
+    setup.wood = BoardWood::kMaple;
+    setup.table = table;
     return setup;
 }
 
@@ -112,12 +100,11 @@ TEST(CalibratedReading, TheFixedRuleStaysWhereItReadsTheEmptyBoard) {
 // exposure and white balance change from photo to photo: a webcam at a steep
 // angle over a pale board on a white cloth, and a large photo from above.
 TEST(CalibratedReading, EveryPointIsReadThroughChangesOfLight) {
-    for (const Board& board :
-         {Board{19, {640, 480}, 35, BoardWood::kMaple, TableCover::kWhiteCloth},
-          Board{9, {2400, 1800}, 0, BoardWood::kMaple, TableCover::kBlueFelt}}) {
-        PhotographedGame game(setupFor(board));
-        const std::vector<int> all = ScatteredStones(board.boardSize, 7);
+    for (const BoardPhotoSetup& board : {mapleBoard(19, {640, 480}, 35, TableCover::kWhiteCloth),
+                                         mapleBoard(9, {2400, 1800}, 0, TableCover::kBlueFelt)}) {
+        PhotographedGame game(board);
         const int n = board.boardSize;
+        const std::vector<int> all = ScatteredStones(n, 7);
         EXPECT_EQ(game.read({}), "") << n;
         EXPECT_EQ(game.read(firstStones(all, 1), 0.85, {1.05, 1, 0.9}), "") << n;
         EXPECT_EQ(game.read(firstStones(all, 2), 1.15, {0.95, 1, 1.1}), "") << n;
@@ -130,12 +117,11 @@ TEST(CalibratedReading, EveryPointIsReadThroughChangesOfLight) {
 // board around them: they are the game's first black stones, and the empty
 // look under them comes from the board around.
 TEST(CalibratedReading, StonesOnTheFirstPhotoAreBlackStones) {
-    BoardPhotoSetup setup =
-        setupFor({19, {1600, 1200}, 10, BoardWood::kMaple, TableCover::kWhiteCloth});
+    BoardPhotoSetup setup = mapleBoard(19, {1600, 1200}, 10, TableCover::kWhiteCloth);
     setup.stones.assign(19 * 19, kEmpty);
     for (int k : {3 + 3 * 19, 15 + 15 * 19, 3 + 15 * 19, 15 + 3 * 19}) setup.stones[k] = kBlack;
     PhotographedGame game(setup);
-    EXPECT_EQ(game.calibration().firstStones, std::vector<int>({60, 288, 72, 300}));
+    EXPECT_EQ(game.calibration.firstStones, std::vector<int>({60, 288, 72, 300}));
 
     std::vector<int> stones = setup.stones;
     EXPECT_EQ(game.read(stones), "");
@@ -162,8 +148,7 @@ void lightSquare(QImage& image, QPointF p, double reach, double gain) {
 // stone; a white stone in a shadow, hardly brighter than the board, keeps
 // its own and is one.
 TEST(CalibratedReading, TheWhiteStonesColourTellsWhereTheirBrightnessDoesNot) {
-    PhotographedGame game(
-        setupFor({19, {1600, 1200}, 10, BoardWood::kMaple, TableCover::kBlueFelt}));
+    PhotographedGame game(mapleBoard(19, {1600, 1200}, 10, TableCover::kBlueFelt));
     std::vector<int> stones(19 * 19, kEmpty);
     stones[3 + 3 * 19] = kBlack;
     EXPECT_EQ(game.read(stones), "");
@@ -180,7 +165,7 @@ TEST(CalibratedReading, TheWhiteStonesColourTellsWhereTheirBrightnessDoesNot) {
     // band where the brightness alone is not clear.
     PhotographedGame unshaded = game;
     EXPECT_EQ(unshaded.read(stones), "");
-    const CalibratedReading& bright = unshaded.lastReading();
+    const CalibratedReading& bright = unshaded.last;
     const double shade = (bright.limits.whiteBoard + bright.limits.whiteStone) / 2 -
                          bright.points[LookIndex(9, 12)].change;
     photo = game.photograph(stones);

@@ -13,8 +13,9 @@
 #include "support/ScriptedUserPort.h"
 
 // The stones found when White's first stone appears, against the handicap
-// and the rules set: what CheckGameStart returns, the one warning it shows,
-// and what is left of the details.
+// and the rules set: what CheckGameStart returns, the question of a pass by
+// Black, the one warning it shows with every contradiction found in it, and
+// what is left of the details.
 TEST(GameStart, TheStonesFoundCorrectTheHandicapAndTheRulesInOneWarning) {
     const char* againstTheRules =
         "La prima mossa è stata di Bianco e questo è incompatibile con le regole impostate (che "
@@ -28,6 +29,10 @@ TEST(GameStart, TheStonesFoundCorrectTheHandicapAndTheRulesInOneWarning) {
     const char* offTheStarPoints =
         "Sono state impostate le regole Japanese, ma le pietre di handicap non sono posizionate "
         "sugli hoshi.\r\nLe regole impostate saranno ignorate.";
+    const char* bothInOneBox =
+        "Sono state impostate 0 pietre di handicap, ma ne sono state trovate 3.\r\n\r\nSono state "
+        "impostate le regole AGA, ma le pietre di handicap non sono posizionate sugli hoshi.\r\nLe "
+        "regole impostate saranno ignorate.";
     struct Case {
         const char* rules;
         int handicapIndex;  // 2 stands for "3"
@@ -54,8 +59,10 @@ TEST(GameStart, TheStonesFoundCorrectTheHandicapAndTheRulesInOneWarning) {
         {"Japanese", 3, 4, true, {}, 4, "Japanese", "4", ""},
         {"japanese", 3, 4, false, {}, 4, "japanese", "4", ""},
         {"Japanese", 3, 4, false, {}, 4, "", "4", offTheStarPoints},
+        {"AGA", -1, 3, false, {}, 3, "", "3", bothInOneBox},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << &c - cases << ": " << c.rules);
         GameDetails details;
         details.rules = c.rules;
         details.handicapIndex = c.handicapIndex;
@@ -63,40 +70,22 @@ TEST(GameStart, TheStonesFoundCorrectTheHandicapAndTheRulesInOneWarning) {
         port.answers = c.answers;
         int count = c.count;
         CheckGameStart(count, c.onHoshi, details, port);
-        EXPECT_EQ(count, c.returned) << c.rules << " " << c.count;
+        EXPECT_EQ(count, c.returned);
         QString warning;
         for (const MessageBoxRequest& m : port.messages) {
-            if (m.icon == MessageIcon::Exclamation) warning = m.text;
+            if (m.icon == MessageIcon::Exclamation) {
+                warning = m.text;
+            } else {
+                EXPECT_EQ(m.text, "Attenzione!\r\n\r\nBianco ha mosso per primo. Nero ha passato?");
+                EXPECT_EQ(m.buttons, MessageButtons::YesNo);
+            }
         }
-        EXPECT_EQ(warning, *c.warning ? QString("Attenzione!\r\n\r\n") + c.warning : "")
-            << c.rules << " " << c.count;
-        EXPECT_EQ(port.messages.size(), c.answers.size() + (*c.warning ? 1 : 0)) << c.count;
-        EXPECT_EQ(details.rules, c.rulesAfter) << c.count;
+        EXPECT_EQ(warning, *c.warning ? QString("Attenzione!\r\n\r\n") + c.warning : "");
+        EXPECT_EQ(port.messages.size(), c.answers.size() + (*c.warning ? 1 : 0));
+        EXPECT_EQ(details.rules, c.rulesAfter);
         EXPECT_EQ(HandicapEntries(details.handicapMax).value(details.handicapIndex),
-                  c.handicapAfter)
-            << c.count;
+                  c.handicapAfter);
     }
-}
-
-TEST(GameStart, TheQuestionOfABlackPassAndBothContradictionsInOneBox) {
-    GameDetails details;
-    details.rules = "Chinese";
-    ScriptedUserPort port;
-    port.answers = {Answer::Yes};
-    int count = 0;
-    CheckGameStart(count, true, details, port);
-    ASSERT_EQ(port.messages.size(), 1u);
-    EXPECT_EQ(port.messages[0].text,
-              "Attenzione!\r\n\r\nBianco ha mosso per primo. Nero ha passato?");
-    EXPECT_EQ(port.messages[0].buttons, MessageButtons::YesNo);
-
-    details.rules = "AGA";
-    count = 3;
-    CheckGameStart(count, false, details, port);
-    ASSERT_EQ(port.messages.size(), 2u);
-    EXPECT_EQ(port.messages[1].text.count("\r\n\r\n"), 2);
-    EXPECT_TRUE(details.rules.isEmpty());
-    EXPECT_EQ(HandicapEntries(details.handicapMax).value(details.handicapIndex), "3");
 }
 
 namespace {
@@ -163,7 +152,6 @@ TEST(GameOpening, AFixedHandicapIsASetupAndFreeStonesAreMoves) {
     Opening fixed("Japanese", 1, kTwoBlack);  // two stones
     ASSERT_TRUE(fixed.settle());
     EXPECT_EQ(fixed.program.state.MoveCount, 1);
-    EXPECT_EQ(fixed.program.state.FirstEditableMove, 1);
     EXPECT_EQ(fixed.position(0), board(kTwoBlack, false));
     EXPECT_EQ(fixed.position(1), board(kTwoBlack));
     EXPECT_EQ(fixed.port.detailShows, 1);
@@ -171,7 +159,7 @@ TEST(GameOpening, AFixedHandicapIsASetupAndFreeStonesAreMoves) {
     Opening free("Chinese", 1, kTwoBlack);
     ASSERT_TRUE(free.settle());
     EXPECT_EQ(free.program.state.MoveCount, 3);
-    EXPECT_EQ(free.program.state.FirstEditableMove, 3);
+    EXPECT_EQ(free.program.state.FirstEditableMove, 3);  // corrections start at White's move
     EXPECT_EQ(free.position(1), board(""));
     EXPECT_EQ(free.position(2), board(kTwoBlack, false));
     EXPECT_EQ(free.position(3), board(kTwoBlack));

@@ -1,7 +1,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "ui/DetailsFrame.h"
 #include "ui/FieldLook.h"
 #include "ui/MainWindowTest.h"
 
@@ -127,6 +126,8 @@ TEST_F(DetailsFrameTest, ListsOfferRanksAndHandicapsAndTheEmptyEntryMeansNone) {
     EXPECT_TRUE(details().txtTeamBianco->hasFocus());
 
     QComboBox* handicap = details().cboHandicap;
+    ASSERT_EQ(handicap->count(), 9);
+    EXPECT_EQ(handicap->itemText(0) + handicap->itemText(1) + handicap->itemText(8), "29");
     EXPECT_EQ(handicap->currentIndex(), -1);
     handicap->setFocus();
     handicap->setCurrentIndex(3);

@@ -1,15 +1,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QWheelEvent>
-#include <functional>
 
 #include "geometry/GridCalibration.h"
 #include "geometry/GridModel.h"
-#include "ui/DetailsFrame.h"
 #include "ui/MainWindowTest.h"
-#include "ui/PhotoView.h"
 
 namespace {
 
@@ -18,10 +14,7 @@ namespace {
 class GridCheckTest : public MainWindowTest {
 protected:
     GridCheckTest() {
-        QImage picture(800, 600, QImage::Format_RGB32);
-        picture.fill(QColor(200, 160, 80));
-        options().hide();
-        window->ShowPhoto(picture);
+        showPhoto(QColor(200, 160, 80));
         GameState& state = program.state;
         state.BoardSize = 9;
         state.GridMax = 8;
@@ -32,10 +25,6 @@ protected:
         BuildGridModel(state, true);
     }
 
-    // Runs the actions while the window waits for the user.
-    static void whileWaiting(const std::function<void()>& actions) {
-        QTimer::singleShot(0, actions);
-    }
     QPoint onScreen(QPointF photoPoint) const { return photo().toView(photoPoint).toPoint(); }
     QPushButton& gridButton() const { return *part<QPushButton>(*window, "cmdRicalibrato"); }
     QPoint corner(int i, int j) const {
@@ -49,7 +38,7 @@ TEST_F(GridCheckTest, CornersFollowTheMouseAndEscChangesTheSize) {
     GridCalibration calibration(program.state, {800, 600});
     calibration.Start(false);
     bool checked = false;
-    whileWaiting([&] {
+    QTimer::singleShot(0, [&] {  // while the window waits for the user
         EXPECT_FALSE(gridButton().isHidden());
         EXPECT_TRUE(gridButton().text().endsWith("(attualmente: 9x9)."));
         EXPECT_TRUE(details().isHidden());
@@ -91,7 +80,7 @@ TEST_F(GridCheckTest, CornersFollowTheMouseAndEscChangesTheSize) {
 
 TEST_F(GridCheckTest, BlackSideFollowsTheCursorKeysAndClicks) {
     QString side = "E";
-    whileWaiting([&] {
+    QTimer::singleShot(0, [&] {  // while the window waits for the user
         EXPECT_FALSE(details().lblPosizioneNero->isHidden());
         const std::vector<OverlayLine>& arrow = photo().overlay();
         ASSERT_EQ(arrow.size(), 6u);

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "app/Program.h"
@@ -22,13 +25,27 @@ Widget* part(const QWidget& window, const char* name) {
     return found;
 }
 
+// Runs the actions once the modal window of the given kind shows, with that
+// window. The offscreen platform leaves a new dialog inactive; it is made the
+// active window first, as the window system would.
+template <class Window>
+void whileShown(const std::function<void(Window*)>& actions) {
+    QTimer::singleShot(0, [actions] {
+        auto* shown = qobject_cast<Window*>(QApplication::activeModalWidget());
+        ASSERT_NE(shown, nullptr);
+        QApplication::setActiveWindow(shown);
+        actions(shown);
+    });
+}
+
 // The main window loaded from an empty program folder, shown and active, so
-// that focus changes reach its fields as they do on a desktop.
+// that focus changes reach its fields as they do on a desktop. It talks to
+// the scripted user port, or with realPort to its own message boxes.
 class MainWindowTest : public ::testing::Test {
 protected:
-    MainWindowTest() {
+    explicit MainWindowTest(bool realPort = false) {
         program.state.ProgramDir = dir.path();
-        window = std::make_unique<frmMain>(program, &port);
+        window = std::make_unique<frmMain>(program, realPort ? nullptr : &port);
         window->show();
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -38,6 +55,15 @@ protected:
     OptionsFrame& options() const { return *part<OptionsFrame>(*window, "fraOpzioni"); }
     DetailsFrame& details() const { return *part<DetailsFrame>(*window, "fraInformazioni"); }
     PhotoView& photo() const { return *part<PhotoView>(*window, "imgShow"); }
+
+    // Shows a photograph of one colour in the processing view, which takes
+    // the place of the options.
+    void showPhoto(const QColor& colour, QSize size = {800, 600}) {
+        options().hide();
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(colour);
+        window->ShowPhoto(picture);
+    }
 
     // Gives the field the focus and types into it.
     static void type(QWidget* field, const QString& keys) {

@@ -1,15 +1,7 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTest>
-#include <QTimer>
 
-#include "app/Program.h"
-#include "support/TempProgramDir.h"
-#include "ui/QtUserPort.h"
-#include "ui/frmMain.h"
+#include "ui/MainWindowTest.h"
 
 TEST(QtUserPort, TheExitQuestionIsARealItalianQuestionBoxWithNoAsDefault) {
     TempProgramDir dir;
@@ -20,9 +12,7 @@ TEST(QtUserPort, TheExitQuestionIsARealItalianQuestionBoxWithNoAsDefault) {
 
     bool seen = false;
     // Read the box while it is open, then answer No.
-    QTimer::singleShot(0, [&seen] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
+    whileShown<QMessageBox>([&seen](QMessageBox* box) {
         seen = true;
         EXPECT_EQ(box->windowTitle(), "Banmark");
         EXPECT_EQ(box->text(), "Uscire da Banmark?");
