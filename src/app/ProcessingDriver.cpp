@@ -35,18 +35,23 @@ void tell(UserPort& port, const QString& text, MessageIcon icon) {
     port.ShowMessage({kProcessingTitle, text, icon, MessageButtons::Ok, Answer::Ok});
 }
 
-// Has the photographs prepared (PreparePhotos) and makes the prepared copy
-// of the first one the current photograph.
+// Makes the prepared copy of the series' first photograph the current one.
+void startAt(Program& program, const QString& firstName) {
+    program.state.CurrentPhoto = PreparedCopy(program.state.ProgramDir, firstName);
+    program.recognition.FirstPreparedPhoto = program.state.CurrentPhoto;
+}
+
+// Has the photographs prepared (PreparePhotos) and starts at the first.
 void prepareSeries(Program& program, const PhotoSeries& photos, UserPort& port) {
     GameState& state = program.state;
     PreparePhotos(state.ProgramDir, photos, FindConverter(state.ProgramDir), program.preparation,
                   port);
     state.FrameTimes.clear();
-    state.CurrentPhoto = PreparedCopy(state.ProgramDir, photos.names.first());
-    program.recognition.FirstPreparedPhoto = state.CurrentPhoto;
+    startAt(program, photos.names.first());
 }
 
-// Has the video's frames taken out, each prepared copy keeping its time.
+// Has the video's frames taken out, each prepared copy keeping its time,
+// and starts at the first.
 void prepareVideo(Program& program, const SelectedSeries& series, UserPort& port) {
     GameState& state = program.state;
     PrepareVideoFrames(state.ProgramDir, series.video, series.ffmpeg, series.frames,
@@ -54,8 +59,7 @@ void prepareVideo(Program& program, const SelectedSeries& series, UserPort& port
     state.FrameTimes.clear();
     for (const VideoFrame& frame : series.frames)
         state.FrameTimes[PreparedCopy(state.ProgramDir, frame.name)] = VideoTimeText(frame.seconds);
-    state.CurrentPhoto = PreparedCopy(state.ProgramDir, series.frames.front().name);
-    program.recognition.FirstPreparedPhoto = state.CurrentPhoto;
+    startAt(program, series.frames.front().name);
 }
 
 // Loads the prepared copy of CurrentPhoto once the converter has written
