@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Runs `banmark-batch --position` on every labelled photograph of
 ../shared/real-photos/boards and prints, photo by photo, the points read
-wrong (against the label, under the board's four quarter turns), then the
+wrong (against the label, under the board's four quarter turns), each as
+(column, row) of the label, the label's value and the value read, then the
 share of points right and the photographs read without a wrong point.
 
 With --given, the labelled corners are given (--size, --corners) instead
@@ -37,6 +38,13 @@ def turned(grid):
     return [list(row) for row in zip(*grid[::-1])]
 
 
+def misread(got, truth):
+    """The points read wrong, as (column,row)label>read."""
+    return ' '.join('(%d,%d)%s>%s' % (i, j, truth[j][i], got[j][i])
+                    for j, row in enumerate(truth) for i, value in enumerate(row)
+                    if got[j][i] != value)
+
+
 points = wrong = perfect = read = 0
 for game in sorted(glob.glob(os.path.join(boards, 'game*'))):
     labels = json.load(open(os.path.join(game, 'corners.json')))
@@ -63,9 +71,12 @@ for game in sorted(glob.glob(os.path.join(boards, 'game*'))):
             misses.append(sum(a != b for r, s in zip(got, truth) for a, b in zip(r, s))
                           if len(got) == len(truth) else len(truth) ** 2)
             got = turned(got)
+        for _ in range(misses.index(min(misses))):
+            got = turned(got)
         read += 1
         wrong += min(misses)
         perfect += min(misses) == 0
-        print('%-45s %3d wrong' % (os.path.basename(game) + '/' + name, min(misses)))
+        shown = misread(got, truth) if len(got) == len(truth) else ''
+        print('%-45s %3d wrong %s' % (os.path.basename(game) + '/' + name, min(misses), shown))
 print('points right %.4f (%d wrong of %d); %d of %d photographs read without a wrong point'
       % (1 - wrong / points, wrong, points, perfect, read))

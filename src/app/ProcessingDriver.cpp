@@ -316,10 +316,12 @@ PhotoGridOutcome FindGridOnPhoto(Program& program, const QString& photo,
     return PhotoGridOutcome::Confirmed;
 }
 
-void TakePhotoPosition(Program& program) {
+PositionReading TakePhotoPosition(Program& program) {
     RecognitionState& rec = program.recognition;
-    SetStartPosition(program.state, rec, ReadPosition(rec.Photo, program.state));
+    const PositionReading reading = ReadPosition(rec.Photo, program.state);
+    SetStartPosition(program.state, rec, reading);
     program.state.MoveCount = 0;
+    return reading;
 }
 
 void Reset(Program& program, const QString& firstPhoto, UserPort& port) {

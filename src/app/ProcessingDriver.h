@@ -7,6 +7,7 @@
 #include "app/GridSetup.h"
 
 class Program;
+struct PositionReading;
 class RecognitionWindows;
 class UserPort;
 
@@ -65,8 +66,9 @@ PhotoGridOutcome FindGridOnPhoto(Program& program, const QString& photo,
                                  const std::optional<GivenGrid>& given, UserPort& port);
 
 // After FindGridOnPhoto: the position the photograph shows, read by
-// itself, becomes position 0, a game set up with no moves.
-void TakePhotoPosition(Program& program);
+// itself, becomes position 0, a game set up with no moves. Returns the
+// reading, with how clearly each point was read.
+PositionReading TakePhotoPosition(Program& program);
 
 // Gives up the run: the photographs still converting are left unconverted,
 // the user is told, and the options panel comes back. The

@@ -16,9 +16,12 @@
 #include "batch/BatchArguments.h"
 #include "batch/BatchPort.h"
 #include "batch/QtStartupNoise.h"
+#include "game/MoveText.h"
 #include "game/Version.h"
 #include "imaging/Converter.h"
 #include "output/SgfFile.h"
+#include "output/SgfMoves.h"
+#include "recognition/PositionReading.h"
 
 namespace {
 
@@ -28,8 +31,12 @@ constexpr int kNoGrid = 3;
 constexpr int kRunStopped = 4;
 constexpr int kNotWritten = 5;
 
-int fail(const QString& message, int status) {
+void tell(const QString& message) {
     std::fprintf(stderr, "banmark-batch: %s\n", message.toLocal8Bit().constData());
+}
+
+int fail(const QString& message, int status) {
+    tell(message);
     return status;
 }
 
@@ -107,19 +114,39 @@ int gridOnPhoto(Program& program, const QString& photo, const std::optional<Give
     return outcome == PhotoGridOutcome::GivenUp ? kNoGrid : kRunStopped;
 }
 
+// Names the points read without a clear margin, as the record turned to
+// Black's side names them, for the user to look at on the photograph.
+void tellUnclearPoints(const PositionReading& reading, const Program& program) {
+    const int g = program.state.GridMax;
+    const SgfOrientation orientation{g, program.BlackSide};
+    QStringList unclear;
+    for (int j = 0; j <= g; ++j) {
+        for (int i = 0; i <= g; ++i) {
+            const std::optional<QPoint> point = ToSgfPoint(g - j, g - i, orientation);
+            if (reading.unclear(i, j) && point)
+                unclear << ColumnLetter(point->x()) + QString::number(g + 1 - point->y());
+        }
+    }
+    if (!unclear.isEmpty())
+        tell(QStringLiteral("intersezioni lette con incertezza, da controllare: ") +
+             unclear.join(QStringLiteral(", ")));
+}
+
 // --position: the position of one photograph, printed as --positions
 // writes it and saved as a set-up game in the SGF file, with the photograph
 // as the player of Black's side sees it unless --black-side says otherwise.
+// The points read unclearly are named on the error stream.
 int readPosition(Program& program, const BatchArguments& arguments, BatchPort& port) {
     const QString& photo = arguments.positionPhoto;
     const int status = gridOnPhoto(program, photo, arguments.request.grid, port);
     if (status != 0) return status;
-    TakePhotoPosition(program);
+    const PositionReading reading = TakePhotoPosition(program);
     PositionLog log;
     log.Record(program.state);
     std::fputs(log.Text().constData(), stdout);
     program.BlackSide =
         arguments.answers.blackSide.isEmpty() ? QStringLiteral("S") : arguments.answers.blackSide;
+    tellUnclearPoints(reading, program);
     const QString base = BuildOutputName(photo, program.details, program.state.ProgramDir);
     if (!WriteSgfFile(base, SgfRecordOf(program, 0), program.details, port))
         return fail(QStringLiteral("non è stato possibile scrivere il file SGF"), kNotWritten);

@@ -360,28 +360,30 @@ void takeFewStones(PositionReading& reading, const cv::Mat& features, int g, boo
 }
 
 // Each point's verdict, its group's, with its margin: 1 at its group's look
-// near it, 0 halfway to the nearest group of another verdict.
+// near it, 0 where another verdict's group is as likely to have given it.
+// The margin compares the points' costs as distances, each less the cost
+// at the look of the likelier-looking of the two groups, so that a wide
+// group (the white stones') and a tight one (the board) meet at 0.
 void recordGroups(PositionReading& reading, const cv::Mat& points, const cv::Mat& labels,
                   const std::array<int, 3>& verdicts, const std::array<GroupShape, 3>& shapes,
                   int g) {
-    std::array<cv::Mat, 3> distances;
+    std::array<cv::Mat, 3> costs;
     for (int group = 0; group < 3; ++group) {
-        if (shapes[group].usable) distances[group] = shapes[group].distances(points);
+        if (shapes[group].usable) costs[group] = shapes[group].costs(points);
     }
-    for (int j = 0; j <= g; ++j) {
-        for (int i = 0; i <= g; ++i) {
-            const int k = i + j * (g + 1);
-            const int own = labels.at<int>(k);
-            double nearestOther = INFINITY;
-            for (int group = 0; group < 3; ++group) {
-                if (shapes[group].usable && verdicts[group] != verdicts[own])
-                    nearestOther = std::min(nearestOther, distances[group].at<double>(k));
-            }
-            const double d = shapes[own].usable ? distances[own].at<double>(k) : 0;
-            const int index = LookIndex(i, j);
-            reading.values[index] = verdicts[own];
-            reading.margins[index] = static_cast<float>(
-                std::isinf(nearestOther) ? 1 : (nearestOther - d) / (nearestOther + d));
+    for (int k = 0; k < points.rows; ++k) {
+        const int own = labels.at<int>(k);
+        const int index = LookIndex(k % (g + 1), k / (g + 1));
+        reading.values[index] = verdicts[own];
+        reading.margins[index] = 1;
+        if (!shapes[own].usable) continue;
+        for (int other = 0; other < 3; ++other) {
+            if (!shapes[other].usable || verdicts[other] == verdicts[own]) continue;
+            const double base = std::min(shapes[own].logDeterminant, shapes[other].logDeterminant);
+            const double d = std::sqrt(std::max(0.0, costs[own].at<double>(k) - base));
+            const double o = std::sqrt(std::max(0.0, costs[other].at<double>(k) - base));
+            reading.margins[index] =
+                std::min(reading.margins[index], static_cast<float>((o - d) / (o + d + 1e-9)));
         }
     }
 }

@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 
 #include "batch/BatchTest.h"
 #include "render/TestGames.h"
@@ -262,6 +263,7 @@ TEST_F(BatchEndToEndTest, OnePhotographGivesItsPosition) {
     const BatchRun run = batch({"--position", photo.first()});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, printedPosition(game));
+    EXPECT_FALSE(run.err.contains("incertezza")) << run.err.toStdString();
     expectSetUp(ReplayWithGnuGo(photos.path() + "partita/Banmark.sgf"), game);
 
     // Corners measured by eye on the stones' near edges, almost half a
@@ -276,6 +278,36 @@ TEST_F(BatchEndToEndTest, OnePhotographGivesItsPosition) {
     EXPECT_EQ(
         batch({"--position", photo.first(), "--size", "19", "--corners", byEye.join(u',')}).out,
         printedPosition(game));
+
+    // A white stone's colour laid over an empty point ever more thickly until
+    // the reading turns: just before, the point is named as one to check.
+    const auto pixel = [&](double x, double y) {
+        return (lines[0] * (18 - x) * (18 - y) + lines[1] * x * (18 - y) + lines[2] * x * y +
+                lines[3] * (18 - x) * y) /
+               324;
+    };
+    const int x = printedPosition(game).split(u'\n')[10].indexOf(u'.') / 2;
+    const QImage original(photo.first());
+    const double radius = (lines[1].x() - lines[0].x()) / 40;
+    const auto readWithDisc = [&](double opacity) {
+        QImage doctored = original;
+        QPainter painter(&doctored);
+        painter.setBrush(
+            original.pixelColor(pixel(game.setupWhite[0].x(), game.setupWhite[0].y()).toPoint()));
+        painter.setPen(Qt::NoPen);
+        painter.setOpacity(opacity);
+        painter.drawEllipse(pixel(x, 9), radius, radius);
+        painter.end();
+        doctored.save(photo.first());
+        return batch({"--position", photo.first()});
+    };
+    double empty = 0, white = 1;
+    for (int step = 0; step < 7; ++step) {
+        const double t = (empty + white) / 2;
+        (readWithDisc(t).out.split(u'\n')[10][2 * x] == u'.' ? empty : white) = t;
+    }
+    const QString told = readWithDisc(empty).err.section("da controllare: ", 1);
+    EXPECT_TRUE(told.trimmed().split(", ").contains(vertex(x, 9, 19))) << told.toStdString();
 
     // An opening, three stones of each colour on a pale board: too few to
     // make groups of their own.
