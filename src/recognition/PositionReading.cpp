@@ -360,10 +360,10 @@ void takeFewStones(PositionReading& reading, const cv::Mat& features, int g, boo
 }
 
 // Each point's verdict, its group's, with its margin: 1 at its group's look
-// near it, 0 where another verdict's group is as likely to have given it.
-// The margin compares the points' costs as distances, each less the cost
-// at the look of the likelier-looking of the two groups, so that a wide
-// group (the white stones') and a tight one (the board) meet at 0.
+// near it, 0 where a group of another verdict is as likely to have given
+// it. The two costs are compared as distances from the lower of the two
+// groups' least costs, so that a wide group (the white stones') and a
+// tight one (the board) meet at 0 where the point would change group.
 void recordGroups(PositionReading& reading, const cv::Mat& points, const cv::Mat& labels,
                   const std::array<int, 3>& verdicts, const std::array<GroupShape, 3>& shapes,
                   int g) {
