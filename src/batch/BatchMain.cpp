@@ -122,7 +122,7 @@ void tellUnclearPoints(const PositionReading& reading, const Program& program) {
     QStringList unclear;
     for (int j = 0; j <= g; ++j) {
         for (int i = 0; i <= g; ++i) {
-            const std::optional<QPoint> point = ToSgfPoint(g - j, g - i, orientation);
+            const std::optional<QPoint> point = SgfPointOf(i, j, orientation);
             if (reading.unclear(i, j) && point)
                 unclear << ColumnLetter(point->x()) + QString::number(g + 1 - point->y());
         }

@@ -13,16 +13,10 @@ bool setupStonesAllowed(const GameDetails& details) {
     return HandicapStonesSet(details) > 0 && HandicapIsSetUp(details.rules);
 }
 
-// The SGF point of the board's point (i, j), as the positions number it.
-std::optional<QPoint> sgfPointOf(int i, int j, const SgfOrientation& orientation) {
-    const int g = orientation.gridMax;
-    return ToSgfPoint(g - j, g - i, orientation);
-}
-
 std::vector<QPoint> handicapPoints(const QString& tokens, const SgfOrientation& orientation) {
     std::vector<QPoint> points;
     for (const MovePoint& stone : TokenPoints(tokens)) {
-        if (const auto point = sgfPointOf(stone.i, stone.j, orientation)) points.push_back(*point);
+        if (const auto point = SgfPointOf(stone.i, stone.j, orientation)) points.push_back(*point);
     }
     return points;
 }
@@ -50,6 +44,11 @@ std::optional<QPoint> ToSgfPoint(int c, int r, const SgfOrientation& orientation
     if (side == u"E") return QPoint(c, g - r);
     if (side == u"W") return QPoint(g - c, r);
     return std::nullopt;
+}
+
+std::optional<QPoint> SgfPointOf(int i, int j, const SgfOrientation& orientation) {
+    const int g = orientation.gridMax;
+    return ToSgfPoint(g - j, g - i, orientation);
 }
 
 std::optional<SgfMove> SgfMoveOf(const QString& moveText, const SgfOrientation& orientation) {
@@ -95,7 +94,7 @@ void AddStartPosition(SgfRecord& record, const GameState& state,
     for (int i = 0; i <= g; ++i) {
         for (int j = 0; j <= g; ++j) {
             const int value = state.Positions(i, j, 0);
-            const auto point = sgfPointOf(i, j, orientation);
+            const auto point = SgfPointOf(i, j, orientation);
             if (value == kEmpty || !point) continue;
             (value == kBlack ? record.setupStones : record.setupWhiteStones).push_back(*point);
         }

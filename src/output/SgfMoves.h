@@ -21,6 +21,9 @@ struct SgfOrientation {
 // a move text; none for a side that is none of the four.
 std::optional<QPoint> ToSgfPoint(int c, int r, const SgfOrientation& orientation);
 
+// The SGF point of the board's point (i, j), as the positions number it.
+std::optional<QPoint> SgfPointOf(int i, int j, const SgfOrientation& orientation);
+
 // The move a text of the move list records: "N: D4" a stone of Black's,
 // "B: pass" a pass of White's, "N: " a move of Black's that names no point.
 // None for a text of neither colour, such as an empty one. A point the
