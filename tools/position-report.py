@@ -6,14 +6,17 @@ wrong (against the label, under the board's four quarter turns), each as
 share of points right and the photographs read without a wrong point.
 
 With --given, the labelled corners are given (--size, --corners) instead
-of the board being found.
+of the board being found. With --turned, every photograph is read turned a
+quarter clockwise (the board found on it), as if taken from the board's
+other side: the reading must not depend on where the camera stood.
 
-Usage: tools/position-report.py [--given] [path/to/banmark-batch]"""
+Usage: tools/position-report.py [--given | --turned] [path/to/banmark-batch]"""
 import glob, json, os, subprocess, sys, tempfile
 
 here = os.path.dirname(os.path.abspath(__file__))
 given = '--given' in sys.argv
-arguments = [a for a in sys.argv[1:] if a != '--given']
+quarter = '--turned' in sys.argv
+arguments = [a for a in sys.argv[1:] if a not in ('--given', '--turned')]
 batch = arguments[0] if arguments else os.path.join(here, '..', 'build', 'banmark-batch')
 boards = os.path.join(here, '..', '..', 'shared', 'real-photos', 'boards')
 if not os.path.isdir(boards):
@@ -55,7 +58,10 @@ for game in sorted(glob.glob(os.path.join(boards, 'game*'))):
             continue
         work = tempfile.mkdtemp()
         link = 'foto' + os.path.splitext(name)[1]
-        os.symlink(photo, os.path.join(work, link))
+        if quarter:
+            subprocess.run(['convert', photo, '-rotate', '90', os.path.join(work, link)])
+        else:
+            os.symlink(photo, os.path.join(work, link))
         extra = corners_of(photo, labels[name]) if given else []
         run = subprocess.run([batch, '--no-kifu', '--position', link] + extra, cwd=work,
                              capture_output=True, text=True)

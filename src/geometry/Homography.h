@@ -22,6 +22,8 @@ public:
 
     static Homography Translation(double dx, double dy);
 
+    const cv::Matx33d& matrix() const { return m_; }
+
 private:
     cv::Matx33d m_ = cv::Matx33d::eye();
 };

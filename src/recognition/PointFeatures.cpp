@@ -6,26 +6,35 @@
 #include <opencv2/imgproc.hpp>
 
 #include "geometry/GridFit.h"
+#include "geometry/RaisedView.h"
 #include "util/Median.h"
 
 namespace {
 
 // Sizes in grid spacings: the box a cell middle is read over, the reach of
 // the box a stone's body is looked for in, the reach of the disc its
-// brightness is read over (and the step of its samples, and how far it is
-// lifted above the crossing, where a stone's top shows on a tilted board),
-// and the width of the board's lines looked for.
+// brightness is read over (and the step of its samples), and the width of
+// the board's lines looked for.
 constexpr double kCellBox = 0.15;
 constexpr double kEvenReach = 0.2;
 constexpr double kBodyReach = 0.35;
 constexpr double kBodyStep = 0.07;
-constexpr double kBodyLift = 0.1;
 constexpr double kLineBox = 0.15;
-// Where a point's body is looked for, in spacings from its crossing: a
-// stone sits up to a third of a spacing off, and seen from low down its
-// body shows above the crossing.
+// A stone's top stands this high above the board (a stone 9 mm thick on a
+// 22 mm grid). Seen from the side, its body shows off its crossing, towards
+// where its top shows.
+constexpr double kStoneHeight = 0.4;
+// Where a point's body is looked for: a stone sits up to a third of a
+// spacing off its crossing, so from kAcross to either side, and from
+// kTowardsCamera before the crossing to half the way to where the top of a
+// stone on it shows, or kLeastReach beyond it, clear of the board's lines,
+// in kAlongSteps steps. Its brightness is read about kBrightnessShare of
+// the way to the top.
 constexpr std::array<double, 3> kAcross{-0.15, 0, 0.15};
-constexpr std::array<double, 4> kAlong{-0.3, -0.15, 0, 0.15};
+constexpr double kTowardsCamera = 0.15;
+constexpr double kLeastReach = 0.3;
+constexpr int kAlongSteps = 4;
+constexpr double kBrightnessShare = 0.2;
 // The board's field is fitted to the cell middles within kFieldReach of
 // the board's colour, then to those it fits within three of their median
 // residuals (never less than kLeastResidual). In the 8-bit Lab units of
@@ -236,31 +245,53 @@ Lab medianAround(const cv::Mat& lab, cv::Point centre, int reach) {
     return channelMedians(looks);
 }
 
-// Each point's look where it is most even within a third of a spacing,
-// less the board's look there: a stone sits off its crossing, and seen from
-// low down its body shows above it.
+// For each point, where the top of a stone on it shows, less the crossing:
+// away from the camera, the more the lower the view.
+std::vector<cv::Vec2d> topShifts(const RaisedView& view, int g) {
+    std::vector<cv::Vec2d> shifts;
+    for (int j = 0; j <= g; ++j) {
+        for (int i = 0; i <= g; ++i) {
+            const QPointF top = view.seen(i, j, kStoneHeight);
+            shifts.emplace_back(top.x() - i, top.y() - j);
+        }
+    }
+    return shifts;
+}
+
+// Each point's look where it is most even about its crossing, less the
+// board's look there: a stone sits off its crossing, and seen from the side
+// its body shows towards its top. On an empty point between two stones the
+// board shows there too, between the one's top and the other's foot.
 std::vector<Lab> bodyLooks(const GridPicture& picture, const BoardField& field, int g,
-                           double spacing) {
+                           double spacing, const std::vector<cv::Vec2d>& shifts) {
     const double side = 2 * kEvenReach * spacing + 1;
     const cv::Mat mean = boxMean(picture.lab(), side);
     const cv::Mat meanOfSquares = boxMean(picture.lab().mul(picture.lab()), side);
     std::vector<Lab> looks;
     for (int j = 0; j <= g; ++j) {
         for (int i = 0; i <= g; ++i) {
+            const cv::Vec2d shift = shifts[looks.size()];
+            const double reach = cv::norm(shift);
+            const cv::Vec2d away = reach > 0 ? shift / reach : cv::Vec2d(0, -1);
+            const cv::Vec2d sideways(-away[1], away[0]);
             float evenest = INFINITY;
-            cv::Point2d evenestPlace;
-            for (double a : kAcross) {
-                for (double b : kAlong) {
-                    const Lab m = picture.at<Lab>(mean, i + a, j + b);
-                    const Lab s = picture.at<Lab>(meanOfSquares, i + a, j + b);
+            cv::Vec2d evenestPlace;
+            const double farthest = std::max(kLeastReach, reach / 2);
+            for (int step = 0; step < kAlongSteps; ++step) {
+                const double along =
+                    -kTowardsCamera + step * (kTowardsCamera + farthest) / (kAlongSteps - 1);
+                for (const double across : kAcross) {
+                    const cv::Vec2d place = cv::Vec2d(i, j) + along * away + across * sideways;
+                    const Lab m = picture.at<Lab>(mean, place[0], place[1]);
+                    const Lab s = picture.at<Lab>(meanOfSquares, place[0], place[1]);
                     const float spread = s[0] + s[1] + s[2] - m.dot(m);
                     if (spread < evenest) {
                         evenest = spread;
-                        evenestPlace = {i + a, j + b};
+                        evenestPlace = place;
                     }
                 }
             }
-            const cv::Point centre = picture.pixel(evenestPlace.x, evenestPlace.y);
+            const cv::Point centre = picture.pixel(evenestPlace[0], evenestPlace[1]);
             looks.push_back(medianAround(picture.lab(), centre, static_cast<int>(side / 2)) -
                             field.at(i, j));
         }
@@ -269,9 +300,11 @@ std::vector<Lab> bodyLooks(const GridPicture& picture, const BoardField& field, 
 }
 
 // Each point's brightness, to tell the stones' colours apart: the median
-// over a disc about the crossing, where a black stone's glare, a white
-// stone's shadow or the board's thin lines cover less than half.
-std::vector<float> bodyBrightness(const GridPicture& picture, int g) {
+// over a disc about the crossing, moved a little towards where a stone's top
+// shows, where a black stone's glare, a white stone's shadow or the board's
+// thin lines cover less than half.
+std::vector<float> bodyBrightness(const GridPicture& picture, int g,
+                                  const std::vector<cv::Vec2d>& shifts) {
     std::vector<cv::Vec2d> disc;
     for (double du = -kBodyReach; du <= kBodyReach + 1e-9; du += kBodyStep) {
         for (double dv = -kBodyReach; dv <= kBodyReach + 1e-9; dv += kBodyStep) {
@@ -283,7 +316,7 @@ std::vector<float> bodyBrightness(const GridPicture& picture, int g) {
     for (int j = 0; j <= g; ++j) {
         for (int i = 0; i <= g; ++i) {
             samples.clear();
-            const cv::Vec2d body(i, j - kBodyLift);
+            const cv::Vec2d body = cv::Vec2d(i, j) + kBrightnessShare * shifts[brightness.size()];
             for (const cv::Vec2d& d : disc)
                 samples.push_back(
                     picture.at<Lab>(picture.lab(), body[0] + d[0], body[1] + d[1])[0]);
@@ -304,11 +337,12 @@ PointFeatures MeasurePoints(const QImage& photo, const GameState& state) {
     const double spacing = picture.spacing(g);
     const std::vector<float> lines = lineStrengths(picture, g, spacing);
     const BoardField field(picture, g, spacing, lines);
-    measured.looks = bodyLooks(picture, field, g, spacing);
+    const std::vector<cv::Vec2d> shifts = topShifts(RaisedView(frame->toPhoto, photo.size()), g);
+    measured.looks = bodyLooks(picture, field, g, spacing, shifts);
     std::vector<float> sorted = lines;
     std::nth_element(sorted.begin(), sorted.begin() + sorted.size() * 9 / 10, sorted.end());
     const float strongLine = std::max(1.0f, sorted[sorted.size() * 9 / 10]);
     for (const float strength : lines) measured.lines.push_back(strength / strongLine);
-    measured.brightness = bodyBrightness(picture, g);
+    measured.brightness = bodyBrightness(picture, g, shifts);
     return measured;
 }

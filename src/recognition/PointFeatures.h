@@ -13,10 +13,11 @@ using Lab = cv::Vec3f;
 // board; entries in scan order, row by row from the grid's top (index
 // i + j * (GridMax + 1)).
 struct PointFeatures {
-    // The point's look where it is most even within a third of a spacing
-    // about its crossing, less the board's own look there: the board's
-    // field, a quadratic per channel fitted to the middles of the cells and
-    // the margin around the points where the board's thin lines show most.
+    // The point's look where it is most even about its crossing (mostly on
+    // the side where a stone's top shows), less the board's own look there:
+    // the board's field, a quadratic per channel fitted to the middles of
+    // the cells and the margin around the points where the board's thin
+    // lines show most.
     std::vector<Lab> looks;
     // How strongly the board's thin lines show on the arms of the crossing,
     // as a share of how they show on the tenth of the points where they
