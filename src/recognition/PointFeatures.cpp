@@ -258,7 +258,25 @@ std::vector<cv::Vec2d> topShifts(const RaisedView& view, int g) {
     return shifts;
 }
 
-// Each point's look where it is most even about its crossing, less the
+// The places a point's body is looked for, about its crossing: along the
+// line from the camera, through the crossing towards where the top of a
+// stone on it shows (shift), and to either side of that line.
+std::vector<cv::Vec2d> bodyPlaces(cv::Vec2d crossing, cv::Vec2d shift) {
+    const double reach = cv::norm(shift);
+    const cv::Vec2d away = reach > 0 ? shift / reach : cv::Vec2d(0, -1);
+    const cv::Vec2d sideways(-away[1], away[0]);
+    const double farthest = std::max(kLeastReach, reach / 2);
+    std::vector<cv::Vec2d> places;
+    for (int step = 0; step < kAlongSteps; ++step) {
+        const double along =
+            -kTowardsCamera + step * (kTowardsCamera + farthest) / (kAlongSteps - 1);
+        for (const double across : kAcross)
+            places.push_back(crossing + along * away + across * sideways);
+    }
+    return places;
+}
+
+// Each point's look where it is most even among its body's places, less the
 // board's look there: a stone sits off its crossing, and seen from the side
 // its body shows towards its top. On an empty point between two stones the
 // board shows there too, between the one's top and the other's foot.
@@ -270,25 +288,15 @@ std::vector<Lab> bodyLooks(const GridPicture& picture, const BoardField& field, 
     std::vector<Lab> looks;
     for (int j = 0; j <= g; ++j) {
         for (int i = 0; i <= g; ++i) {
-            const cv::Vec2d shift = shifts[looks.size()];
-            const double reach = cv::norm(shift);
-            const cv::Vec2d away = reach > 0 ? shift / reach : cv::Vec2d(0, -1);
-            const cv::Vec2d sideways(-away[1], away[0]);
             float evenest = INFINITY;
             cv::Vec2d evenestPlace;
-            const double farthest = std::max(kLeastReach, reach / 2);
-            for (int step = 0; step < kAlongSteps; ++step) {
-                const double along =
-                    -kTowardsCamera + step * (kTowardsCamera + farthest) / (kAlongSteps - 1);
-                for (const double across : kAcross) {
-                    const cv::Vec2d place = cv::Vec2d(i, j) + along * away + across * sideways;
-                    const Lab m = picture.at<Lab>(mean, place[0], place[1]);
-                    const Lab s = picture.at<Lab>(meanOfSquares, place[0], place[1]);
-                    const float spread = s[0] + s[1] + s[2] - m.dot(m);
-                    if (spread < evenest) {
-                        evenest = spread;
-                        evenestPlace = place;
-                    }
+            for (const cv::Vec2d& place : bodyPlaces(cv::Vec2d(i, j), shifts[looks.size()])) {
+                const Lab m = picture.at<Lab>(mean, place[0], place[1]);
+                const Lab s = picture.at<Lab>(meanOfSquares, place[0], place[1]);
+                const float spread = s[0] + s[1] + s[2] - m.dot(m);
+                if (spread < evenest) {
+                    evenest = spread;
+                    evenestPlace = place;
                 }
             }
             const cv::Point centre = picture.pixel(evenestPlace[0], evenestPlace[1]);
