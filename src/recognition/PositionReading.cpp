@@ -10,11 +10,33 @@
 
 namespace {
 
-// The weights of tint and lines against brightness in the grouping: a
-// white stone on a pale board differs more in tint than in brightness,
-// and where both fail, its body hides the lines.
-constexpr float kTintWeight = 3;
-constexpr float kLineWeight = 80;
+// How the points are weighed when they are grouped: their tint and lines
+// against their brightness (a white stone on a pale board differs more in
+// tint than in brightness, and where both fail, its body hides the lines),
+// and how much less the tint of a point darker than the board counts: by
+// its brightness as a share of the board's to the power tintDimming (a
+// dark stone's tint is mostly the lamp's colour that it does not give
+// back, and the noise of little light).
+struct Weighing {
+    float tintWeight;
+    float lineWeight;
+    float tintDimming;
+};
+constexpr Weighing kUsualWeighing{3, 80, 0.5f};
+// Coloured lamps mislead the usual weighing: the glare on the black stones
+// a lamp lights gives them its colour, and a lamp can give the board and the
+// light stones one colour. The points are also grouped with a dark point's
+// tint counting less still, with the lines counting twice, and with tint
+// counting a third.
+constexpr std::array<Weighing, 3> kOtherWeighings{{{3, 80, 1}, {3, 160, 0.5f}, {1, 80, 0.5f}}};
+// Another weighing's grouping is kept when the points it reads empty spread
+// less in colour than those of the usual one (the board is one material
+// under a smooth light, and stones taken for it spread its colours wide),
+// and either the points it takes from the usual board as stones hide the
+// lines (see kHiddenLines), or its board spreads less by far: the log of
+// its covariance's determinant lower by kClearlyTighter. Of those, the one
+// whose board spreads least.
+constexpr double kClearlyTighter = 1.5;
 // A group of stones stands from the board, and from the other colour, by
 // more than this share of the board's own spread of colours; on an empty
 // board the groups split the board's points and stand a third of it apart.
@@ -284,10 +306,9 @@ std::array<GroupShape, 3> settleGroups(const cv::Mat& features, cv::Mat& labels,
     return groupShapes(features, labels, lines);
 }
 
-// Tint weighs less on darker points: a dark stone's tint is mostly the
-// lamp's colour that it does not give back, and the noise of little light.
-// The board's brightness is taken where its lines show most.
-void dimTints(cv::Mat& features, const std::vector<float>& brightness) {
+// Tint weighs less on points darker than the board, by the given power of
+// their share of its brightness, taken where its lines show most.
+void dimTints(cv::Mat& features, const std::vector<float>& brightness, float tintDimming) {
     std::vector<std::pair<float, float>> byLines;
     for (int k = 0; k < features.rows; ++k)
         byLines.emplace_back(features.at<float>(k, 3), brightness[k]);
@@ -297,7 +318,7 @@ void dimTints(cv::Mat& features, const std::vector<float>& brightness) {
         board.push_back(byLines[k].second);
     const float level = std::max(1.0f, Median(board));
     for (int k = 0; k < features.rows; ++k) {
-        const float dimming = std::sqrt(std::clamp(brightness[k] / level, 0.0f, 1.0f));
+        const float dimming = std::pow(std::clamp(brightness[k] / level, 0.0f, 1.0f), tintDimming);
         features.at<float>(k, 1) *= dimming;
         features.at<float>(k, 2) *= dimming;
     }
@@ -388,37 +409,113 @@ void recordGroups(PositionReading& reading, const cv::Mat& points, const cv::Mat
     }
 }
 
+// The points' brightness, tint and lines, weighed for the grouping (tint
+// not yet dimmed); a row each.
+cv::Mat weighedFeatures(const PointFeatures& measured, const Weighing& weighing) {
+    cv::Mat features(static_cast<int>(measured.looks.size()), 4, CV_32F);
+    for (int k = 0; k < features.rows; ++k) {
+        features.at<float>(k, 0) = measured.looks[k][0];
+        features.at<float>(k, 1) = weighing.tintWeight * measured.looks[k][1];
+        features.at<float>(k, 2) = weighing.tintWeight * measured.looks[k][2];
+        features.at<float>(k, 3) = weighing.lineWeight * measured.lines[k];
+    }
+    return features;
+}
+
+// Colour and brightness: the features the points settle on, with tint
+// weighed as given.
+cv::Mat settlingFeatures(const cv::Mat& features, const std::vector<float>& brightness) {
+    cv::Mat settling;
+    cv::hconcat(features.colRange(0, 3), cv::Mat(brightness), settling);
+    settling.convertTo(settling, CV_64F);
+    return settling;
+}
+
+// The points in groups, weighed one way.
+struct Grouping {
+    cv::Mat labels;
+    cv::Mat settling;
+    std::array<int, 3> verdicts{};
+    std::array<GroupShape, 3> shapes;
+};
+
+Grouping groupWith(const PointFeatures& measured, const Weighing& weighing, int lines) {
+    Grouping grouping;
+    const std::vector<float>& brightness = measured.brightness;
+    cv::Mat features = weighedFeatures(measured, weighing);
+    dimTints(features, brightness, weighing.tintDimming);
+    cv::Mat centres = groupPoints(features, grouping.labels);
+    grouping.verdicts = groupVerdicts(features, grouping.labels, centres);
+    splitStones(features, brightness, grouping.verdicts, grouping.labels, centres);
+    // The points settle on their colour and brightness. The lines, which
+    // tell which group is the board, mislead single points: on a low view
+    // a crossing lies at the foot of its stone's body, where the stone's
+    // rim and the seam to the next one show as thin dark lines.
+    grouping.settling = settlingFeatures(features, brightness);
+    grouping.shapes = settleGroups(grouping.settling, grouping.labels, lines);
+    return grouping;
+}
+
+bool readsEmpty(const Grouping& grouping, int k) {
+    return grouping.verdicts[grouping.labels.at<int>(k)] == kEmpty;
+}
+
+// How widely the points a grouping reads empty spread in colour (tint
+// weighed the usual way, not dimmed): the log of their covariance's
+// determinant.
+double boardSpread(const Grouping& grouping, const cv::Mat& colours, int lines) {
+    cv::Mat board(grouping.labels.size(), CV_32S);
+    for (int k = 0; k < board.rows; ++k) board.at<int>(k) = readsEmpty(grouping, k) ? 0 : 1;
+    const GroupShape shape = groupShape(colours, board, lines, 0);
+    return shape.usable ? shape.logDeterminant : INFINITY;
+}
+
+// Whether the points that other reads as stones among those usual reads
+// empty hide the lines: their median strength below kHiddenLines of that
+// over the points usual reads empty.
+bool takesHiddenLines(const Grouping& usual, const Grouping& other,
+                      const std::vector<float>& lines) {
+    std::vector<float> board, taken;
+    for (int k = 0; k < static_cast<int>(lines.size()); ++k) {
+        if (!readsEmpty(usual, k)) continue;
+        board.push_back(lines[k]);
+        if (!readsEmpty(other, k)) taken.push_back(lines[k]);
+    }
+    return taken.empty() || Median(taken) < kHiddenLines * Median(board);
+}
+
+// The grouping of the usual weighing, or of another where its board spreads
+// clearly less (see kClearlyTighter).
+Grouping keptGrouping(const PointFeatures& measured, const cv::Mat& colours, int lines) {
+    const Grouping usual = groupWith(measured, kUsualWeighing, lines);
+    const double usualSpread = boardSpread(usual, colours, lines);
+    Grouping kept = usual;
+    double keptSpread = usualSpread;
+    for (const Weighing& weighing : kOtherWeighings) {
+        Grouping other = groupWith(measured, weighing, lines);
+        const double spread = boardSpread(other, colours, lines);
+        if (spread >= keptSpread || (spread >= usualSpread - kClearlyTighter &&
+                                     !takesHiddenLines(usual, other, measured.lines)))
+            continue;
+        kept = std::move(other);
+        keptSpread = spread;
+    }
+    return kept;
+}
+
 }  // namespace
 
 PositionReading ReadPosition(const QImage& photo, const GameState& state) {
     PositionReading reading;
     const PointFeatures measured = MeasurePoints(photo, state);
     if (measured.looks.empty()) return reading;
-    cv::Mat features(static_cast<int>(measured.looks.size()), 4, CV_32F);
-    for (int k = 0; k < features.rows; ++k) {
-        features.at<float>(k, 0) = measured.looks[k][0];
-        features.at<float>(k, 1) = kTintWeight * measured.looks[k][1];
-        features.at<float>(k, 2) = kTintWeight * measured.looks[k][2];
-        features.at<float>(k, 3) = kLineWeight * measured.lines[k];
-    }
-    const cv::Mat undimmed = features.clone();
-    dimTints(features, measured.brightness);
-    cv::Mat labels;
-    cv::Mat centres = groupPoints(features, labels);
-    const std::array<int, 3> verdicts = groupVerdicts(features, labels, centres);
-    splitStones(features, measured.brightness, verdicts, labels, centres);
-    // The points settle on their colour and brightness. The lines, which
-    // tell which group is the board, mislead single points: on a low view
-    // a crossing lies at the foot of its stone's body, where the stone's
-    // rim and the seam to the next one show as thin dark lines.
-    cv::Mat settling;
-    cv::hconcat(features.colRange(0, 3), cv::Mat(measured.brightness), settling);
-    settling.convertTo(settling, CV_64F);
     const int g = state.GridMax;
-    const std::array<GroupShape, 3> shapes = settleGroups(settling, labels, g + 1);
-    recordGroups(reading, settling, labels, verdicts, shapes, g);
-    const bool oneColour = std::count(verdicts.begin(), verdicts.end(), kBlack) == 0 ||
-                           std::count(verdicts.begin(), verdicts.end(), kWhite) == 0;
+    const cv::Mat undimmed = weighedFeatures(measured, kUsualWeighing);
+    const cv::Mat colours = settlingFeatures(undimmed, measured.brightness);
+    const Grouping kept = keptGrouping(measured, colours, g + 1);
+    recordGroups(reading, kept.settling, kept.labels, kept.verdicts, kept.shapes, g);
+    const bool oneColour = std::count(kept.verdicts.begin(), kept.verdicts.end(), kBlack) == 0 ||
+                           std::count(kept.verdicts.begin(), kept.verdicts.end(), kWhite) == 0;
     takeFewStones(reading, undimmed, g, oneColour);
     return reading;
 }

@@ -35,5 +35,7 @@ struct PositionReading {
 // finally joins, by its colour and brightness, the group most likely to
 // have given it: each group a normal distribution of its own shape,
 // centred on the group's look near the point (light that falls unevenly
-// changes the stones otherwise than the board).
+// changes the stones otherwise than the board). Under coloured lamps the
+// points are also grouped with tint and lines weighed otherwise, and such
+// a grouping is kept when its board spreads clearly less in colour.
 PositionReading ReadPosition(const QImage& photo, const GameState& state);
