@@ -35,6 +35,11 @@ constexpr double kTowardsCamera = 0.15;
 constexpr double kLeastReach = 0.3;
 constexpr int kAlongSteps = 4;
 constexpr double kBrightnessShare = 0.2;
+// A stone is about as wide as the spacing, its radius half of it. Where a
+// stone on the point next towards the camera would show (from its foot to
+// its top), the point's own body is not looked for, as long as other places
+// are left: on a low view that stone's body covers the point's crossing.
+constexpr double kStoneRadius = 0.5;
 // The board's field is fitted to the cell middles within kFieldReach of
 // the board's colour, then to those it fits within three of their median
 // residuals (never less than kLeastResidual). In the 8-bit Lab units of
@@ -276,6 +281,34 @@ std::vector<cv::Vec2d> bodyPlaces(cv::Vec2d crossing, cv::Vec2d shift) {
     return places;
 }
 
+// The places not covered by a stone on front, the point next towards the
+// camera, that shows from front to front + frontShift; all of them when
+// every one is covered.
+std::vector<cv::Vec2d> clearOfFront(const std::vector<cv::Vec2d>& places, cv::Vec2d front,
+                                    cv::Vec2d frontShift) {
+    std::vector<cv::Vec2d> clear;
+    const double length = frontShift.dot(frontShift);
+    for (const cv::Vec2d& place : places) {
+        const double t =
+            length > 0 ? std::clamp((place - front).dot(frontShift) / length, 0.0, 1.0) : 0;
+        if (cv::norm(place - (front + t * frontShift)) >= kStoneRadius) clear.push_back(place);
+    }
+    return clear.empty() ? places : clear;
+}
+
+// The places a point's body is looked for (see bodyPlaces), clear of a
+// stone on the point next towards the camera (the neighbour on the side
+// its top's shift points away from).
+std::vector<cv::Vec2d> placesOfPoint(int i, int j, int g, const std::vector<cv::Vec2d>& shifts) {
+    const cv::Vec2d shift = shifts[i + j * (g + 1)];
+    const std::vector<cv::Vec2d> places = bodyPlaces(cv::Vec2d(i, j), shift);
+    const bool acrossRows = std::abs(shift[0]) > std::abs(shift[1]);
+    const int fi = acrossRows ? i - (shift[0] > 0 ? 1 : -1) : i;
+    const int fj = acrossRows ? j : j - (shift[1] > 0 ? 1 : -1);
+    if (shift == cv::Vec2d() || fi < 0 || fi > g || fj < 0 || fj > g) return places;
+    return clearOfFront(places, cv::Vec2d(fi, fj), shifts[fi + fj * (g + 1)]);
+}
+
 // Each point's look where it is most even among its body's places, less the
 // board's look there: a stone sits off its crossing, and seen from the side
 // its body shows towards its top. On an empty point between two stones the
@@ -290,7 +323,7 @@ std::vector<Lab> bodyLooks(const GridPicture& picture, const BoardField& field, 
         for (int i = 0; i <= g; ++i) {
             float evenest = INFINITY;
             cv::Vec2d evenestPlace;
-            for (const cv::Vec2d& place : bodyPlaces(cv::Vec2d(i, j), shifts[looks.size()])) {
+            for (const cv::Vec2d& place : placesOfPoint(i, j, g, shifts)) {
                 const Lab m = picture.at<Lab>(mean, place[0], place[1]);
                 const Lab s = picture.at<Lab>(meanOfSquares, place[0], place[1]);
                 const float spread = s[0] + s[1] + s[2] - m.dot(m);
