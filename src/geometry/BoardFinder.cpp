@@ -17,6 +17,11 @@ constexpr double kLeastStrength = 0.12;
 // How far, in spacings, a board found near a grid placed by hand may lie
 // from it: less than a whole line, so that it cannot be a line over.
 constexpr double kHandReach = 0.75;
+// How many lines beyond a window it may move once fitted to the line
+// pieces, and how far its corners may move, in spacings, and it still lies
+// on the same lines.
+constexpr int kRefitReach = 2;
+constexpr double kSameLines = 0.5;
 
 // A grid as the lattice its lines continue, wide enough for any board that
 // holds it.
@@ -49,8 +54,9 @@ public:
     }
     void consider(const std::optional<GridFrame>& lattice) {
         if (!lattice) return;
-        const std::optional<BoardWindow> window =
+        std::optional<BoardWindow> window =
             ChooseBoardWindow(evened_, photo_, *lattice, boardSize_);
+        if (window) window = judgedFitted(*window);
         if (window && (!best_ || window->score > best_->score)) best_ = window;
     }
 
@@ -68,6 +74,31 @@ public:
     }
 
 private:
+    // A lattice worked out from a few of the photograph's lines drifts off
+    // the board's lines towards the board's ends, and there it shows them
+    // less than a lattice of a wrong spacing that meets them in the middle
+    // of a crowded board. So a window is judged again once fitted to the
+    // line pieces along its lines, in a lattice kRefitReach lines wider (the
+    // window may move over), and the better judgement counts. Where the
+    // fitted window lies on the same lines, the window stays as it was: the
+    // board chosen is fitted to the pieces at the end, and fitting it twice
+    // moves it a few pixels, no nearer the board.
+    BoardWindow judgedFitted(const BoardWindow& window) const {
+        GridFrame fitted = FitToPieces(window.frame, pieces_);
+        fitted.firstColumn -= kRefitReach;
+        fitted.firstRow -= kRefitReach;
+        fitted.lastColumn += kRefitReach;
+        fitted.lastRow += kRefitReach;
+        const std::optional<BoardWindow> again =
+            ChooseBoardWindow(evened_, photo_, fitted, window.frame.columns());
+        if (!again || again->score <= window.score) return window;
+        if (!again->frame.cornersWithin(window.frame, kSameLines * window.frame.spacing()))
+            return *again;
+        BoardWindow judged = *again;
+        judged.frame = window.frame;
+        return judged;
+    }
+
     Brightness photo_;
     cv::Mat grey_;
     Brightness evened_;

@@ -55,11 +55,6 @@ TEST_F(BatchEndToEndTest, ANineLineGameWithACaptureAndAPass) {
     EXPECT_TRUE(readText(base + ".sgf").contains("KM[6.5]"));
 }
 
-TEST_F(BatchEndToEndTest, AThirteenLineGame) {
-    const SgfGame game = ThirteenLineGame();
-    EXPECT_EQ(recordOf(game).moves, gtpMoves(game.moves, 13));
-}
-
 TEST_F(BatchEndToEndTest, ANineteenLineGameWithCapturesAndAKo) {
     const SgfGame game = NineteenLineGame();
     EXPECT_EQ(recordOf(game).moves, gtpMoves(game.moves, 19));
