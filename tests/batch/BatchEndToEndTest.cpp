@@ -1,5 +1,3 @@
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QPainter>
 

@@ -75,8 +75,7 @@ double worstOnPreparedCopy(const QString& photo, const Corners& found, Corners t
 // Writes the photograph as stored turned a quarter clockwise to copy, and
 // returns the corners measured on it moved with it.
 Corners turnedCopy(const QString& photo, const QString& copy, Corners corners) {
-    QImageReader reader(photo);
-    reader.setAutoTransform(false);
+    QImageReader reader(photo);  // a JPEG is read as stored, not turned as shown
     for (QPointF& p : corners) p = {reader.size().height() - 1 - p.y(), p.x()};
     reader.read().transformed(QTransform().rotate(90)).save(copy, nullptr, 95);
     return corners;
