@@ -87,7 +87,8 @@ protected:
     // it turned), every corner within tolerance spacings; a wrong one is printed.
     bool findsGrid(const QString& photo, int boardSize, Corners truth, double tolerance,
                    bool turned = false) {
-        const QString link = photos.path() + (turned ? "q-" : "") + QFileInfo(photo).fileName();
+        const QString link =
+            photos.path() + (turned ? "turned-" : "") + QFileInfo(photo).fileName();
         if (turned) truth = turnedCopy(photo, link, truth);
         if (!turned) QFile::link(photo, link);
         const BatchRun run = batch({"--find-grid", link});
