@@ -17,7 +17,10 @@ constexpr double kTowardsPoint = 0.026;
 // The second group's pieces lean at least this far from the first group's
 // point (the sine of 15 degrees).
 constexpr double kOtherGroup = 0.26;
-constexpr int kRansacRounds = 600;
+// Pairs of pieces drawn to propose a vanishing point. Where stones crowd
+// the board, its lines show as short pieces among as many edges of stones
+// running every way, and few pairs propose the board's point.
+constexpr int kRansacRounds = 3000;
 // A vanishing point lies at least this far from the middle of the photograph,
 // in lengths of its longer side: a phone looking at the board from 50 to 60
 // degrees off straight down sees the columns meet about half a side away.
@@ -92,13 +95,41 @@ bool farOff(const cv::Vec3d& point) {
     return std::hypot(point[0], point[1]) >= kNearestVanishing * std::fabs(point[2]);
 }
 
-double lengthTowards(const std::vector<Piece>& pieces, const std::vector<int>& among,
-                     const cv::Vec3d& point) {
-    double sum = 0;
-    for (int k : among)
-        if (leanFrom(pieces[k], point) < kTowardsPoint) sum += pieces[k].length;
-    return sum;
-}
+// The pieces a vanishing point is looked for among, laid out for the
+// thousands of points proposed: how much of their length runs towards a
+// point (leans from it by less than kTowardsPoint, as leanFrom measures).
+class PiecesTowards {
+public:
+    PiecesTowards(const std::vector<Piece>& pieces, const std::vector<int>& among) {
+        for (int k : among) {
+            middleX_.push_back(pieces[k].middle.x);
+            middleY_.push_back(pieces[k].middle.y);
+            directionX_.push_back(pieces[k].direction.x);
+            directionY_.push_back(pieces[k].direction.y);
+            length_.push_back(pieces[k].length);
+        }
+    }
+
+    double length(const cv::Vec3d& point) const {
+        // A point at infinity lies the same way from every middle.
+        const bool atInfinity = std::fabs(point[2]) <= 1e-12;
+        const double x = atInfinity ? point[0] : point[0] / point[2];
+        const double y = atInfinity ? point[1] : point[1] / point[2];
+        const double fromMiddle = atInfinity ? 0 : 1;
+        const double reach = kTowardsPoint * kTowardsPoint;
+        double sum = 0;
+        for (std::size_t k = 0; k < length_.size(); ++k) {
+            const double tx = x - fromMiddle * middleX_[k];
+            const double ty = y - fromMiddle * middleY_[k];
+            const double cross = directionX_[k] * ty - directionY_[k] * tx;
+            sum += cross * cross < reach * (tx * tx + ty * ty) ? length_[k] : 0;
+        }
+        return sum;
+    }
+
+private:
+    std::vector<double> middleX_, middleY_, directionX_, directionY_, length_;
+};
 
 // The vanishing point fitted again to the pieces that run towards it: the
 // least-squares point of their lines.
@@ -134,6 +165,7 @@ std::optional<cv::Vec3d> vanishingPoint(const std::vector<Piece>& pieces,
             std::upper_bound(cumulative.begin(), cumulative.end(), rng.uniform(0.0, total));
         return among[std::min<std::size_t>(at - cumulative.begin(), among.size() - 1)];
     };
+    const PiecesTowards towards(pieces, among);
     std::optional<cv::Vec3d> best;
     double bestLength = 0;
     for (int round = 0; round < kRansacRounds; ++round) {
@@ -143,7 +175,7 @@ std::optional<cv::Vec3d> vanishingPoint(const std::vector<Piece>& pieces,
         if (cv::norm(point) < 1e-12) continue;
         point /= cv::norm(point);
         if (!farOff(point)) continue;
-        const double length = lengthTowards(pieces, among, point);
+        const double length = towards.length(point);
         if (length > bestLength) {
             bestLength = length;
             best = point;
