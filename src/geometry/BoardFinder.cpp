@@ -27,14 +27,9 @@ constexpr double kSameLines = 0.5;
 // holds it.
 std::optional<GridFrame> latticeOf(const std::optional<BoardGrid>& grid) {
     if (!grid) return std::nullopt;
-    std::optional<GridFrame> frame = FrameOfGrid(*grid);
+    const std::optional<GridFrame> frame = FrameOfGrid(*grid);
     if (!frame) return std::nullopt;
-    const int more = kMaxLines - grid->boardSize + 1;
-    frame->firstColumn -= more;
-    frame->firstRow -= more;
-    frame->lastColumn += more;
-    frame->lastRow += more;
-    return frame;
+    return frame->widened(kMaxLines - grid->boardSize + 1);
 }
 
 // One photograph as the board of the given size (0: any) is looked for on
@@ -84,11 +79,7 @@ private:
     // board chosen is fitted to the pieces at the end, and fitting it twice
     // moves it a few pixels, no nearer the board.
     BoardWindow judgedFitted(const BoardWindow& window) const {
-        GridFrame fitted = FitToPieces(window.frame, pieces_);
-        fitted.firstColumn -= kRefitReach;
-        fitted.firstRow -= kRefitReach;
-        fitted.lastColumn += kRefitReach;
-        fitted.lastRow += kRefitReach;
+        const GridFrame fitted = FitToPieces(window.frame, pieces_).widened(kRefitReach);
         const std::optional<BoardWindow> again =
             ChooseBoardWindow(evened_, photo_, fitted, window.frame.columns());
         if (!again || again->score <= window.score) return window;

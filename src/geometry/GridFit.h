@@ -30,6 +30,11 @@ struct GridFrame {
     double spacing() const;
     // Whether every corner lies within reach pixels of the other frame's.
     bool cornersWithin(const GridFrame& other, double reach) const;
+    // The same lattice holding the given number of lines more on every side.
+    GridFrame widened(int lines) const {
+        return {toPhoto, firstColumn - lines, lastColumn + lines, firstRow - lines,
+                lastRow + lines};
+    }
 };
 
 // A frame moved onto the photograph's lines, with how well they showed.

@@ -65,7 +65,9 @@ struct Piece {
 double leanFrom(const Piece& piece, const cv::Vec3d& point) {
     cv::Point2d towards(point[0], point[1]);
     if (std::fabs(point[2]) > 1e-12) towards = towards / point[2] - piece.middle;
-    const double norm = std::hypot(towards.x, towards.y);
+    // Not std::hypot: this runs for every piece at each of thousands of
+    // points proposed, and hypot's care for overflow costs twice the time.
+    const double norm = std::sqrt(towards.x * towards.x + towards.y * towards.y);
     if (norm < 1e-12) return 1;
     return std::fabs(piece.direction.x * towards.y - piece.direction.y * towards.x) / norm;
 }
@@ -95,41 +97,13 @@ bool farOff(const cv::Vec3d& point) {
     return std::hypot(point[0], point[1]) >= kNearestVanishing * std::fabs(point[2]);
 }
 
-// The pieces a vanishing point is looked for among, laid out for the
-// thousands of points proposed: how much of their length runs towards a
-// point (leans from it by less than kTowardsPoint, as leanFrom measures).
-class PiecesTowards {
-public:
-    PiecesTowards(const std::vector<Piece>& pieces, const std::vector<int>& among) {
-        for (int k : among) {
-            middleX_.push_back(pieces[k].middle.x);
-            middleY_.push_back(pieces[k].middle.y);
-            directionX_.push_back(pieces[k].direction.x);
-            directionY_.push_back(pieces[k].direction.y);
-            length_.push_back(pieces[k].length);
-        }
-    }
-
-    double length(const cv::Vec3d& point) const {
-        // A point at infinity lies the same way from every middle.
-        const bool atInfinity = std::fabs(point[2]) <= 1e-12;
-        const double x = atInfinity ? point[0] : point[0] / point[2];
-        const double y = atInfinity ? point[1] : point[1] / point[2];
-        const double fromMiddle = atInfinity ? 0 : 1;
-        const double reach = kTowardsPoint * kTowardsPoint;
-        double sum = 0;
-        for (std::size_t k = 0; k < length_.size(); ++k) {
-            const double tx = x - fromMiddle * middleX_[k];
-            const double ty = y - fromMiddle * middleY_[k];
-            const double cross = directionX_[k] * ty - directionY_[k] * tx;
-            sum += cross * cross < reach * (tx * tx + ty * ty) ? length_[k] : 0;
-        }
-        return sum;
-    }
-
-private:
-    std::vector<double> middleX_, middleY_, directionX_, directionY_, length_;
-};
+double lengthTowards(const std::vector<Piece>& pieces, const std::vector<int>& among,
+                     const cv::Vec3d& point) {
+    double sum = 0;
+    for (int k : among)
+        if (leanFrom(pieces[k], point) < kTowardsPoint) sum += pieces[k].length;
+    return sum;
+}
 
 // The vanishing point fitted again to the pieces that run towards it: the
 // least-squares point of their lines.
@@ -165,7 +139,6 @@ std::optional<cv::Vec3d> vanishingPoint(const std::vector<Piece>& pieces,
             std::upper_bound(cumulative.begin(), cumulative.end(), rng.uniform(0.0, total));
         return among[std::min<std::size_t>(at - cumulative.begin(), among.size() - 1)];
     };
-    const PiecesTowards towards(pieces, among);
     std::optional<cv::Vec3d> best;
     double bestLength = 0;
     for (int round = 0; round < kRansacRounds; ++round) {
@@ -175,7 +148,7 @@ std::optional<cv::Vec3d> vanishingPoint(const std::vector<Piece>& pieces,
         if (cv::norm(point) < 1e-12) continue;
         point /= cv::norm(point);
         if (!farOff(point)) continue;
-        const double length = towards.length(point);
+        const double length = lengthTowards(pieces, among, point);
         if (length > bestLength) {
             bestLength = length;
             best = point;

@@ -109,8 +109,7 @@ protected:
         return right;
     }
 
-    int tried = 0;
-    int foundRight = 0;
+    int tried = 0, foundRight = 0;
 };
 
 }  // namespace
