@@ -41,11 +41,17 @@ constexpr double kBrightnessShare = 0.2;
 // are left: on a low view that stone's body covers the point's crossing.
 constexpr double kStoneRadius = 0.5;
 // The board's field is fitted to the cell middles within kFieldReach of
-// the board's colour, then to those it fits within three of their median
-// residuals (never less than kLeastResidual). In the 8-bit Lab units of
-// OpenCV.
+// a guess at the board's colour, then to those it fits within three of
+// their median residuals (never less than kLeastResidual). In the 8-bit Lab
+// units of OpenCV.
 constexpr float kFieldReach = 15;
 constexpr float kLeastResidual = 10;
+// A fit from the second guess at the board's colour is taken when it lies
+// near half as many cell middles again as the fit from the first: on a
+// crowded board under a coloured lamp whose colour changes over the board,
+// the first guess can be partly stones and lie near one part of the board
+// only.
+constexpr double kClearlyMoreCells = 1.5;
 
 // A sampling of the photograph on the grid's coordinates.
 class GridPicture {
@@ -120,48 +126,40 @@ cv::Mat quadraticTerms(double u, double v) {
 // The board's look over the grid: a quadratic in (u, v) per Lab channel.
 class BoardField {
 public:
-    // Fitted to the cell middles around the points where the board's lines
-    // show most.
+    // Fitted to the cell middles, most of which show the bare board, from a
+    // first guess at the board's colour taken around the points where the
+    // lines show most; or from another, taken amid them, when that fit
+    // lies within kFieldReach of clearly more cell middles (see
+    // kClearlyMoreCells).
     BoardField(const GridPicture& picture, int g, double spacing,
                const std::vector<float>& lineStrengths) {
         const cv::Mat cells = boxMean(picture.lab(), kCellBox * spacing);
-        std::vector<cv::Vec2d> places;
-        std::vector<Lab> looks;
         for (int a = -1; a <= g; ++a) {
             for (int b = -1; b <= g; ++b) {
-                places.emplace_back(a + 0.5, b + 0.5);
-                looks.push_back(picture.at<Lab>(cells, a + 0.5, b + 0.5));
+                places_.emplace_back(a + 0.5, b + 0.5);
+                looks_.push_back(picture.at<Lab>(cells, a + 0.5, b + 0.5));
             }
         }
-        const Lab mode = boardColour(picture, cells, g, lineStrengths);
-        std::vector<bool> kept(looks.size());
-        for (std::size_t k = 0; k < looks.size(); ++k)
-            kept[k] = distance(looks[k], mode) < kFieldReach;
-        for (int round = 0; round < 5; ++round) {
-            if (!fit(places, looks, kept)) break;
-            std::vector<float> residuals;
-            for (std::size_t k = 0; k < looks.size(); ++k) {
-                if (kept[k]) residuals.push_back(distance(looks[k], at(places[k])));
-            }
-            const float limit = std::max(kLeastResidual, 3 * Median(residuals));
-            for (std::size_t k = 0; k < looks.size(); ++k)
-                kept[k] = distance(looks[k], at(places[k])) < limit;
-        }
-        if (coefficients_.empty()) coefficients_ = constant(mode);
+        coefficients_ = fittedFrom(aroundStrongestLines(picture, cells, g, lineStrengths));
+        const cv::Mat other = fittedFrom(amidStrongestLines(picture, cells, g, lineStrengths));
+        if (nearCells(other) > kClearlyMoreCells * nearCells(coefficients_)) coefficients_ = other;
     }
 
-    Lab at(cv::Vec2d place) const { return at(place[0], place[1]); }
-    Lab at(double u, double v) const {
-        const cv::Mat look = quadraticTerms(u, v) * coefficients_;
+    Lab at(double u, double v) const { return lookAt(coefficients_, u, v); }
+
+private:
+    static Lab lookAt(const cv::Mat& coefficients, double u, double v) {
+        const cv::Mat look = quadraticTerms(u, v) * coefficients;
         return {static_cast<float>(look.at<double>(0)), static_cast<float>(look.at<double>(1)),
                 static_cast<float>(look.at<double>(2))};
     }
 
-private:
     // The median colour of the cells around the tenth of the points whose
-    // lines show most: a stone hides the lines, so these are the bare board.
-    static Lab boardColour(const GridPicture& picture, const cv::Mat& cells, int g,
-                           const std::vector<float>& lineStrengths) {
+    // lines show most: a stone hides the lines, so these are mostly the
+    // bare board. On a crowded board, though, a stone on a neighbouring
+    // point covers some of them.
+    static Lab aroundStrongestLines(const GridPicture& picture, const cv::Mat& cells, int g,
+                                    const std::vector<float>& lineStrengths) {
         std::vector<int> order(lineStrengths.size());
         for (std::size_t k = 0; k < order.size(); ++k) order[k] = static_cast<int>(k);
         const std::size_t tenth = std::max<std::size_t>(1, order.size() / 10);
@@ -178,27 +176,86 @@ private:
         return channelMedians(around);
     }
 
+    // The median colour of the tenth of the cells whose four corners all
+    // show their lines most: no stone lies next to them. Amid white stones,
+    // though, the seams between them can show like lines.
+    static Lab amidStrongestLines(const GridPicture& picture, const cv::Mat& cells, int g,
+                                  const std::vector<float>& lineStrengths) {
+        std::vector<std::pair<float, cv::Vec2d>> weakestCorner;
+        for (int j = 0; j < g; ++j) {
+            for (int i = 0; i < g; ++i) {
+                const int k = i + j * (g + 1);
+                weakestCorner.emplace_back(
+                    std::min({lineStrengths[k], lineStrengths[k + 1], lineStrengths[k + g + 1],
+                              lineStrengths[k + g + 2]}),
+                    cv::Vec2d(i + 0.5, j + 0.5));
+            }
+        }
+        const std::size_t tenth = std::max<std::size_t>(1, weakestCorner.size() / 10);
+        std::partial_sort(weakestCorner.begin(), weakestCorner.begin() + tenth, weakestCorner.end(),
+                          [](const auto& a, const auto& b) { return a.first > b.first; });
+        std::vector<Lab> amid;
+        for (std::size_t n = 0; n < tenth; ++n) {
+            const cv::Vec2d cell = weakestCorner[n].second;
+            amid.push_back(picture.at<Lab>(cells, cell[0], cell[1]));
+        }
+        return channelMedians(amid);
+    }
+
+    // The quadratic fitted to the cell middles within kFieldReach of the
+    // guess, then to those it fits within three of their median residuals
+    // (never less than kLeastResidual); the guess everywhere with too few.
+    cv::Mat fittedFrom(const Lab& guess) const {
+        std::vector<bool> kept(looks_.size());
+        for (std::size_t k = 0; k < looks_.size(); ++k)
+            kept[k] = distance(looks_[k], guess) < kFieldReach;
+        cv::Mat coefficients = constant(guess);
+        for (int round = 0; round < 5; ++round) {
+            if (!fit(kept, coefficients)) break;
+            std::vector<float> residuals;
+            for (std::size_t k = 0; k < looks_.size(); ++k) {
+                if (kept[k]) residuals.push_back(residual(coefficients, k));
+            }
+            const float limit = std::max(kLeastResidual, 3 * Median(residuals));
+            for (std::size_t k = 0; k < looks_.size(); ++k)
+                kept[k] = residual(coefficients, k) < limit;
+        }
+        return coefficients;
+    }
+
+    float residual(const cv::Mat& coefficients, std::size_t k) const {
+        return distance(looks_[k], lookAt(coefficients, places_[k][0], places_[k][1]));
+    }
+
+    int nearCells(const cv::Mat& coefficients) const {
+        int near = 0;
+        for (std::size_t k = 0; k < looks_.size(); ++k)
+            near += residual(coefficients, k) < kFieldReach ? 1 : 0;
+        return near;
+    }
+
     static cv::Mat constant(const Lab& look) {
         cv::Mat coefficients = cv::Mat::zeros(6, 3, CV_64F);
         for (int c = 0; c < 3; ++c) coefficients.at<double>(0, c) = look[c];
         return coefficients;
     }
 
-    // Least squares over the kept samples; false with too few of them.
-    bool fit(const std::vector<cv::Vec2d>& places, const std::vector<Lab>& looks,
-             const std::vector<bool>& kept) {
+    // Least squares over the kept cell middles; false with too few of them.
+    bool fit(const std::vector<bool>& kept, cv::Mat& coefficients) const {
         cv::Mat terms(0, 6, CV_64F);
         cv::Mat values(0, 3, CV_64F);
-        for (std::size_t k = 0; k < looks.size(); ++k) {
+        for (std::size_t k = 0; k < looks_.size(); ++k) {
             if (!kept[k]) continue;
-            terms.push_back(quadraticTerms(places[k][0], places[k][1]));
-            values.push_back(cv::Mat(cv::Mat(cv::Vec3d(looks[k])).t()));
+            terms.push_back(quadraticTerms(places_[k][0], places_[k][1]));
+            values.push_back(cv::Mat(cv::Mat(cv::Vec3d(looks_[k])).t()));
         }
         constexpr int kLeastSamples = 12;
         if (terms.rows < kLeastSamples) return false;
-        return cv::solve(terms, values, coefficients_, cv::DECOMP_SVD);
+        return cv::solve(terms, values, coefficients, cv::DECOMP_SVD);
     }
 
+    std::vector<cv::Vec2d> places_;  // of the cell middles, margin included
+    std::vector<Lab> looks_;
     cv::Mat coefficients_;  // 6 x 3
 };
 
