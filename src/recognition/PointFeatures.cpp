@@ -136,8 +136,9 @@ public:
         const cv::Mat cells = boxMean(picture.lab(), kCellBox * spacing);
         for (int a = -1; a <= g; ++a) {
             for (int b = -1; b <= g; ++b) {
-                places_.emplace_back(a + 0.5, b + 0.5);
                 looks_.push_back(picture.at<Lab>(cells, a + 0.5, b + 0.5));
+                terms_.push_back(quadraticTerms(a + 0.5, b + 0.5));
+                values_.push_back(cv::Mat(cv::Mat(cv::Vec3d(looks_.back())).t()));
             }
         }
         coefficients_ = fittedFrom(aroundStrongestLines(picture, cells, g, lineStrengths));
@@ -212,26 +213,30 @@ private:
         cv::Mat coefficients = constant(guess);
         for (int round = 0; round < 5; ++round) {
             if (!fit(kept, coefficients)) break;
-            std::vector<float> residuals;
-            for (std::size_t k = 0; k < looks_.size(); ++k) {
-                if (kept[k]) residuals.push_back(residual(coefficients, k));
+            const std::vector<float> all = residuals(coefficients);
+            std::vector<float> ofKept;
+            for (std::size_t k = 0; k < all.size(); ++k) {
+                if (kept[k]) ofKept.push_back(all[k]);
             }
-            const float limit = std::max(kLeastResidual, 3 * Median(residuals));
-            for (std::size_t k = 0; k < looks_.size(); ++k)
-                kept[k] = residual(coefficients, k) < limit;
+            const float limit = std::max(kLeastResidual, 3 * Median(ofKept));
+            for (std::size_t k = 0; k < all.size(); ++k) kept[k] = all[k] < limit;
         }
         return coefficients;
     }
 
-    float residual(const cv::Mat& coefficients, std::size_t k) const {
-        return distance(looks_[k], lookAt(coefficients, places_[k][0], places_[k][1]));
+    // How far each cell middle's look lies from the field's there.
+    std::vector<float> residuals(const cv::Mat& coefficients) const {
+        const cv::Mat off = values_ - terms_ * coefficients;
+        std::vector<float> distances;
+        for (int k = 0; k < off.rows; ++k)
+            distances.push_back(static_cast<float>(cv::norm(off.row(k))));
+        return distances;
     }
 
     int nearCells(const cv::Mat& coefficients) const {
-        int near = 0;
-        for (std::size_t k = 0; k < looks_.size(); ++k)
-            near += residual(coefficients, k) < kFieldReach ? 1 : 0;
-        return near;
+        const std::vector<float> all = residuals(coefficients);
+        return static_cast<int>(
+            std::count_if(all.begin(), all.end(), [](float r) { return r < kFieldReach; }));
     }
 
     static cv::Mat constant(const Lab& look) {
@@ -244,18 +249,21 @@ private:
     bool fit(const std::vector<bool>& kept, cv::Mat& coefficients) const {
         cv::Mat terms(0, 6, CV_64F);
         cv::Mat values(0, 3, CV_64F);
-        for (std::size_t k = 0; k < looks_.size(); ++k) {
+        for (int k = 0; k < terms_.rows; ++k) {
             if (!kept[k]) continue;
-            terms.push_back(quadraticTerms(places_[k][0], places_[k][1]));
-            values.push_back(cv::Mat(cv::Mat(cv::Vec3d(looks_[k])).t()));
+            terms.push_back(terms_.row(k));
+            values.push_back(values_.row(k));
         }
         constexpr int kLeastSamples = 12;
         if (terms.rows < kLeastSamples) return false;
         return cv::solve(terms, values, coefficients, cv::DECOMP_SVD);
     }
 
-    std::vector<cv::Vec2d> places_;  // of the cell middles, margin included
+    // The cell middles, margin included: their looks, and the terms of the
+    // quadratic and their looks as rows.
     std::vector<Lab> looks_;
+    cv::Mat terms_;
+    cv::Mat values_;
     cv::Mat coefficients_;  // 6 x 3
 };
 
