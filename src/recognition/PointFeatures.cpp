@@ -107,8 +107,6 @@ cv::Mat boxMean(const cv::Mat& picture, double side) {
     return mean;
 }
 
-float distance(const Lab& a, const Lab& b) { return static_cast<float>(cv::norm(a - b)); }
-
 // The median of each channel over the looks.
 Lab channelMedians(const std::vector<Lab>& looks) {
     std::array<std::vector<float>, 3> channels;
@@ -136,9 +134,9 @@ public:
         const cv::Mat cells = boxMean(picture.lab(), kCellBox * spacing);
         for (int a = -1; a <= g; ++a) {
             for (int b = -1; b <= g; ++b) {
-                looks_.push_back(picture.at<Lab>(cells, a + 0.5, b + 0.5));
+                const cv::Vec3d look = picture.at<Lab>(cells, a + 0.5, b + 0.5);
                 terms_.push_back(quadraticTerms(a + 0.5, b + 0.5));
-                values_.push_back(cv::Mat(cv::Mat(cv::Vec3d(looks_.back())).t()));
+                looks_.push_back(cv::Mat(cv::Mat(look).t()));
             }
         }
         coefficients_ = fittedFrom(aroundStrongestLines(picture, cells, g, lineStrengths));
@@ -207,10 +205,9 @@ private:
     // guess, then to those it fits within three of their median residuals
     // (never less than kLeastResidual); the guess everywhere with too few.
     cv::Mat fittedFrom(const Lab& guess) const {
-        std::vector<bool> kept(looks_.size());
-        for (std::size_t k = 0; k < looks_.size(); ++k)
-            kept[k] = distance(looks_[k], guess) < kFieldReach;
         cv::Mat coefficients = constant(guess);
+        std::vector<bool> kept;
+        for (const float r : residuals(coefficients)) kept.push_back(r < kFieldReach);
         for (int round = 0; round < 5; ++round) {
             if (!fit(kept, coefficients)) break;
             const std::vector<float> all = residuals(coefficients);
@@ -226,7 +223,7 @@ private:
 
     // How far each cell middle's look lies from the field's there.
     std::vector<float> residuals(const cv::Mat& coefficients) const {
-        const cv::Mat off = values_ - terms_ * coefficients;
+        const cv::Mat off = looks_ - terms_ * coefficients;
         std::vector<float> distances;
         for (int k = 0; k < off.rows; ++k)
             distances.push_back(static_cast<float>(cv::norm(off.row(k))));
@@ -252,18 +249,17 @@ private:
         for (int k = 0; k < terms_.rows; ++k) {
             if (!kept[k]) continue;
             terms.push_back(terms_.row(k));
-            values.push_back(values_.row(k));
+            values.push_back(looks_.row(k));
         }
         constexpr int kLeastSamples = 12;
         if (terms.rows < kLeastSamples) return false;
         return cv::solve(terms, values, coefficients, cv::DECOMP_SVD);
     }
 
-    // The cell middles, margin included: their looks, and the terms of the
-    // quadratic and their looks as rows.
-    std::vector<Lab> looks_;
+    // The cell middles, margin included, a row each: the terms of the
+    // quadratic there, and their looks.
     cv::Mat terms_;
-    cv::Mat values_;
+    cv::Mat looks_;
     cv::Mat coefficients_;  // 6 x 3
 };
 
