@@ -95,14 +95,15 @@ int pointsWrong(const QString& printed, const QString& label) {
 
 class FindGridTest : public RealPhotosTest {
 protected:
-    // Whether --position finds the grid measured on the photograph (or on
-    // it turned), every corner within half a spacing; a wrong one is printed.
+    // Whether the grid measured on the photograph (or on it turned) is found,
+    // every corner within half a spacing; a wrong one is printed.
     bool findsGrid(const QString& photo, int boardSize, Corners truth, bool turned = false) {
         const QString link =
             photos.path() + (turned ? "turned-" : "") + QFileInfo(photo).fileName();
         if (turned) truth = turnedCopy(photo, link, truth);
         if (!turned) QFile::link(photo, link);
-        const BatchRun run = batch({"--no-kifu", "--position", link});
+        // Only the photograph as labelled is read: its turned copy is not.
+        const BatchRun run = batch({"--no-kifu", turned ? "--find-grid" : "--position", link});
         printed = run.out;
         const QRegularExpressionMatch found =
             QRegularExpression(R"(attualmente: (\d+)x.*Angoli: ([-\d,]+))").match(run.err);
