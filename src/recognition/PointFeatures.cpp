@@ -357,17 +357,24 @@ std::vector<cv::Vec2d> clearOfFront(const std::vector<cv::Vec2d>& places, cv::Ve
     return clear.empty() ? places : clear;
 }
 
-// The places a point's body is looked for (see bodyPlaces), clear of a
-// stone on the point next towards the camera (the neighbour on the side
-// its top's shift points away from).
-std::vector<cv::Vec2d> placesOfPoint(int i, int j, int g, const std::vector<cv::Vec2d>& shifts) {
+// Of the places about point (i, j), those clear of a stone on the point
+// next towards the camera (the neighbour on the side its top's shift
+// points away from); all of them on the board's near edge.
+std::vector<cv::Vec2d> clearOfPointInFront(const std::vector<cv::Vec2d>& places, int i, int j,
+                                           int g, const std::vector<cv::Vec2d>& shifts) {
     const cv::Vec2d shift = shifts[i + j * (g + 1)];
-    const std::vector<cv::Vec2d> places = bodyPlaces(cv::Vec2d(i, j), shift);
     const bool acrossRows = std::abs(shift[0]) > std::abs(shift[1]);
     const int fi = acrossRows ? i - (shift[0] > 0 ? 1 : -1) : i;
     const int fj = acrossRows ? j : j - (shift[1] > 0 ? 1 : -1);
     if (shift == cv::Vec2d() || fi < 0 || fi > g || fj < 0 || fj > g) return places;
     return clearOfFront(places, cv::Vec2d(fi, fj), shifts[fi + fj * (g + 1)]);
+}
+
+// The places a point's body is looked for (see bodyPlaces), clear of a
+// stone on the point in front.
+std::vector<cv::Vec2d> placesOfPoint(int i, int j, int g, const std::vector<cv::Vec2d>& shifts) {
+    return clearOfPointInFront(bodyPlaces(cv::Vec2d(i, j), shifts[i + j * (g + 1)]), i, j, g,
+                               shifts);
 }
 
 // Each point's look where it is most even among its body's places, less the
@@ -404,7 +411,9 @@ std::vector<Lab> bodyLooks(const GridPicture& picture, const BoardField& field, 
 // Each point's brightness, to tell the stones' colours apart: the median
 // over a disc about the crossing, moved a little towards where a stone's top
 // shows, where a black stone's glare, a white stone's shadow or the board's
-// thin lines cover less than half.
+// thin lines cover less than half. The part of the disc that a stone on the
+// point in front would cover is left out: on a low view a black stone there
+// hides half the crossing of a white one behind it.
 std::vector<float> bodyBrightness(const GridPicture& picture, int g,
                                   const std::vector<cv::Vec2d>& shifts) {
     std::vector<cv::Vec2d> disc;
@@ -419,9 +428,10 @@ std::vector<float> bodyBrightness(const GridPicture& picture, int g,
         for (int i = 0; i <= g; ++i) {
             samples.clear();
             const cv::Vec2d body = cv::Vec2d(i, j) + kBrightnessShare * shifts[brightness.size()];
-            for (const cv::Vec2d& d : disc)
-                samples.push_back(
-                    picture.at<Lab>(picture.lab(), body[0] + d[0], body[1] + d[1])[0]);
+            std::vector<cv::Vec2d> places;
+            for (const cv::Vec2d& d : disc) places.push_back(body + d);
+            for (const cv::Vec2d& place : clearOfPointInFront(places, i, j, g, shifts))
+                samples.push_back(picture.at<Lab>(picture.lab(), place[0], place[1])[0]);
             brightness.push_back(Median(samples));
         }
     }

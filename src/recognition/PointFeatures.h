@@ -24,7 +24,8 @@ struct PointFeatures {
     // show most.
     std::vector<float> lines;
     // The point's brightness (L), the median over a disc about its crossing
-    // that a glare, a shadow or the lines cover less than half of.
+    // that a glare, a shadow or the lines cover less than half of, clear of
+    // a stone on the point in front.
     std::vector<float> brightness;
 };
 
