@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <opencv2/core.hpp>
 
 #include "util/Median.h"
 
@@ -19,29 +20,6 @@ constexpr double kLeastSpread = 0.015;
 double channel(const PointLook& look, int c) {
     const float values[3] = {look.red, look.green, look.blue};
     return std::max(1.0f, values[c]);
-}
-
-// Solves the n x n system a x = b in place by Gaussian elimination with
-// partial pivoting; false when it is singular.
-template <std::size_t N>
-bool solve(std::array<std::array<double, N>, N>& a, std::array<double, N>& b) {
-    for (std::size_t col = 0; col < N; ++col) {
-        std::size_t pivot = col;
-        for (std::size_t row = col + 1; row < N; ++row) {
-            if (std::abs(a[row][col]) > std::abs(a[pivot][col])) pivot = row;
-        }
-        if (std::abs(a[pivot][col]) < 1e-9) return false;
-        std::swap(a[col], a[pivot]);
-        std::swap(b[col], b[pivot]);
-        for (std::size_t row = 0; row < N; ++row) {
-            if (row == col) continue;
-            const double factor = a[row][col] / a[col][col];
-            for (std::size_t k = col; k < N; ++k) a[row][k] -= factor * a[col][k];
-            b[row] -= factor * b[col];
-        }
-    }
-    for (std::size_t k = 0; k < N; ++k) b[k] /= a[k][k];
-    return true;
 }
 
 double tukeyWeight(double residual, double spread) {
@@ -83,19 +61,20 @@ LightField LightField::Fit(const std::vector<Sample>& samples, int gridMax) {
                 sizes.push_back(std::abs(residuals.back()));
             }
             const double spread = std::max(kLeastSpread, 1.4826 * Median(sizes));
-            std::array<std::array<double, kTerms>, kTerms> normal{};
-            Terms right{};
+            cv::Matx<double, kTerms, kTerms> normal;
+            cv::Vec<double, kTerms> right;
             for (std::size_t k = 0; k < samples.size(); ++k) {
                 const double w = tukeyWeight(residuals[k], spread);
                 const Terms t = field.terms(samples[k].i, samples[k].j);
                 for (int a = 0; a < used; ++a) {
                     right[a] += w * t[a] * observed[k];
-                    for (int b = 0; b < used; ++b) normal[a][b] += w * t[a] * t[b];
+                    for (int b = 0; b < used; ++b) normal(a, b) += w * t[a] * t[b];
                 }
             }
-            for (int a = used; a < kTerms; ++a) normal[a][a] = 1;  // unused terms stay 0
-            if (!solve(normal, right)) break;
-            fit = right;
+            for (int a = used; a < kTerms; ++a) normal(a, a) = 1;  // unused terms stay 0
+            cv::Mat solution;
+            if (!cv::solve(cv::Mat(normal), cv::Mat(right), solution, cv::DECOMP_LU)) break;
+            std::copy(solution.begin<double>(), solution.end<double>(), fit.begin());
         }
     }
     return field;
