@@ -82,9 +82,14 @@ public:
         return std::min(std::hypot(across.x(), across.y()), std::hypot(along.x(), along.y()));
     }
 
+    // Where grid point (u, v) shows on the photograph.
+    QPointF point(double u, double v) const { return toPhoto_.map(u, v); }
+
     // The pixel nearest to grid point (u, v), kept within the photograph.
-    cv::Point pixel(double u, double v) const {
-        const QPointF p = toPhoto_.map(u, v);
+    cv::Point pixel(double u, double v) const { return clamped(toPhoto_.map(u, v)); }
+
+    // The pixel nearest to p, kept within the photograph.
+    cv::Point clamped(QPointF p) const {
         return {std::clamp(static_cast<int>(std::lround(p.x())), 0, lab_.cols - 1),
                 std::clamp(static_cast<int>(std::lround(p.y())), 0, lab_.rows - 1)};
     }
@@ -438,6 +443,75 @@ std::vector<float> bodyBrightness(const GridPicture& picture, int g,
     return brightness;
 }
 
+// A ring of unit radius about a point of the grid as it shows on the
+// photograph: the offsets of its samples from its centre, and the unit
+// vectors outwards there. Near a point the grid's mapping is as good as
+// linear, so one ring serves every place about the point.
+constexpr int kRingSamples = 32;
+struct Ring {
+    std::array<QPointF, kRingSamples> offsets;
+    std::array<QPointF, kRingSamples> outwards;
+};
+
+Ring ringAbout(const GridPicture& picture, double u, double v) {
+    const QPointF across = picture.point(u + 0.5, v) - picture.point(u - 0.5, v);
+    const QPointF along = picture.point(u, v + 0.5) - picture.point(u, v - 0.5);
+    Ring ring;
+    for (int n = 0; n < kRingSamples; ++n) {
+        const double angle = 2 * M_PI * n / kRingSamples;
+        ring.offsets[n] = across * std::cos(angle) + along * std::sin(angle);
+        ring.outwards[n] =
+            ring.offsets[n] / std::max(1e-9, std::hypot(ring.offsets[n].x(), ring.offsets[n].y()));
+    }
+    return ring;
+}
+
+// How clearly a round outline shows on a ring of the given radius about a
+// place: how much the brightness changes across the ring, all one way (a
+// stone brighter or darker than what lies around it), as a share of how
+// much it changes in all, along the ring too (the board's lines through
+// the crossing cross the ring as a radius does).
+float outlineOnRing(const GridPicture& picture, const cv::Mat& gx, const cv::Mat& gy,
+                    const Ring& ring, QPointF centre, double radius) {
+    std::array<float, kRingSamples> outwards;
+    double change = 0;
+    for (int n = 0; n < kRingSamples; ++n) {
+        const cv::Point pixel = picture.clamped(centre + radius * ring.offsets[n]);
+        const double x = gx.at<float>(pixel), y = gy.at<float>(pixel);
+        const QPointF out = ring.outwards[n];
+        outwards[n] = static_cast<float>(x * out.x() + y * out.y());
+        change += std::abs(outwards[n]) + std::abs(x * out.y() - y * out.x());
+    }
+    std::nth_element(outwards.begin(), outwards.begin() + kRingSamples / 2, outwards.end());
+    return static_cast<float>(std::abs(outwards[kRingSamples / 2]) / (change / kRingSamples + 1));
+}
+
+// How clearly a stone's round outline shows about each point: the most
+// over the places its body is looked for, on rings a little inside and at
+// a stone's radius.
+std::vector<float> outlineStrengths(const GridPicture& picture, int g,
+                                    const std::vector<cv::Vec2d>& shifts) {
+    cv::Mat brightness, gx, gy;
+    cv::extractChannel(picture.lab(), brightness, 0);
+    cv::GaussianBlur(brightness, brightness, cv::Size(), 1.0);
+    cv::Sobel(brightness, gx, CV_32F, 1, 0);
+    cv::Sobel(brightness, gy, CV_32F, 0, 1);
+    std::vector<float> strengths;
+    for (int j = 0; j <= g; ++j) {
+        for (int i = 0; i <= g; ++i) {
+            const Ring ring = ringAbout(picture, i, j);
+            float most = 0;
+            for (const cv::Vec2d& place : placesOfPoint(i, j, g, shifts)) {
+                const QPointF centre = picture.point(place[0], place[1]);
+                for (const double radius : {0.8 * kStoneRadius, 0.95 * kStoneRadius})
+                    most = std::max(most, outlineOnRing(picture, gx, gy, ring, centre, radius));
+            }
+            strengths.push_back(most);
+        }
+    }
+    return strengths;
+}
+
 }  // namespace
 
 PointFeatures MeasurePoints(const QImage& photo, const GameState& state) {
@@ -456,5 +530,6 @@ PointFeatures MeasurePoints(const QImage& photo, const GameState& state) {
     const float strongLine = std::max(1.0f, sorted[sorted.size() * 9 / 10]);
     for (const float strength : lines) measured.lines.push_back(strength / strongLine);
     measured.brightness = bodyBrightness(picture, g, shifts);
+    measured.outlines = outlineStrengths(picture, g, shifts);
     return measured;
 }

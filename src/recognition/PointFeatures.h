@@ -27,6 +27,10 @@ struct PointFeatures {
     // that a glare, a shadow or the lines cover less than half of, clear of
     // a stone on the point in front.
     std::vector<float> brightness;
+    // How clearly a stone's round outline shows about the point: how much
+    // the brightness changes across a ring about it, one way all round, as
+    // a share of all it changes on the ring; the most over a few rings.
+    std::vector<float> outlines;
 };
 
 // Measures every intersection of the grid of state on the photograph;

@@ -380,6 +380,57 @@ void takeFewStones(PositionReading& reading, const cv::Mat& features, int g, boo
     }
 }
 
+// A stone whose colour lies near the board's (a white stone in shade, or
+// under a lamp of the board's tint) can be read empty, but not clearly;
+// its round outline still shows. Such a point is a stone when its outline
+// shows more than kOutlineShare of the way from how it shows on the points
+// read empty to how it shows on the stones of the colour nearer its
+// brightness, both read with at least kSurelyRead of margin.
+constexpr float kSurelyRead = 0.5f;
+constexpr float kOutlineShare = 0.7f;
+
+// The medians of the points read surely as each verdict: how their outlines
+// show and their brightness. Nothing when a verdict has too few points.
+struct SureLooks {
+    std::array<float, 3> outline{};
+    std::array<float, 3> brightness{};
+};
+
+std::optional<SureLooks> sureLooks(const PositionReading& reading, const PointFeatures& measured,
+                                   int g) {
+    std::array<std::vector<float>, 3> outlines, brightness;
+    for (int k = 0; k < static_cast<int>(measured.outlines.size()); ++k) {
+        const int index = LookIndex(k % (g + 1), k / (g + 1));
+        if (reading.margins[index] < kSurelyRead) continue;
+        outlines[reading.values[index] + 1].push_back(measured.outlines[k]);
+        brightness[reading.values[index] + 1].push_back(measured.brightness[k]);
+    }
+    SureLooks looks;
+    for (int verdict = 0; verdict < 3; ++verdict) {
+        if (static_cast<int>(outlines[verdict].size()) < kLeastMembers) return std::nullopt;
+        looks.outline[verdict] = Median(outlines[verdict]);
+        looks.brightness[verdict] = Median(brightness[verdict]);
+    }
+    return looks;
+}
+
+void takeOutlinedStones(PositionReading& reading, const PointFeatures& measured, int g) {
+    const std::optional<SureLooks> sure = sureLooks(reading, measured, g);
+    if (!sure) return;
+    const float empty = sure->outline[kEmpty + 1];
+    for (int k = 0; k < static_cast<int>(measured.outlines.size()); ++k) {
+        const int i = k % (g + 1), j = k / (g + 1);
+        if (reading.at(i, j) != kEmpty || !reading.unclear(i, j)) continue;
+        const float b = measured.brightness[k];
+        const int colour =
+            std::abs(b - sure->brightness[kBlack + 1]) < std::abs(b - sure->brightness[kWhite + 1])
+                ? kBlack
+                : kWhite;
+        if (measured.outlines[k] > empty + kOutlineShare * (sure->outline[colour + 1] - empty))
+            reading.values[LookIndex(i, j)] = colour;
+    }
+}
+
 // Each point's verdict, its group's, with its margin: 1 at its group's look
 // near it, 0 where a group of another verdict is as likely to have given
 // it. The two costs are compared as distances from the lower of the two
@@ -517,5 +568,6 @@ PositionReading ReadPosition(const QImage& photo, const GameState& state) {
     const bool oneColour = std::count(kept.verdicts.begin(), kept.verdicts.end(), kBlack) == 0 ||
                            std::count(kept.verdicts.begin(), kept.verdicts.end(), kWhite) == 0;
     takeFewStones(reading, undimmed, g, oneColour);
+    takeOutlinedStones(reading, measured, g);
     return reading;
 }

@@ -37,5 +37,7 @@ struct PositionReading {
 // centred on the group's look near the point (light that falls unevenly
 // changes the stones otherwise than the board). Under coloured lamps the
 // points are also grouped with tint and lines weighed otherwise, and such
-// a grouping is kept when its board spreads clearly less in colour.
+// a grouping is kept when its board spreads clearly less in colour. An
+// unclear empty point on which a stone's round outline shows clearly is a
+// stone of the colour nearer its brightness.
 PositionReading ReadPosition(const QImage& photo, const GameState& state);
