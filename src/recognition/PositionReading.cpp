@@ -382,12 +382,16 @@ void takeFewStones(PositionReading& reading, const cv::Mat& features, int g, boo
 
 // A stone whose colour lies near the board's (a white stone in shade, or
 // under a lamp of the board's tint) can be read empty, but not clearly;
-// its round outline still shows. Such a point is a stone when its outline
-// shows more than kOutlineShare of the way from how it shows on the points
-// read empty to how it shows on the stones of the colour nearer its
-// brightness, both read with at least kSurelyRead of margin.
+// its round outline still shows. A point read empty is a stone when its
+// outline shows more than kOutlineShare of the way from how it shows on the
+// points read empty to how it shows on the stones of the colour nearer its
+// brightness, both read with at least kSurelyRead of margin; the more
+// clearly its colour reads empty, the more clearly its outline must show:
+// kShareByMargin more for each unit of margin above the unclear. Such a
+// stone is read unclearly.
 constexpr float kSurelyRead = 0.5f;
 constexpr float kOutlineShare = 0.7f;
+constexpr float kShareByMargin = 4;
 
 // The medians of the points read surely as each verdict: how their outlines
 // show and their brightness. Nothing when a verdict has too few points.
@@ -420,14 +424,19 @@ void takeOutlinedStones(PositionReading& reading, const PointFeatures& measured,
     const float empty = sure->outline[kEmpty + 1];
     for (int k = 0; k < static_cast<int>(measured.outlines.size()); ++k) {
         const int i = k % (g + 1), j = k / (g + 1);
-        if (reading.at(i, j) != kEmpty || !reading.unclear(i, j)) continue;
+        if (reading.at(i, j) != kEmpty) continue;
         const float b = measured.brightness[k];
         const int colour =
             std::abs(b - sure->brightness[kBlack + 1]) < std::abs(b - sure->brightness[kWhite + 1])
                 ? kBlack
                 : kWhite;
-        if (measured.outlines[k] > empty + kOutlineShare * (sure->outline[colour + 1] - empty))
-            reading.values[LookIndex(i, j)] = colour;
+        const float beyondUnclear =
+            std::max(0.0f, reading.margins[LookIndex(i, j)] - PositionReading::kClearMargin);
+        const float share = kOutlineShare + kShareByMargin * beyondUnclear;
+        if (measured.outlines[k] <= empty + share * (sure->outline[colour + 1] - empty)) continue;
+        // Its colour still reads empty: the user is to look at it.
+        reading.values[LookIndex(i, j)] = colour;
+        reading.margins[LookIndex(i, j)] = 0;
     }
 }
 
