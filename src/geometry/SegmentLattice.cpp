@@ -14,6 +14,7 @@ namespace {
 // A piece runs towards a vanishing point when the line from its middle to
 // the point leans from it by less than this (the sine of 1.5 degrees).
 constexpr double kTowardsPoint = 0.026;
+constexpr double kTowardsPointClosely = kTowardsPoint / 2;
 // The second group's pieces lean at least this far from the first group's
 // point (the sine of 15 degrees).
 constexpr double kOtherGroup = 0.26;
@@ -98,10 +99,10 @@ bool farOff(const cv::Vec3d& point) {
 }
 
 double lengthTowards(const std::vector<Piece>& pieces, const std::vector<int>& among,
-                     const cv::Vec3d& point) {
+                     const cv::Vec3d& point, double tolerance) {
     double sum = 0;
     for (int k : among)
-        if (leanFrom(pieces[k], point) < kTowardsPoint) sum += pieces[k].length;
+        if (leanFrom(pieces[k], point) < tolerance) sum += pieces[k].length;
     return sum;
 }
 
@@ -124,11 +125,12 @@ cv::Vec3d refined(const std::vector<Piece>& pieces, const std::vector<int>& amon
     return point;
 }
 
-// The vanishing point most of the pieces' length runs towards: pairs of
-// pieces drawn by length propose points, and the best is fitted again to
-// the pieces that agree with it.
+// The vanishing point most of the pieces' length runs towards, within the
+// tolerance (a sine, as kTowardsPoint): pairs of pieces drawn by length
+// propose points, and the best is fitted again to the pieces that agree
+// with it.
 std::optional<cv::Vec3d> vanishingPoint(const std::vector<Piece>& pieces,
-                                        const std::vector<int>& among) {
+                                        const std::vector<int>& among, double tolerance) {
     if (among.size() < 8) return std::nullopt;
     std::vector<double> cumulative;
     double total = 0;
@@ -148,7 +150,7 @@ std::optional<cv::Vec3d> vanishingPoint(const std::vector<Piece>& pieces,
         if (cv::norm(point) < 1e-12) continue;
         point /= cv::norm(point);
         if (!farOff(point)) continue;
-        const double length = lengthTowards(pieces, among, point);
+        const double length = lengthTowards(pieces, among, point, tolerance);
         if (length > bestLength) {
             bestLength = length;
             best = point;
@@ -384,13 +386,14 @@ std::optional<BoardPart> boardPart(const std::vector<Piece>& pieces, const std::
 // The two vanishing points most of the pieces' length runs towards, the
 // columns' first: the group whose pieces run more upright on the photograph.
 std::optional<std::pair<cv::Vec3d, cv::Vec3d>> vanishingPoints(const std::vector<Piece>& pieces,
-                                                               const std::vector<int>& among) {
-    const std::optional<cv::Vec3d> first = vanishingPoint(pieces, among);
+                                                               const std::vector<int>& among,
+                                                               double tolerance) {
+    const std::optional<cv::Vec3d> first = vanishingPoint(pieces, among, tolerance);
     if (!first) return std::nullopt;
     std::vector<int> rest;
     for (int k : among)
         if (leanFrom(pieces[k], *first) > kOtherGroup) rest.push_back(k);
-    const std::optional<cv::Vec3d> second = vanishingPoint(pieces, rest);
+    const std::optional<cv::Vec3d> second = vanishingPoint(pieces, rest, tolerance);
     if (!second) return std::nullopt;
     double upright = 0;
     for (int k : among)
@@ -403,8 +406,8 @@ std::optional<std::pair<cv::Vec3d, cv::Vec3d>> vanishingPoints(const std::vector
 
 std::optional<BoardPart> boardPartOf(const std::vector<Piece>& pieces,
                                      const std::vector<int>& among, cv::Point2d centre,
-                                     double scale) {
-    const auto points = vanishingPoints(pieces, among);
+                                     double scale, double tolerance) {
+    const auto points = vanishingPoints(pieces, among, tolerance);
     if (!points) return std::nullopt;
     return boardPart(pieces, among, points->first, points->second, centre, scale);
 }
@@ -500,13 +503,21 @@ std::vector<GridFrame> SegmentLattices(const cv::Mat& grey,
     const std::vector<Piece> pieces = piecesOf(linePieces, centre, scale);
     std::vector<int> all(pieces.size());
     std::iota(all.begin(), all.end(), 0);
-    const std::optional<BoardPart> part = boardPartOf(pieces, all, centre, scale);
+    const std::optional<BoardPart> part = boardPartOf(pieces, all, centre, scale, kTowardsPoint);
     if (!part) return {};
     std::vector<GridFrame> lattices = latticesOn(grey, *part);
     // A table's grain, a floor's tiles or the edges of bowls beside the board
     // pull the points off the board's own: they are found again from the
     // pieces on the board alone, and the lattices of both are tried.
-    if (const auto again = boardPartOf(pieces, piecesWithin(pieces, *part), centre, scale)) {
+    // On a board seen from nearly straight above, its lines run all but
+    // parallel, and points far apart have them all within kTowardsPoint: the
+    // point chosen can leave the outer lines a spacing off at one end. So
+    // the points are found there once more, each the one that the most
+    // length runs closely towards (kTowardsPointClosely).
+    const std::vector<int> within = piecesWithin(pieces, *part);
+    for (const double tolerance : {kTowardsPoint, kTowardsPointClosely}) {
+        const auto again = boardPartOf(pieces, within, centre, scale, tolerance);
+        if (!again) continue;
         const std::size_t first = lattices.size();
         for (const GridFrame& lattice : latticesOn(grey, *again)) {
             const auto same = [&](const GridFrame& f) {
