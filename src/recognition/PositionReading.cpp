@@ -430,10 +430,13 @@ void takeOutlinedStones(PositionReading& reading, const PointFeatures& measured,
             std::abs(b - sure->brightness[kBlack + 1]) < std::abs(b - sure->brightness[kWhite + 1])
                 ? kBlack
                 : kWhite;
+        // Where the stones' outlines show no more than the board's, the
+        // outline tells nothing.
+        const float stones = sure->outline[colour + 1];
         const float beyondUnclear =
             std::max(0.0f, reading.margins[LookIndex(i, j)] - PositionReading::kClearMargin);
         const float share = kOutlineShare + kShareByMargin * beyondUnclear;
-        if (measured.outlines[k] <= empty + share * (sure->outline[colour + 1] - empty)) continue;
+        if (stones <= empty || measured.outlines[k] <= empty + share * (stones - empty)) continue;
         // Its colour still reads empty: the user is to look at it.
         reading.values[LookIndex(i, j)] = colour;
         reading.margins[LookIndex(i, j)] = 0;

@@ -37,7 +37,8 @@ struct PositionReading {
 // centred on the group's look near the point (light that falls unevenly
 // changes the stones otherwise than the board). Under coloured lamps the
 // points are also grouped with tint and lines weighed otherwise, and such
-// a grouping is kept when its board spreads clearly less in colour. An
-// unclear empty point on which a stone's round outline shows clearly is a
-// stone of the colour nearer its brightness.
+// a grouping is kept when its board spreads clearly less in colour. A
+// point read empty on which a stone's round outline shows clearly (the
+// more clearly, the more clearly its colour reads empty) is a stone of the
+// colour nearer its brightness, read unclearly.
 PositionReading ReadPosition(const QImage& photo, const GameState& state);
