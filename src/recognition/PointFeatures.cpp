@@ -375,11 +375,16 @@ std::vector<cv::Vec2d> clearOfPointInFront(const std::vector<cv::Vec2d>& places,
     return clearOfFront(places, cv::Vec2d(fi, fj), shifts[fi + fj * (g + 1)]);
 }
 
-// The places a point's body is looked for (see bodyPlaces), clear of a
-// stone on the point in front.
-std::vector<cv::Vec2d> placesOfPoint(int i, int j, int g, const std::vector<cv::Vec2d>& shifts) {
-    return clearOfPointInFront(bodyPlaces(cv::Vec2d(i, j), shifts[i + j * (g + 1)]), i, j, g,
-                               shifts);
+// For each point, the places its body is looked for (see bodyPlaces),
+// clear of a stone on the point in front.
+std::vector<std::vector<cv::Vec2d>> placesOfPoints(int g, const std::vector<cv::Vec2d>& shifts) {
+    std::vector<std::vector<cv::Vec2d>> places;
+    for (int j = 0; j <= g; ++j) {
+        for (int i = 0; i <= g; ++i)
+            places.push_back(clearOfPointInFront(
+                bodyPlaces(cv::Vec2d(i, j), shifts[i + j * (g + 1)]), i, j, g, shifts));
+    }
+    return places;
 }
 
 // Each point's look where it is most even among its body's places, less the
@@ -387,7 +392,7 @@ std::vector<cv::Vec2d> placesOfPoint(int i, int j, int g, const std::vector<cv::
 // its body shows towards its top. On an empty point between two stones the
 // board shows there too, between the one's top and the other's foot.
 std::vector<Lab> bodyLooks(const GridPicture& picture, const BoardField& field, int g,
-                           double spacing, const std::vector<cv::Vec2d>& shifts) {
+                           double spacing, const std::vector<std::vector<cv::Vec2d>>& places) {
     const double side = 2 * kEvenReach * spacing + 1;
     const cv::Mat mean = boxMean(picture.lab(), side);
     const cv::Mat meanOfSquares = boxMean(picture.lab().mul(picture.lab()), side);
@@ -396,7 +401,7 @@ std::vector<Lab> bodyLooks(const GridPicture& picture, const BoardField& field, 
         for (int i = 0; i <= g; ++i) {
             float evenest = INFINITY;
             cv::Vec2d evenestPlace;
-            for (const cv::Vec2d& place : placesOfPoint(i, j, g, shifts)) {
+            for (const cv::Vec2d& place : places[looks.size()]) {
                 const Lab m = picture.at<Lab>(mean, place[0], place[1]);
                 const Lab s = picture.at<Lab>(meanOfSquares, place[0], place[1]);
                 const float spread = s[0] + s[1] + s[2] - m.dot(m);
@@ -490,7 +495,7 @@ float outlineOnRing(const GridPicture& picture, const cv::Mat& gx, const cv::Mat
 // over the places its body is looked for, on rings a little inside and at
 // a stone's radius.
 std::vector<float> outlineStrengths(const GridPicture& picture, int g,
-                                    const std::vector<cv::Vec2d>& shifts) {
+                                    const std::vector<std::vector<cv::Vec2d>>& places) {
     cv::Mat brightness, gx, gy;
     cv::extractChannel(picture.lab(), brightness, 0);
     cv::GaussianBlur(brightness, brightness, cv::Size(), 1.0);
@@ -501,7 +506,7 @@ std::vector<float> outlineStrengths(const GridPicture& picture, int g,
         for (int i = 0; i <= g; ++i) {
             const Ring ring = ringAbout(picture, i, j);
             float most = 0;
-            for (const cv::Vec2d& place : placesOfPoint(i, j, g, shifts)) {
+            for (const cv::Vec2d& place : places[strengths.size()]) {
                 const QPointF centre = picture.point(place[0], place[1]);
                 for (const double radius : {0.8 * kStoneRadius, 0.95 * kStoneRadius})
                     most = std::max(most, outlineOnRing(picture, gx, gy, ring, centre, radius));
@@ -524,12 +529,13 @@ PointFeatures MeasurePoints(const QImage& photo, const GameState& state) {
     const std::vector<float> lines = lineStrengths(picture, g, spacing);
     const BoardField field(picture, g, spacing, lines);
     const std::vector<cv::Vec2d> shifts = topShifts(RaisedView(frame->toPhoto, photo.size()), g);
-    measured.looks = bodyLooks(picture, field, g, spacing, shifts);
+    const std::vector<std::vector<cv::Vec2d>> places = placesOfPoints(g, shifts);
+    measured.looks = bodyLooks(picture, field, g, spacing, places);
     std::vector<float> sorted = lines;
     std::nth_element(sorted.begin(), sorted.begin() + sorted.size() * 9 / 10, sorted.end());
     const float strongLine = std::max(1.0f, sorted[sorted.size() * 9 / 10]);
     for (const float strength : lines) measured.lines.push_back(strength / strongLine);
     measured.brightness = bodyBrightness(picture, g, shifts);
-    measured.outlines = outlineStrengths(picture, g, shifts);
+    measured.outlines = outlineStrengths(picture, g, places);
     return measured;
 }
