@@ -478,7 +478,7 @@ Ring ringAbout(const GridPicture& picture, double u, double v) {
 // the crossing cross the ring as a radius does).
 float outlineOnRing(const GridPicture& picture, const cv::Mat& gx, const cv::Mat& gy,
                     const Ring& ring, QPointF centre, double radius) {
-    std::array<float, kRingSamples> outwards;
+    std::vector<float> outwards(kRingSamples);
     double change = 0;
     for (int n = 0; n < kRingSamples; ++n) {
         const cv::Point pixel = picture.clamped(centre + radius * ring.offsets[n]);
@@ -487,8 +487,7 @@ float outlineOnRing(const GridPicture& picture, const cv::Mat& gx, const cv::Mat
         outwards[n] = static_cast<float>(x * out.x() + y * out.y());
         change += std::abs(outwards[n]) + std::abs(x * out.y() - y * out.x());
     }
-    std::nth_element(outwards.begin(), outwards.begin() + kRingSamples / 2, outwards.end());
-    return static_cast<float>(std::abs(outwards[kRingSamples / 2]) / (change / kRingSamples + 1));
+    return static_cast<float>(std::abs(Median(std::move(outwards))) / (change / kRingSamples + 1));
 }
 
 // How clearly a stone's round outline shows about each point: the most
