@@ -161,17 +161,19 @@ std::array<int, 3> groupVerdicts(const cv::Mat& features, const cv::Mat& labels,
     return verdicts;
 }
 
+// The group of the given verdict; 3 when there is none.
+int groupOf(const std::array<int, 3>& verdicts, int verdict) {
+    return static_cast<int>(std::find(verdicts.begin(), verdicts.end(), verdict) -
+                            verdicts.begin());
+}
+
 // The stones of both colours told apart again by their brightness alone:
 // a black stone's glare takes the lamp's colour, and on a shiny stone it
 // pulls the look where it is most even towards the white stones. The two
 // groups' centres follow their new members.
 void splitStones(const cv::Mat& features, const std::vector<float>& brightness,
                  const std::array<int, 3>& verdicts, cv::Mat& labels, cv::Mat& centres) {
-    const auto groupOf = [&](int colour) {
-        return static_cast<int>(std::find(verdicts.begin(), verdicts.end(), colour) -
-                                verdicts.begin());
-    };
-    const int black = groupOf(kBlack), white = groupOf(kWhite);
+    const int black = groupOf(verdicts, kBlack), white = groupOf(verdicts, kWhite);
     if (black == 3 || white == 3) return;
     std::vector<int> stones;
     cv::Mat levels(0, 1, CV_32F);
@@ -380,6 +382,42 @@ void takeFewStones(PositionReading& reading, const cv::Mat& features, int g, boo
     }
 }
 
+// The rules below take the looks of the points read with at least this
+// margin as their verdict's.
+constexpr float kSurelyRead = 0.5f;
+
+// On a photograph whose lines tell the stones of a colour from the board
+// without fail (on all but kOutliers of the points read surely empty they
+// show at least kLinesApart times as much as on all but kOutliers of those
+// stones read surely), a point read as such a stone on which the lines
+// show as on those empty points is the board: a glare spot or a sheen that
+// took the stones' colour. It is read unclearly, and its outline can still
+// make it a stone (see takeOutlinedStones).
+constexpr double kOutliers = 0.05;
+constexpr float kLinesApart = 2;
+
+void takeBareCrossings(PositionReading& reading, const std::vector<float>& lines, int g) {
+    std::array<std::vector<float>, 3> sure;
+    for (int k = 0; k < static_cast<int>(lines.size()); ++k) {
+        const int index = LookIndex(k % (g + 1), k / (g + 1));
+        if (reading.margins[index] >= kSurelyRead)
+            sure[reading.values[index] + 1].push_back(lines[k]);
+    }
+    if (static_cast<int>(sure[kEmpty + 1].size()) < kLeastMembers) return;
+    const float board = Quantile(sure[kEmpty + 1], kOutliers);
+    for (const int colour : {kBlack, kWhite}) {
+        if (static_cast<int>(sure[colour + 1].size()) < kLeastMembers) continue;
+        const float stones = Quantile(sure[colour + 1], 1 - kOutliers);
+        if (kLinesApart * stones >= board) continue;
+        for (int k = 0; k < static_cast<int>(lines.size()); ++k) {
+            const int index = LookIndex(k % (g + 1), k / (g + 1));
+            if (reading.values[index] != colour || lines[k] < board) continue;
+            reading.values[index] = kEmpty;
+            reading.margins[index] = 0;
+        }
+    }
+}
+
 // A stone whose colour lies near the board's (a white stone in shade, or
 // under a lamp of the board's tint) can be read empty, but not clearly;
 // its round outline still shows. A point read empty is a stone when its
@@ -389,7 +427,6 @@ void takeFewStones(PositionReading& reading, const cv::Mat& features, int g, boo
 // clearly its colour reads empty, the more clearly its outline must show:
 // kShareByMargin more for each unit of margin above the unclear. Such a
 // stone is read unclearly.
-constexpr float kSurelyRead = 0.5f;
 constexpr float kOutlineShare = 0.7f;
 constexpr float kShareByMargin = 4;
 
@@ -566,6 +603,34 @@ Grouping keptGrouping(const PointFeatures& measured, const cv::Mat& colours, int
     return kept;
 }
 
+// A stone group's shape can reach out to points that lie plainly nearer the
+// board: the white stones spread wide in tint, and a pale streak of glare
+// along the board's edge, a little off the board's colour towards theirs,
+// is likelier theirs than the tight board's. A point whose look (each
+// feature as weighed) lies nearer the board's look near it than
+// kPlainlyNearer of the way to its stone group's is the board. (Only where
+// each colour has a group of its own: a group of stones of both colours has
+// a look near a point that is neither's.)
+constexpr double kPlainlyNearer = 0.5;
+
+// The points so moved to the board.
+std::vector<int> moveNearerToBoard(Grouping& grouping) {
+    const int board = groupOf(grouping.verdicts, kEmpty);
+    std::vector<int> moved;
+    if (board == 3 || !grouping.shapes[board].usable) return moved;
+    const cv::Mat& points = grouping.settling;
+    for (int k = 0; k < points.rows; ++k) {
+        const GroupShape& own = grouping.shapes[grouping.labels.at<int>(k)];
+        if (grouping.labels.at<int>(k) == board || !own.usable) continue;
+        if (cv::norm(points.row(k), grouping.shapes[board].near.row(k)) <
+            kPlainlyNearer * cv::norm(points.row(k), own.near.row(k))) {
+            grouping.labels.at<int>(k) = board;
+            moved.push_back(k);
+        }
+    }
+    return moved;
+}
+
 }  // namespace
 
 PositionReading ReadPosition(const QImage& photo, const GameState& state) {
@@ -575,11 +640,15 @@ PositionReading ReadPosition(const QImage& photo, const GameState& state) {
     const int g = state.GridMax;
     const cv::Mat undimmed = weighedFeatures(measured, kUsualWeighing);
     const cv::Mat colours = settlingFeatures(undimmed, measured.brightness);
-    const Grouping kept = keptGrouping(measured, colours, g + 1);
+    Grouping kept = keptGrouping(measured, colours, g + 1);
+    const bool oneColour =
+        groupOf(kept.verdicts, kBlack) == 3 || groupOf(kept.verdicts, kWhite) == 3;
+    const std::vector<int> moved = oneColour ? std::vector<int>() : moveNearerToBoard(kept);
     recordGroups(reading, kept.settling, kept.labels, kept.verdicts, kept.shapes, g);
-    const bool oneColour = std::count(kept.verdicts.begin(), kept.verdicts.end(), kBlack) == 0 ||
-                           std::count(kept.verdicts.begin(), kept.verdicts.end(), kWhite) == 0;
+    // Their colour reads otherwise: the user is to look at them.
+    for (const int k : moved) reading.margins[LookIndex(k % (g + 1), k / (g + 1))] = 0;
     takeFewStones(reading, undimmed, g, oneColour);
+    takeBareCrossings(reading, measured.lines, g);
     takeOutlinedStones(reading, measured, g);
     return reading;
 }

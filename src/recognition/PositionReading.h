@@ -38,7 +38,12 @@ struct PositionReading {
 // changes the stones otherwise than the board). Under coloured lamps the
 // points are also grouped with tint and lines weighed otherwise, and such
 // a grouping is kept when its board spreads clearly less in colour. A
-// point read empty on which a stone's round outline shows clearly (the
-// more clearly, the more clearly its colour reads empty) is a stone of the
-// colour nearer its brightness, read unclearly.
+// point that a group of stones took although it lies plainly nearer the
+// board's look near it is the board (a wide group's shape reached it), and
+// so is a point read as a stone on which the lines show as on the board,
+// on a photograph where they tell that colour from the board without fail
+// (a glare spot). A point read empty on which a stone's round outline
+// shows clearly (the more clearly, the more clearly its colour reads
+// empty) is a stone of the colour nearer its brightness. All three are
+// read unclearly.
 PositionReading ReadPosition(const QImage& photo, const GameState& state);
