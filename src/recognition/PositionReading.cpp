@@ -361,7 +361,10 @@ std::optional<EmptyLook> emptyLook(const PositionReading& reading, const cv::Mat
 // empty whose colour (brightness and tint, as the groups weigh them) stands
 // from that of the empty points by far more than their spread, with the
 // lines hidden, is a stone; and where the stones are of one group only,
-// each is Black's when darker than the empty points, White's when brighter.
+// each is Black's when darker than the empty points, White's when brighter,
+// and the board's when its colour stands from theirs by no more than
+// kLeastContrast (that group also takes the board's odd points: a seam, an
+// edge in shade).
 void takeFewStones(PositionReading& reading, const cv::Mat& features, int g, bool oneColour) {
     const std::optional<EmptyLook> empty = emptyLook(reading, features, g);
     if (!empty) return;
@@ -370,11 +373,11 @@ void takeFewStones(PositionReading& reading, const cv::Mat& features, int g, boo
     };
     for (int k = 0; k < features.rows; ++k) {
         const int index = LookIndex(k % (g + 1), k / (g + 1));
+        const double apart = cv::norm(features.row(k).colRange(0, 3), empty->colour);
         if (reading.values[index] != kEmpty) {
-            if (oneColour) reading.values[index] = colourOf(k);
+            if (oneColour) reading.values[index] = apart > kLeastContrast ? colourOf(k) : kEmpty;
             continue;
         }
-        const double apart = cv::norm(features.row(k).colRange(0, 3), empty->colour);
         if (apart <= empty->least || features.at<float>(k, 3) >= empty->hidden) continue;
         reading.values[index] = colourOf(k);
         reading.margins[index] =
