@@ -66,6 +66,10 @@ constexpr double kOverallWeight = 0.5;
 // of their spreads (a normal spread from the median distance), and never by
 // less than twice kLeastContrast.
 constexpr float kLoneSpreads = 8;
+// The more a point's body hides the lines, the less its colour must tell:
+// it must stand from the empty points by kLoneShare of that distance, and
+// as much again as the share of the empty points' lines that shows on it.
+constexpr double kLoneShare = 0.5;
 constexpr float kMedianToSpread = 1.4826f;
 
 enum Group { kBoardGroup, kDarkGroup, kLightGroup };
@@ -328,11 +332,12 @@ void dimTints(cv::Mat& features, const std::vector<float>& brightness, float tin
 
 // What the points read empty look like: their colour (the median of each
 // channel), how far a stone stands from it (kLoneSpreads of their spread,
-// at least twice kLeastContrast), and how faintly the lines show on one.
+// at least twice kLeastContrast), and how strongly the lines show on them
+// (the median).
 struct EmptyLook {
     cv::Mat colour;
     double least = 0;
-    float hidden = 0;
+    float lines = 0;
 };
 
 std::optional<EmptyLook> emptyLook(const PositionReading& reading, const cv::Mat& features, int g) {
@@ -351,7 +356,7 @@ std::optional<EmptyLook> emptyLook(const PositionReading& reading, const cv::Mat
         spreads.push_back(static_cast<float>(cv::norm(colours.row(n), look.colour)));
     look.least =
         std::max<double>(2 * kLeastContrast, kLoneSpreads * kMedianToSpread * Median(spreads));
-    look.hidden = kHiddenLines * Median(std::vector<float>(lines));
+    look.lines = Median(std::vector<float>(lines));
     return look;
 }
 
@@ -360,11 +365,11 @@ std::optional<EmptyLook> emptyLook(const PositionReading& reading, const cv::Mat
 // and the stones of both colours fall into one group, or none. A point read
 // empty whose colour (brightness and tint, as the groups weigh them) stands
 // from that of the empty points by far more than their spread, with the
-// lines hidden, is a stone; and where the stones are of one group only,
-// each is Black's when darker than the empty points, White's when brighter,
-// and the board's when its colour stands from theirs by no more than
-// kLeastContrast (that group also takes the board's odd points: a seam, an
-// edge in shade).
+// lines hidden, is a stone (see kLoneShare). Where the stones are of one
+// group only, each is Black's when darker than the empty points, White's
+// when brighter, and the board's when its colour stands from theirs by no
+// more than kLeastContrast (that group also takes the board's odd points:
+// a seam, an edge in shade).
 void takeFewStones(PositionReading& reading, const cv::Mat& features, int g, bool oneColour) {
     const std::optional<EmptyLook> empty = emptyLook(reading, features, g);
     if (!empty) return;
@@ -378,10 +383,11 @@ void takeFewStones(PositionReading& reading, const cv::Mat& features, int g, boo
             if (oneColour) reading.values[index] = apart > kLeastContrast ? colourOf(k) : kEmpty;
             continue;
         }
-        if (apart <= empty->least || features.at<float>(k, 3) >= empty->hidden) continue;
+        const float lines = features.at<float>(k, 3) / std::max(1e-6f, empty->lines);
+        const double needed = empty->least * (kLoneShare + lines);
+        if (apart <= needed || lines >= kHiddenLines) continue;
         reading.values[index] = colourOf(k);
-        reading.margins[index] =
-            static_cast<float>((apart - empty->least) / (apart + empty->least));
+        reading.margins[index] = static_cast<float>((apart - needed) / (apart + needed));
     }
 }
 
