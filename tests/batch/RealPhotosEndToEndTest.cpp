@@ -84,3 +84,19 @@ TEST_F(RealPhotosEndToEndTest, AHandHeldPhoneSeriesGivesEveryPositionAndTheGame)
 TEST_F(RealPhotosEndToEndTest, ASeriesFromTheMiddleOfAGameGoesOnFromItsFirstPhotograph) {
     expectEveryPositionAndTheGame("t2-050");
 }
+
+// Every photograph of the series read by itself, without the empty board or
+// the photographs before it: all but the one with a hand over the board.
+TEST_F(RealPhotosEndToEndTest, EachPhotographReadAloneGivesItsPosition) {
+    int wrong = 0;
+    for (const QString name : {"t1", "t2", "t2-050"}) {
+        const QDir series(kRealPhotos + u'/' + name);
+        const QMap<QString, QString> labels = labelsOf(series);
+        for (const QString& photo : linkSeries(series)) {
+            const BatchRun run = batch({"--no-kifu", "--position", photo});
+            wrong += positionsIn(run.out, 19).value(QFileInfo(photo).fileName()) !=
+                     labels[QFileInfo(photo).fileName()];
+        }
+    }
+    EXPECT_LE(wrong, 1);
+}
