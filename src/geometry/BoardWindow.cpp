@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "util/Median.h"
+
 namespace {
 
 constexpr std::array<int, 3> kBoardSizes{9, 13, 19};
@@ -78,9 +80,7 @@ Range lines(const GridFrame& f, bool column) {
 // (the tenth strongest in a hundred), never below weakest.
 double showingLevel(std::vector<float> values, double weakest) {
     if (values.empty()) return weakest;
-    const std::size_t k = values.size() * 9 / 10;
-    std::nth_element(values.begin(), values.begin() + k, values.end());
-    return std::max<double>(weakest, kShowingShare * values[k]);
+    return std::max<double>(weakest, kShowingShare * Quantile(std::move(values), 0.9));
 }
 
 // The raw strengths of one family, NaN off the photograph: on each line

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "util/Autocovariance.h"
+#include "util/Median.h"
 
 namespace {
 
@@ -160,14 +161,6 @@ std::optional<cv::Vec3d> vanishingPoint(const std::vector<Piece>& pieces,
     return refined(pieces, among, *best);
 }
 
-// x at the given share of the sorted values.
-double share(std::vector<double> values, double part) {
-    const std::size_t k =
-        std::min(values.size() - 1, static_cast<std::size_t>(part * values.size()));
-    std::nth_element(values.begin(), values.begin() + k, values.end());
-    return values[k];
-}
-
 struct Turn {
     cv::Matx33d toTurned;  // photograph pixels -> turned picture
     cv::Size size;
@@ -200,8 +193,8 @@ std::optional<Turn> turning(const cv::Vec3d& first, const cv::Vec3d& second,
         ys.push_back(p.y);
     }
     if (xs.size() < 8) return std::nullopt;
-    const double left = share(xs, 0.01), right = share(xs, 0.99);
-    const double top = share(ys, 0.01), bottom = share(ys, 0.99);
+    const double left = Quantile(xs, 0.01), right = Quantile(xs, 0.99);
+    const double top = Quantile(ys, 0.01), bottom = Quantile(ys, 0.99);
     const double span = std::max(right - left, bottom - top);
     if (!(span > 0)) return std::nullopt;
     const double k = kTurnedSide / span;

@@ -530,9 +530,7 @@ PointFeatures MeasurePoints(const QImage& photo, const GameState& state) {
     const std::vector<cv::Vec2d> shifts = topShifts(RaisedView(frame->toPhoto, photo.size()), g);
     const std::vector<std::vector<cv::Vec2d>> places = placesOfPoints(g, shifts);
     measured.looks = bodyLooks(picture, field, g, spacing, places);
-    std::vector<float> sorted = lines;
-    std::nth_element(sorted.begin(), sorted.begin() + sorted.size() * 9 / 10, sorted.end());
-    const float strongLine = std::max(1.0f, sorted[sorted.size() * 9 / 10]);
+    const float strongLine = std::max(1.0f, Quantile(lines, 0.9));
     for (const float strength : lines) measured.lines.push_back(strength / strongLine);
     measured.brightness = bodyBrightness(picture, g, shifts);
     measured.outlines = outlineStrengths(picture, g, places);

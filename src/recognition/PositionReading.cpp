@@ -103,8 +103,7 @@ cv::Mat groupPoints(const cv::Mat& features, cv::Mat& labels) {
     cv::Mat start = cv::Mat::zeros(3, features.cols, CV_32F);
     std::vector<float> lines;
     for (int k = 0; k < n; ++k) lines.push_back(features.at<float>(k, 3));
-    std::nth_element(lines.begin(), lines.begin() + n * 9 / 10, lines.end());
-    start.at<float>(kBoardGroup, 3) = lines[n * 9 / 10];
+    start.at<float>(kBoardGroup, 3) = Quantile(lines, 0.9);
     const int tenth = std::max(1, n / 10);
     for (int k = 0; k < tenth; ++k) {
         start.row(kDarkGroup) += features.row(byBrightness[k]) / tenth;
