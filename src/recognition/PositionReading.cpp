@@ -394,6 +394,19 @@ void takeFewStones(PositionReading& reading, const cv::Mat& features, int g, boo
 // margin as their verdict's.
 constexpr float kSurelyRead = 0.5f;
 
+// The values of the points read surely, by verdict (at kEmpty + 1 and so
+// on); values in scan order.
+std::array<std::vector<float>, 3> surelyRead(const PositionReading& reading,
+                                             const std::vector<float>& values, int g) {
+    std::array<std::vector<float>, 3> sure;
+    for (int k = 0; k < static_cast<int>(values.size()); ++k) {
+        const int index = LookIndex(k % (g + 1), k / (g + 1));
+        if (reading.margins[index] >= kSurelyRead)
+            sure[reading.values[index] + 1].push_back(values[k]);
+    }
+    return sure;
+}
+
 // On a photograph whose lines tell the stones of a colour from the board
 // without fail (on all but kOutliers of the points read surely empty they
 // show at least kLinesApart times as much as on all but kOutliers of those
@@ -405,12 +418,7 @@ constexpr double kOutliers = 0.05;
 constexpr float kLinesApart = 2;
 
 void takeBareCrossings(PositionReading& reading, const std::vector<float>& lines, int g) {
-    std::array<std::vector<float>, 3> sure;
-    for (int k = 0; k < static_cast<int>(lines.size()); ++k) {
-        const int index = LookIndex(k % (g + 1), k / (g + 1));
-        if (reading.margins[index] >= kSurelyRead)
-            sure[reading.values[index] + 1].push_back(lines[k]);
-    }
+    const std::array<std::vector<float>, 3> sure = surelyRead(reading, lines, g);
     if (static_cast<int>(sure[kEmpty + 1].size()) < kLeastMembers) return;
     const float board = Quantile(sure[kEmpty + 1], kOutliers);
     for (const int colour : {kBlack, kWhite}) {
@@ -447,13 +455,9 @@ struct SureLooks {
 
 std::optional<SureLooks> sureLooks(const PositionReading& reading, const PointFeatures& measured,
                                    int g) {
-    std::array<std::vector<float>, 3> outlines, brightness;
-    for (int k = 0; k < static_cast<int>(measured.outlines.size()); ++k) {
-        const int index = LookIndex(k % (g + 1), k / (g + 1));
-        if (reading.margins[index] < kSurelyRead) continue;
-        outlines[reading.values[index] + 1].push_back(measured.outlines[k]);
-        brightness[reading.values[index] + 1].push_back(measured.brightness[k]);
-    }
+    const std::array<std::vector<float>, 3> outlines = surelyRead(reading, measured.outlines, g);
+    const std::array<std::vector<float>, 3> brightness =
+        surelyRead(reading, measured.brightness, g);
     SureLooks looks;
     for (int verdict = 0; verdict < 3; ++verdict) {
         if (static_cast<int>(outlines[verdict].size()) < kLeastMembers) return std::nullopt;
