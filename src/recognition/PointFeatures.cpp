@@ -52,6 +52,14 @@ constexpr float kLeastResidual = 10;
 // the first guess can be partly stones and lie near one part of the board
 // only.
 constexpr double kClearlyMoreCells = 1.5;
+// A stone's shine is looked for within kShineReach spacings of its
+// crossing, on the board seen square at no fewer than kLeastShineSide pixels
+// to the spacing. The spot is the brightest kShineSpot of that disc; the
+// body's brightness lies above kShineBody of it.
+constexpr double kShineReach = 0.4;
+constexpr int kLeastShineSide = 16;
+constexpr double kShineSpot = 0.005;
+constexpr double kShineBody = 0.75;
 
 // A sampling of the photograph on the grid's coordinates.
 class GridPicture {
@@ -516,6 +524,44 @@ std::vector<float> outlineStrengths(const GridPicture& picture, int g,
     return strengths;
 }
 
+// How a stone's shine shows about each point: on the board seen square,
+// at about a pixel of the photograph to a pixel, the brightness lightly
+// smoothed, how far the brightest of a disc about the crossing (all but
+// kShineSpot of it) stands above the brightness most of it lies under
+// (kShineBody of it). A stone's polish gives back the lamp in a small bright
+// spot; the board's grain, its lines and a broad glare do not.
+std::vector<float> shineStrengths(const GridPicture& picture, const Homography& toPhoto, int g,
+                                  double spacing) {
+    const std::optional<Homography> toGrid = toPhoto.inverted();
+    if (!toGrid) return std::vector<float>((g + 1) * (g + 1), 0.0f);
+    // Grid point (u, v) at pixel ((u + 1) side, (v + 1) side): a spacing
+    // of margin all round.
+    const int side = std::max(kLeastShineSide, static_cast<int>(std::lround(spacing)));
+    const cv::Matx33d toSquare =
+        cv::Matx33d(side, 0, side, 0, side, side, 0, 0, 1) * toGrid->matrix();
+    cv::Mat brightness, square;
+    cv::extractChannel(picture.lab(), brightness, 0);
+    cv::warpPerspective(brightness, square, cv::Mat(toSquare),
+                        cv::Size(side * (g + 2), side * (g + 2)));
+    cv::GaussianBlur(square, square, cv::Size(), 1.0);
+    const int reach = static_cast<int>(kShineReach * side);
+    std::vector<float> strengths;
+    std::vector<float> disc;
+    for (int j = 0; j <= g; ++j) {
+        for (int i = 0; i <= g; ++i) {
+            disc.clear();
+            for (int y = -reach; y <= reach; ++y) {
+                for (int x = -reach; x <= reach; ++x) {
+                    if (x * x + y * y <= reach * reach)
+                        disc.push_back(square.at<float>(side * (j + 1) + y, side * (i + 1) + x));
+                }
+            }
+            strengths.push_back(Quantile(disc, 1 - kShineSpot) - Quantile(disc, kShineBody));
+        }
+    }
+    return strengths;
+}
+
 }  // namespace
 
 PointFeatures MeasurePoints(const QImage& photo, const GameState& state) {
@@ -534,5 +580,6 @@ PointFeatures MeasurePoints(const QImage& photo, const GameState& state) {
     for (const float strength : lines) measured.lines.push_back(strength / strongLine);
     measured.brightness = bodyBrightness(picture, g, shifts);
     measured.outlines = outlineStrengths(picture, g, places);
+    measured.shines = shineStrengths(picture, frame->toPhoto, g, spacing);
     return measured;
 }

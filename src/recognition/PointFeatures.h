@@ -31,6 +31,9 @@ struct PointFeatures {
     // the brightness changes across a ring about it, one way all round, as
     // a share of all it changes on the ring; the most over a few rings.
     std::vector<float> outlines;
+    // How strongly a small bright spot, a stone's shine, stands out of the
+    // brightness about the crossing, in units of L.
+    std::vector<float> shines;
 };
 
 // Measures every intersection of the grid of state on the photograph;

@@ -467,6 +467,14 @@ std::optional<SureLooks> sureLooks(const PositionReading& reading, const PointFe
     return looks;
 }
 
+// The stones' colour whose brightness, read surely, lies nearer the given.
+int nearerColour(const SureLooks& sure, float brightness) {
+    return std::abs(brightness - sure.brightness[kBlack + 1]) <
+                   std::abs(brightness - sure.brightness[kWhite + 1])
+               ? kBlack
+               : kWhite;
+}
+
 void takeOutlinedStones(PositionReading& reading, const PointFeatures& measured, int g) {
     const std::optional<SureLooks> sure = sureLooks(reading, measured, g);
     if (!sure) return;
@@ -474,11 +482,7 @@ void takeOutlinedStones(PositionReading& reading, const PointFeatures& measured,
     for (int k = 0; k < static_cast<int>(measured.outlines.size()); ++k) {
         const int i = k % (g + 1), j = k / (g + 1);
         if (reading.at(i, j) != kEmpty) continue;
-        const float b = measured.brightness[k];
-        const int colour =
-            std::abs(b - sure->brightness[kBlack + 1]) < std::abs(b - sure->brightness[kWhite + 1])
-                ? kBlack
-                : kWhite;
+        const int colour = nearerColour(*sure, measured.brightness[k]);
         // Where the stones' outlines show no more than the board's, the
         // outline tells nothing.
         const float stones = sure->outline[colour + 1];
@@ -489,6 +493,39 @@ void takeOutlinedStones(PositionReading& reading, const PointFeatures& measured,
         // Its colour still reads empty: the user is to look at it.
         reading.values[LookIndex(i, j)] = colour;
         reading.margins[LookIndex(i, j)] = 0;
+    }
+}
+
+// Under a lamp that the camera takes in one or two channels only, a white
+// stone in shade can show the board's very colour, and the lines can show
+// through the seams about it; its polish still gives back the lamp in a
+// small bright spot (see PointFeatures::shines). On a photograph where the
+// shine tells the stones of a colour from the board (on three quarters of
+// those read surely it stands at least kShineApart times as high as on three
+// quarters of the points read surely empty), a point read empty with less
+// than kUnclearShine of margin, whose shine stands more than kShineShare of
+// the way from the empty points' median to those stones', is such a stone
+// (of the colour nearer its brightness). It is read unclearly.
+constexpr float kUnclearShine = 0.4f;
+constexpr float kShineApart = 2;
+constexpr float kShineShare = 0.5f;
+
+void takeShiningStones(PositionReading& reading, const PointFeatures& measured, int g) {
+    const std::optional<SureLooks> sure = sureLooks(reading, measured, g);
+    if (!sure) return;
+    const std::array<std::vector<float>, 3> shines = surelyRead(reading, measured.shines, g);
+    const float empty = Median(shines[kEmpty + 1]);
+    const float emptyHigh = Quantile(shines[kEmpty + 1], 0.75);
+    for (int k = 0; k < static_cast<int>(measured.shines.size()); ++k) {
+        const int index = LookIndex(k % (g + 1), k / (g + 1));
+        if (reading.values[index] != kEmpty || reading.margins[index] >= kUnclearShine) continue;
+        const int colour = nearerColour(*sure, measured.brightness[k]);
+        const std::vector<float>& stones = shines[colour + 1];
+        if (Quantile(stones, 0.25) < kShineApart * emptyHigh ||
+            measured.shines[k] <= empty + kShineShare * (Median(stones) - empty))
+            continue;
+        reading.values[index] = colour;
+        reading.margins[index] = 0;
     }
 }
 
@@ -662,5 +699,6 @@ PositionReading ReadPosition(const QImage& photo, const GameState& state) {
     takeFewStones(reading, undimmed, g, oneColour);
     takeBareCrossings(reading, measured.lines, g);
     takeOutlinedStones(reading, measured, g);
+    takeShiningStones(reading, measured, g);
     return reading;
 }

@@ -44,6 +44,8 @@ struct PositionReading {
 // on a photograph where they tell that colour from the board without fail
 // (a glare spot). A point read empty on which a stone's round outline
 // shows clearly (the more clearly, the more clearly its colour reads
-// empty) is a stone of the colour nearer its brightness. All three are
-// read unclearly.
+// empty) is a stone of the colour nearer its brightness, and so is an
+// unclear point read empty on which a stone's small bright shine shows, on
+// a photograph where the shine tells the stones from the board. All four
+// are read unclearly.
 PositionReading ReadPosition(const QImage& photo, const GameState& state);
