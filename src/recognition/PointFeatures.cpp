@@ -532,13 +532,11 @@ std::vector<float> outlineStrengths(const GridPicture& picture, int g,
 // spot; the board's grain, its lines and a broad glare do not.
 std::vector<float> shineStrengths(const GridPicture& picture, const Homography& toPhoto, int g,
                                   double spacing) {
-    const std::optional<Homography> toGrid = toPhoto.inverted();
-    if (!toGrid) return std::vector<float>((g + 1) * (g + 1), 0.0f);
     // Grid point (u, v) at pixel ((u + 1) side, (v + 1) side): a spacing
     // of margin all round.
     const int side = std::max(kLeastShineSide, static_cast<int>(std::lround(spacing)));
     const cv::Matx33d toSquare =
-        cv::Matx33d(side, 0, side, 0, side, side, 0, 0, 1) * toGrid->matrix();
+        cv::Matx33d(side, 0, side, 0, side, side, 0, 0, 1) * toPhoto.matrix().inv();
     cv::Mat brightness, square;
     cv::extractChannel(picture.lab(), brightness, 0);
     cv::warpPerspective(brightness, square, cv::Mat(toSquare),

@@ -475,17 +475,16 @@ int nearerColour(const SureLooks& sure, float brightness) {
                : kWhite;
 }
 
-void takeOutlinedStones(PositionReading& reading, const PointFeatures& measured, int g) {
-    const std::optional<SureLooks> sure = sureLooks(reading, measured, g);
-    if (!sure) return;
-    const float empty = sure->outline[kEmpty + 1];
+void takeOutlinedStones(PositionReading& reading, const PointFeatures& measured,
+                        const SureLooks& sure, int g) {
+    const float empty = sure.outline[kEmpty + 1];
     for (int k = 0; k < static_cast<int>(measured.outlines.size()); ++k) {
         const int i = k % (g + 1), j = k / (g + 1);
         if (reading.at(i, j) != kEmpty) continue;
-        const int colour = nearerColour(*sure, measured.brightness[k]);
+        const int colour = nearerColour(sure, measured.brightness[k]);
         // Where the stones' outlines show no more than the board's, the
         // outline tells nothing.
-        const float stones = sure->outline[colour + 1];
+        const float stones = sure.outline[colour + 1];
         const float beyondUnclear =
             std::max(0.0f, reading.margins[LookIndex(i, j)] - PositionReading::kClearMargin);
         const float share = kOutlineShare + kShareByMargin * beyondUnclear;
@@ -510,16 +509,15 @@ constexpr float kUnclearShine = 0.4f;
 constexpr float kShineApart = 2;
 constexpr float kShineShare = 0.5f;
 
-void takeShiningStones(PositionReading& reading, const PointFeatures& measured, int g) {
-    const std::optional<SureLooks> sure = sureLooks(reading, measured, g);
-    if (!sure) return;
+void takeShiningStones(PositionReading& reading, const PointFeatures& measured,
+                       const SureLooks& sure, int g) {
     const std::array<std::vector<float>, 3> shines = surelyRead(reading, measured.shines, g);
     const float empty = Median(shines[kEmpty + 1]);
     const float emptyHigh = Quantile(shines[kEmpty + 1], 0.75);
     for (int k = 0; k < static_cast<int>(measured.shines.size()); ++k) {
         const int index = LookIndex(k % (g + 1), k / (g + 1));
         if (reading.values[index] != kEmpty || reading.margins[index] >= kUnclearShine) continue;
-        const int colour = nearerColour(*sure, measured.brightness[k]);
+        const int colour = nearerColour(sure, measured.brightness[k]);
         const std::vector<float>& stones = shines[colour + 1];
         if (Quantile(stones, 0.25) < kShineApart * emptyHigh ||
             measured.shines[k] <= empty + kShineShare * (Median(stones) - empty))
@@ -698,7 +696,11 @@ PositionReading ReadPosition(const QImage& photo, const GameState& state) {
     for (const int k : moved) reading.margins[LookIndex(k % (g + 1), k / (g + 1))] = 0;
     takeFewStones(reading, undimmed, g, oneColour);
     takeBareCrossings(reading, measured.lines, g);
-    takeOutlinedStones(reading, measured, g);
-    takeShiningStones(reading, measured, g);
+    // The last two rules read a point they change with no margin, so the
+    // points read surely stay the same for both.
+    const std::optional<SureLooks> sure = sureLooks(reading, measured, g);
+    if (!sure) return reading;
+    takeOutlinedStones(reading, measured, *sure, g);
+    takeShiningStones(reading, measured, *sure, g);
     return reading;
 }
