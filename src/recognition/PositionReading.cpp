@@ -514,14 +514,19 @@ void takeShiningStones(PositionReading& reading, const PointFeatures& measured,
     const std::array<std::vector<float>, 3> shines = surelyRead(reading, measured.shines, g);
     const float empty = Median(shines[kEmpty + 1]);
     const float emptyHigh = Quantile(shines[kEmpty + 1], 0.75);
+    // The shine a stone of each colour must pass: none passes where the
+    // shine does not tell that colour from the board.
+    std::array<float, 3> least{INFINITY, INFINITY, INFINITY};
+    for (const int colour : {kBlack, kWhite}) {
+        const std::vector<float>& stones = shines[colour + 1];
+        if (Quantile(stones, 0.25) >= kShineApart * emptyHigh)
+            least[colour + 1] = empty + kShineShare * (Median(stones) - empty);
+    }
     for (int k = 0; k < static_cast<int>(measured.shines.size()); ++k) {
         const int index = LookIndex(k % (g + 1), k / (g + 1));
         if (reading.values[index] != kEmpty || reading.margins[index] >= kUnclearShine) continue;
         const int colour = nearerColour(sure, measured.brightness[k]);
-        const std::vector<float>& stones = shines[colour + 1];
-        if (Quantile(stones, 0.25) < kShineApart * emptyHigh ||
-            measured.shines[k] <= empty + kShineShare * (Median(stones) - empty))
-            continue;
+        if (measured.shines[k] <= least[colour + 1]) continue;
         reading.values[index] = colour;
         reading.margins[index] = 0;
     }
