@@ -532,6 +532,94 @@ void takeShiningStones(PositionReading& reading, const PointFeatures& measured,
     }
 }
 
+// A black stone sitting far off its crossing, towards the board's edge,
+// leaves the bare board where its body is looked for, but still darkens
+// most of the disc its brightness is read over. A point read empty, not
+// surely, whose brightness lies nearer the sure blacks' than the sure empty
+// points' is black. It is read unclearly.
+void takeDarkCrossings(PositionReading& reading, const PointFeatures& measured,
+                       const SureLooks& sure, int g) {
+    const float middle = (sure.brightness[kBlack + 1] + sure.brightness[kEmpty + 1]) / 2;
+    for (int k = 0; k < static_cast<int>(measured.brightness.size()); ++k) {
+        const int index = LookIndex(k % (g + 1), k / (g + 1));
+        if (reading.values[index] != kEmpty || reading.margins[index] >= kSurelyRead ||
+            measured.brightness[k] >= middle)
+            continue;
+        reading.values[index] = kBlack;
+        reading.margins[index] = 0;
+    }
+}
+
+// A white stone gives back the lamp in its shine or shows its round outline;
+// a glare on the board's varnish, or a pale margin, that took the whites'
+// colour does neither. A point read white is the board when its shine and
+// its outline both show as on the board more than as on the whites:
+// - on a photograph where the shine tells whites from the board (on three
+//   quarters of the sure whites it stands kDullApart times as high as on
+//   three quarters of the sure empty points), when its shine lies below
+//   kDullShine and its outline below kDullOutline of the way from the sure
+//   empty points' medians to the sure whites', and its colour stands from
+//   the board less than the median sure white's;
+// - on any photograph, when its colour reads white with less than
+//   kDullMargin of margin, and both lie below those shares and below all
+//   but kOutliers of the sure whites'.
+// It is read unclearly.
+constexpr float kDullApart = 1.5f;
+constexpr float kDullShine = 0.25f;
+constexpr float kDullOutline = 0.4f;
+constexpr float kDullMargin = 0.3f;
+
+// The limits a dull white's shine and outline lie under, one pair for each
+// way above.
+struct DullLimits {
+    bool shineTells;
+    float colour;
+    float shine, outline;
+    float leastShine, leastOutline;
+};
+
+std::optional<DullLimits> dullLimits(const PositionReading& reading, const PointFeatures& measured,
+                                     const std::vector<float>& colours, int g) {
+    const std::array<std::vector<float>, 3> shines = surelyRead(reading, measured.shines, g);
+    const std::array<std::vector<float>, 3> outlines = surelyRead(reading, measured.outlines, g);
+    const std::vector<float>& whites = shines[kWhite + 1];
+    const std::vector<float>& empty = shines[kEmpty + 1];
+    if (static_cast<int>(whites.size()) < kLeastMembers ||
+        static_cast<int>(empty.size()) < kLeastMembers)
+        return std::nullopt;
+    const auto wayToWhites = [](const std::array<std::vector<float>, 3>& sure, float share) {
+        const float board = Median(sure[kEmpty + 1]);
+        return board + share * (Median(sure[kWhite + 1]) - board);
+    };
+    DullLimits limits;
+    limits.shineTells = Quantile(whites, 0.25) >= kDullApart * Quantile(empty, 0.75);
+    limits.colour = Median(surelyRead(reading, colours, g)[kWhite + 1]);
+    limits.shine = wayToWhites(shines, kDullShine);
+    limits.outline = wayToWhites(outlines, kDullOutline);
+    limits.leastShine = std::min(limits.shine, Quantile(whites, kOutliers));
+    limits.leastOutline = std::min(limits.outline, Quantile(outlines[kWhite + 1], kOutliers));
+    return limits;
+}
+
+void takeDullWhites(PositionReading& reading, const PointFeatures& measured, int g) {
+    std::vector<float> colours;
+    for (const Lab& look : measured.looks) colours.push_back(static_cast<float>(cv::norm(look)));
+    const std::optional<DullLimits> limits = dullLimits(reading, measured, colours, g);
+    if (!limits) return;
+    for (int k = 0; k < static_cast<int>(colours.size()); ++k) {
+        const int index = LookIndex(k % (g + 1), k / (g + 1));
+        if (reading.values[index] != kWhite) continue;
+        const float shine = measured.shines[k], outline = measured.outlines[k];
+        const bool dull = limits->shineTells && shine < limits->shine &&
+                          outline < limits->outline && colours[k] < limits->colour;
+        const bool unclearAndDull = reading.margins[index] < kDullMargin &&
+                                    shine < limits->leastShine && outline < limits->leastOutline;
+        if (!dull && !unclearAndDull) continue;
+        reading.values[index] = kEmpty;
+        reading.margins[index] = 0;
+    }
+}
+
 // Each point's verdict, its group's, with its margin: 1 at its group's look
 // near it, 0 where a group of another verdict is as likely to have given
 // it. The two costs are compared as distances from the lower of the two
@@ -701,11 +789,13 @@ PositionReading ReadPosition(const QImage& photo, const GameState& state) {
     for (const int k : moved) reading.margins[LookIndex(k % (g + 1), k / (g + 1))] = 0;
     takeFewStones(reading, undimmed, g, oneColour);
     takeBareCrossings(reading, measured.lines, g);
-    // The last two rules read a point they change with no margin, so the
-    // points read surely stay the same for both.
+    // The last rules read a point they change with no margin, so the points
+    // read surely stay the same for each.
     const std::optional<SureLooks> sure = sureLooks(reading, measured, g);
     if (!sure) return reading;
     takeOutlinedStones(reading, measured, *sure, g);
     takeShiningStones(reading, measured, *sure, g);
+    takeDarkCrossings(reading, measured, *sure, g);
+    takeDullWhites(reading, measured, g);
     return reading;
 }
