@@ -552,21 +552,21 @@ void takeDarkCrossings(PositionReading& reading, const PointFeatures& measured,
 
 // A white stone gives back the lamp in its shine or shows its round outline;
 // a glare on the board's varnish, or a pale margin, that took the whites'
-// colour does neither. A point read white is the board when its shine and
-// its outline both show as on the board more than as on the whites:
-// - on a photograph where the shine tells whites from the board (on three
-//   quarters of the sure whites it stands kDullApart times as high as on
-//   three quarters of the sure empty points), when its shine lies below
-//   kDullShine and its outline below kDullOutline of the way from the sure
-//   empty points' medians to the sure whites', and its colour stands from
-//   the board less than the median sure white's;
-// - on any photograph, when its colour reads white with less than
-//   kDullMargin of margin, and both lie below those shares and below all
-//   but kOutliers of the sure whites'.
+// colour does neither. A point read white is the board when its shine lies
+// below kDullShine and its outline below kDullOutline of the way from the
+// sure empty points' medians to the sure whites', and
+// - its colour stands from the board less than kFaintWhite of the median
+//   sure white's, or less than that median on a photograph where the shine
+//   tells whites from the board (on three quarters of the sure whites it
+//   stands kDullApart times as high as on three quarters of the sure empty
+//   points);
+// - or its colour reads white with less than kDullMargin of margin, and its
+//   shine and outline lie below all but kOutliers of the sure whites' too.
 // It is read unclearly.
 constexpr float kDullApart = 1.5f;
 constexpr float kDullShine = 0.25f;
-constexpr float kDullOutline = 0.4f;
+constexpr float kDullOutline = 0.45f;
+constexpr float kFaintWhite = 1 / 3.0f;
 constexpr float kDullMargin = 0.3f;
 
 // The limits a dull white's shine and outline lie under, one pair for each
@@ -610,8 +610,10 @@ void takeDullWhites(PositionReading& reading, const PointFeatures& measured, int
         const int index = LookIndex(k % (g + 1), k / (g + 1));
         if (reading.values[index] != kWhite) continue;
         const float shine = measured.shines[k], outline = measured.outlines[k];
-        const bool dull = limits->shineTells && shine < limits->shine &&
-                          outline < limits->outline && colours[k] < limits->colour;
+        const float colourLimit =
+            limits->shineTells ? limits->colour : kFaintWhite * limits->colour;
+        const bool dull =
+            shine < limits->shine && outline < limits->outline && colours[k] < colourLimit;
         const bool unclearAndDull = reading.margins[index] < kDullMargin &&
                                     shine < limits->leastShine && outline < limits->leastOutline;
         if (!dull && !unclearAndDull) continue;
