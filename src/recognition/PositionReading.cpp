@@ -569,10 +569,10 @@ constexpr float kDullOutline = 0.45f;
 constexpr float kFaintWhite = 1 / 3.0f;
 constexpr float kDullMargin = 0.3f;
 
-// The limits a dull white's shine and outline lie under, one pair for each
-// way above.
+// What a dull white is measured against: how far its colour may stand from
+// the board, and the limits its shine and outline lie under, one pair for
+// each way above.
 struct DullLimits {
-    bool shineTells;
     float colour;
     float shine, outline;
     float leastShine, leastOutline;
@@ -592,8 +592,9 @@ std::optional<DullLimits> dullLimits(const PositionReading& reading, const Point
         return board + share * (Median(sure[kWhite + 1]) - board);
     };
     DullLimits limits;
-    limits.shineTells = Quantile(whites, 0.25) >= kDullApart * Quantile(empty, 0.75);
-    limits.colour = Median(surelyRead(reading, colours, g)[kWhite + 1]);
+    const bool shineTells = Quantile(whites, 0.25) >= kDullApart * Quantile(empty, 0.75);
+    limits.colour =
+        (shineTells ? 1 : kFaintWhite) * Median(surelyRead(reading, colours, g)[kWhite + 1]);
     limits.shine = wayToWhites(shines, kDullShine);
     limits.outline = wayToWhites(outlines, kDullOutline);
     limits.leastShine = std::min(limits.shine, Quantile(whites, kOutliers));
@@ -610,10 +611,8 @@ void takeDullWhites(PositionReading& reading, const PointFeatures& measured, int
         const int index = LookIndex(k % (g + 1), k / (g + 1));
         if (reading.values[index] != kWhite) continue;
         const float shine = measured.shines[k], outline = measured.outlines[k];
-        const float colourLimit =
-            limits->shineTells ? limits->colour : kFaintWhite * limits->colour;
         const bool dull =
-            shine < limits->shine && outline < limits->outline && colours[k] < colourLimit;
+            shine < limits->shine && outline < limits->outline && colours[k] < limits->colour;
         const bool unclearAndDull = reading.margins[index] < kDullMargin &&
                                     shine < limits->leastShine && outline < limits->leastOutline;
         if (!dull && !unclearAndDull) continue;
