@@ -446,22 +446,26 @@ void takeBareCrossings(PositionReading& reading, const std::vector<float>& lines
 constexpr float kOutlineShare = 0.7f;
 constexpr float kShareByMargin = 4;
 
-// The medians of the points read surely as each verdict: how their outlines
-// show and their brightness. Nothing when a verdict has too few points.
+// The points read surely as each verdict: how their outlines and shines
+// show, and the medians of their outlines and brightness. Nothing when a
+// verdict has too few points.
 struct SureLooks {
+    std::array<std::vector<float>, 3> outlines;
+    std::array<std::vector<float>, 3> shines;
     std::array<float, 3> outline{};
     std::array<float, 3> brightness{};
 };
 
 std::optional<SureLooks> sureLooks(const PositionReading& reading, const PointFeatures& measured,
                                    int g) {
-    const std::array<std::vector<float>, 3> outlines = surelyRead(reading, measured.outlines, g);
     const std::array<std::vector<float>, 3> brightness =
         surelyRead(reading, measured.brightness, g);
     SureLooks looks;
+    looks.outlines = surelyRead(reading, measured.outlines, g);
+    looks.shines = surelyRead(reading, measured.shines, g);
     for (int verdict = 0; verdict < 3; ++verdict) {
-        if (static_cast<int>(outlines[verdict].size()) < kLeastMembers) return std::nullopt;
-        looks.outline[verdict] = Median(outlines[verdict]);
+        if (static_cast<int>(brightness[verdict].size()) < kLeastMembers) return std::nullopt;
+        looks.outline[verdict] = Median(looks.outlines[verdict]);
         looks.brightness[verdict] = Median(brightness[verdict]);
     }
     return looks;
@@ -511,7 +515,7 @@ constexpr float kShineShare = 0.5f;
 
 void takeShiningStones(PositionReading& reading, const PointFeatures& measured,
                        const SureLooks& sure, int g) {
-    const std::array<std::vector<float>, 3> shines = surelyRead(reading, measured.shines, g);
+    const std::array<std::vector<float>, 3>& shines = sure.shines;
     const float empty = Median(shines[kEmpty + 1]);
     const float emptyHigh = Quantile(shines[kEmpty + 1], 0.75);
     // The shine a stone of each colour must pass: none passes where the
@@ -578,18 +582,15 @@ struct DullLimits {
     float leastShine, leastOutline;
 };
 
-std::optional<DullLimits> dullLimits(const PositionReading& reading, const PointFeatures& measured,
-                                     const std::vector<float>& colours, int g) {
-    const std::array<std::vector<float>, 3> shines = surelyRead(reading, measured.shines, g);
-    const std::array<std::vector<float>, 3> outlines = surelyRead(reading, measured.outlines, g);
+DullLimits dullLimits(const PositionReading& reading, const SureLooks& sure,
+                      const std::vector<float>& colours, int g) {
+    const std::array<std::vector<float>, 3>& shines = sure.shines;
+    const std::array<std::vector<float>, 3>& outlines = sure.outlines;
     const std::vector<float>& whites = shines[kWhite + 1];
     const std::vector<float>& empty = shines[kEmpty + 1];
-    if (static_cast<int>(whites.size()) < kLeastMembers ||
-        static_cast<int>(empty.size()) < kLeastMembers)
-        return std::nullopt;
-    const auto wayToWhites = [](const std::array<std::vector<float>, 3>& sure, float share) {
-        const float board = Median(sure[kEmpty + 1]);
-        return board + share * (Median(sure[kWhite + 1]) - board);
+    const auto wayToWhites = [](const std::array<std::vector<float>, 3>& values, float share) {
+        const float board = Median(values[kEmpty + 1]);
+        return board + share * (Median(values[kWhite + 1]) - board);
     };
     DullLimits limits;
     const bool shineTells = Quantile(whites, 0.25) >= kDullApart * Quantile(empty, 0.75);
@@ -602,19 +603,19 @@ std::optional<DullLimits> dullLimits(const PositionReading& reading, const Point
     return limits;
 }
 
-void takeDullWhites(PositionReading& reading, const PointFeatures& measured, int g) {
+void takeDullWhites(PositionReading& reading, const PointFeatures& measured, const SureLooks& sure,
+                    int g) {
     std::vector<float> colours;
     for (const Lab& look : measured.looks) colours.push_back(static_cast<float>(cv::norm(look)));
-    const std::optional<DullLimits> limits = dullLimits(reading, measured, colours, g);
-    if (!limits) return;
+    const DullLimits limits = dullLimits(reading, sure, colours, g);
     for (int k = 0; k < static_cast<int>(colours.size()); ++k) {
         const int index = LookIndex(k % (g + 1), k / (g + 1));
         if (reading.values[index] != kWhite) continue;
         const float shine = measured.shines[k], outline = measured.outlines[k];
         const bool dull =
-            shine < limits->shine && outline < limits->outline && colours[k] < limits->colour;
+            shine < limits.shine && outline < limits.outline && colours[k] < limits.colour;
         const bool unclearAndDull = reading.margins[index] < kDullMargin &&
-                                    shine < limits->leastShine && outline < limits->leastOutline;
+                                    shine < limits.leastShine && outline < limits.leastOutline;
         if (!dull && !unclearAndDull) continue;
         reading.values[index] = kEmpty;
         reading.margins[index] = 0;
@@ -797,6 +798,6 @@ PositionReading ReadPosition(const QImage& photo, const GameState& state) {
     takeOutlinedStones(reading, measured, *sure, g);
     takeShiningStones(reading, measured, *sure, g);
     takeDarkCrossings(reading, measured, *sure, g);
-    takeDullWhites(reading, measured, g);
+    takeDullWhites(reading, measured, *sure, g);
     return reading;
 }
