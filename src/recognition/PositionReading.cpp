@@ -471,6 +471,14 @@ std::optional<SureLooks> sureLooks(const PositionReading& reading, const PointFe
     return looks;
 }
 
+// Whether the shine tells the stones of a colour from the board: on three
+// quarters of those read surely it stands at least apart times as high as on
+// three quarters of the points read surely empty.
+bool shineTells(const SureLooks& sure, int colour, float apart) {
+    return Quantile(sure.shines[colour + 1], 0.25) >=
+           apart * Quantile(sure.shines[kEmpty + 1], 0.75);
+}
+
 // The stones' colour whose brightness, read surely, lies nearer the given.
 int nearerColour(const SureLooks& sure, float brightness) {
     return std::abs(brightness - sure.brightness[kBlack + 1]) <
@@ -517,14 +525,12 @@ void takeShiningStones(PositionReading& reading, const PointFeatures& measured,
                        const SureLooks& sure, int g) {
     const std::array<std::vector<float>, 3>& shines = sure.shines;
     const float empty = Median(shines[kEmpty + 1]);
-    const float emptyHigh = Quantile(shines[kEmpty + 1], 0.75);
     // The shine a stone of each colour must pass: none passes where the
     // shine does not tell that colour from the board.
     std::array<float, 3> least{INFINITY, INFINITY, INFINITY};
     for (const int colour : {kBlack, kWhite}) {
-        const std::vector<float>& stones = shines[colour + 1];
-        if (Quantile(stones, 0.25) >= kShineApart * emptyHigh)
-            least[colour + 1] = empty + kShineShare * (Median(stones) - empty);
+        if (shineTells(sure, colour, kShineApart))
+            least[colour + 1] = empty + kShineShare * (Median(shines[colour + 1]) - empty);
     }
     for (int k = 0; k < static_cast<int>(measured.shines.size()); ++k) {
         const int index = LookIndex(k % (g + 1), k / (g + 1));
@@ -587,15 +593,13 @@ DullLimits dullLimits(const PositionReading& reading, const SureLooks& sure,
     const std::array<std::vector<float>, 3>& shines = sure.shines;
     const std::array<std::vector<float>, 3>& outlines = sure.outlines;
     const std::vector<float>& whites = shines[kWhite + 1];
-    const std::vector<float>& empty = shines[kEmpty + 1];
     const auto wayToWhites = [](const std::array<std::vector<float>, 3>& values, float share) {
         const float board = Median(values[kEmpty + 1]);
         return board + share * (Median(values[kWhite + 1]) - board);
     };
     DullLimits limits;
-    const bool shineTells = Quantile(whites, 0.25) >= kDullApart * Quantile(empty, 0.75);
-    limits.colour =
-        (shineTells ? 1 : kFaintWhite) * Median(surelyRead(reading, colours, g)[kWhite + 1]);
+    limits.colour = (shineTells(sure, kWhite, kDullApart) ? 1 : kFaintWhite) *
+                    Median(surelyRead(reading, colours, g)[kWhite + 1]);
     limits.shine = wayToWhites(shines, kDullShine);
     limits.outline = wayToWhites(outlines, kDullOutline);
     limits.leastShine = std::min(limits.shine, Quantile(whites, kOutliers));
